@@ -1,0 +1,21 @@
+#include "feld.h"
+#include "nullhost.h"
+#include "suche.h"
+
+#include <benchmark/benchmark.h>
+
+static void BM_FullSearch(benchmark::State &state)
+{
+    board::Feld feld;
+    NullHost host;
+    board::Suche suche(feld, host);
+    for (auto _ : state) {
+        suche.Durchlauf();
+        benchmark::DoNotOptimize(suche.loesungen());
+    }
+    state.counters["steps"] = static_cast<double>(suche.schritte());
+    state.counters["solutions"] = static_cast<double>(suche.loesungen());
+}
+BENCHMARK(BM_FullSearch);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace board {
+
+// The eight columns of the board. A value is the queen's row counted from
+// the bottom (1 to 8), or 0 for an empty column.
+class Feld
+{
+public:
+    static constexpr int Spalten = 8;
+    static constexpr std::int16_t HoechsteReihe = 8;
+
+    using Listener = std::function<void(int spalte)>;
+
+    std::int16_t wert(int spalte) const;
+
+    // Stores the value and, only if it differs from the stored one, tells
+    // the listener before returning.
+    void setzeWert(int spalte, std::int16_t wert);
+
+    // The one listener; an empty function removes it.
+    void setListener(Listener listener);
+
+private:
+    std::array<std::int16_t, Spalten> m_werte{};
+    Listener m_listener;
+};
+
+// Places the queen under test at row y of column c (for y up to 8) and tells
+// whether no other queen attacks it. Rows above 8 are probed but never placed.
+bool DamePasst(Feld &feld, std::int16_t y, int c);
+
+// Index of the board cell showing row `wert` (1 to 8) of column `spalte`:
+// cells are numbered column + 9 * screen row, screen row 0 at the top.
+constexpr int zellIndex(int spalte, int wert)
+{
+    return spalte + 9 * (Feld::HoechsteReihe - wert);
+}
+
+} // namespace board

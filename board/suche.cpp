@@ -1,0 +1,126 @@
+#include "suche.h"
+
+#include "host.h"
+
+namespace board {
+
+Suche::Suche(Feld &feld, Host &host)
+    : m_feld(feld)
+    , m_host(host)
+{
+}
+
+void Suche::Null()
+{
+    feldLeeren();
+}
+
+bool Suche::Einzelschritt()
+{
+    return anfordern(Befehl::Schritt);
+}
+
+bool Suche::Durchlauf()
+{
+    return anfordern(Befehl::Durchlauf);
+}
+
+void Suche::requestEnd()
+{
+    if (!m_beschaeftigt)
+        return;
+    m_endeVerlangt = true;
+    m_warteschlange.clear();
+}
+
+bool Suche::anfordern(Befehl befehl)
+{
+    if (m_beschaeftigt) {
+        // Arrived through the event processing of a running step.
+        if (m_durchlaufAktiv || m_endeVerlangt)
+            return false;
+        m_warteschlange.push_back(befehl);
+        return true;
+    }
+
+    m_beschaeftigt = true;
+    ausfuehren(befehl);
+    while (!m_warteschlange.empty() && !m_endeVerlangt) {
+        const Befehl naechster = m_warteschlange.front();
+        m_warteschlange.pop_front();
+        ausfuehren(naechster);
+    }
+    m_warteschlange.clear();
+    m_endeVerlangt = false;
+    m_beschaeftigt = false;
+    return true;
+}
+
+void Suche::ausfuehren(Befehl befehl)
+{
+    if (befehl == Befehl::Schritt) {
+        Suchschritt();
+        return;
+    }
+
+    feldLeeren();
+    m_abbruch = false;
+    m_schritte = 0;
+    m_loesungen = 0;
+    m_host.clearSolutions();
+    m_spalte = 0;
+
+    m_durchlaufAktiv = true;
+    m_host.runningChanged(true);
+    do {
+        Suchschritt();
+    } while (m_spalte != -1 && !m_abbruch && !m_endeVerlangt);
+    m_spalte = 0;
+    m_durchlaufAktiv = false;
+    m_host.runningChanged(false);
+}
+
+void Suche::Suchschritt()
+{
+    // After the search has finished, a further step starts it again.
+    if (m_spalte < 0)
+        m_spalte = 0;
+
+    auto y = m_feld.wert(m_spalte);
+    ++m_schritte;
+    m_host.showSteps(m_schritte);
+
+    m_host.processEvents();
+    if (m_endeVerlangt)
+        return;
+
+    // Every candidate up to row 8 passes through the board, so it is shown.
+    do {
+        ++y;
+    } while (!DamePasst(m_feld, y, m_spalte));
+
+    if (y <= Feld::HoechsteReihe) {
+        m_feld.setzeWert(m_spalte, y);
+        ++m_spalte;
+        if (m_spalte == Feld::Spalten) {
+            if (m_host.stopAtSolutions() && !m_host.askContinue())
+                m_abbruch = true;
+            ++m_loesungen;
+            m_host.showSolutions(m_loesungen);
+            --m_spalte;
+        }
+    } else {
+        m_feld.setzeWert(m_spalte, 0);
+        --m_spalte;
+        if (m_spalte == -1 && !m_endeVerlangt)
+            m_host.announceEnd();
+    }
+}
+
+void Suche::feldLeeren()
+{
+    for (int spalte = 0; spalte < Feld::Spalten; ++spalte)
+        m_feld.setzeWert(spalte, 0);
+}
+
+} // namespace board

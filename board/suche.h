@@ -1,0 +1,63 @@
+#pragma once
+
+#include "feld.h"
+
+#include <cstdint>
+#include <deque>
+
+namespace board {
+
+class Host;
+
+// The column-by-column backtracker and the three commands that drive it.
+//
+// Steps never nest: the host's event processing inside a step may deliver
+// further commands, which are queued (single steps, or a full run asked for
+// during a single step) or refused (step or run requests during a full run).
+// Clearing the board is always allowed and works under the running search.
+class Suche
+{
+public:
+    Suche(Feld &feld, Host &host);
+
+    // "Null": empties every column, leaves the pointer and counters alone.
+    void Null();
+    // "Einzelschritt": one step. Returns false if refused during a full run.
+    bool Einzelschritt();
+    // "Durchlauf": clears the board and searches until the end or until the
+    // user declines to go on. Returns false if refused during a full run.
+    bool Durchlauf();
+
+    // Ends a running full run (and drops queued commands) without showing
+    // any further box; used when the host goes away.
+    void requestEnd();
+
+    bool runInProgress() const { return m_durchlaufAktiv; }
+    int spalte() const { return m_spalte; }
+    std::int64_t schritte() const { return m_schritte; }
+    std::int64_t loesungen() const { return m_loesungen; }
+    bool abbruch() const { return m_abbruch; }
+
+private:
+    enum class Befehl { Schritt, Durchlauf };
+
+    bool anfordern(Befehl befehl);
+    void ausfuehren(Befehl befehl);
+    void Suchschritt();
+    void feldLeeren();
+
+    Feld &m_feld;
+    Host &m_host;
+
+    int m_spalte = 0;
+    std::int64_t m_schritte = 0;
+    std::int64_t m_loesungen = 0;
+    bool m_abbruch = false;
+
+    bool m_beschaeftigt = false;
+    bool m_durchlaufAktiv = false;
+    bool m_endeVerlangt = false;
+    std::deque<Befehl> m_warteschlange;
+};
+
+} // namespace board

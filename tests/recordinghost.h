@@ -1,0 +1,74 @@
+#pragma once
+
+#include "host.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A host without a window: records every call in order and lets a test
+// answer questions and act inside the event processing of a step.
+class RecordingHost : public board::Host
+{
+public:
+    bool stopAtSolutions() override
+    {
+        return stop;
+    }
+    void showSteps(std::int64_t schritte) override
+    {
+        steps = schritte;
+        log("steps " + std::to_string(schritte));
+    }
+    void showSolutions(std::int64_t loesungen) override
+    {
+        solutions = loesungen;
+        log("solutions " + std::to_string(loesungen));
+    }
+    void clearSolutions() override
+    {
+        solutions = -1;
+        log("clear");
+    }
+    bool askContinue() override
+    {
+        ++questions;
+        log("ask");
+        return answer ? answer() : true;
+    }
+    void announceEnd() override
+    {
+        ++ends;
+        endAtStep = steps;
+        log("fertig");
+    }
+    void processEvents() override
+    {
+        if (onEvents)
+            onEvents();
+    }
+    void runningChanged(bool running) override
+    {
+        log(running ? "run begins" : "run ends");
+    }
+
+    bool stop = false;
+    std::function<bool()> answer;
+    std::function<void()> onEvents;
+
+    std::int64_t steps = 0;
+    std::int64_t solutions = 0;
+    int questions = 0;
+    int ends = 0;
+    std::int64_t endAtStep = 0;
+    bool keepLog = true;
+    std::vector<std::string> calls;
+
+private:
+    void log(std::string call)
+    {
+        if (keepLog)
+            calls.push_back(std::move(call));
+    }
+};

@@ -1,0 +1,410 @@
+#include "feld.h"
+#include "recordinghost.h"
+#include "suche.h"
+
+#include <QtTest>
+
+#include <algorithm>
+
+using board::Feld;
+using board::Suche;
+
+namespace {
+
+constexpr int FullRunSteps = 4021;
+constexpr int AllSolutions = 92;
+const QString FirstSolution = QStringLiteral("1 5 8 6 3 7 2 4");
+const QString EmptyBoard = QStringLiteral("0 0 0 0 0 0 0 0");
+
+struct Bench
+{
+    Feld feld;
+    RecordingHost host;
+    Suche suche{feld, host};
+
+    QString boardText() const
+    {
+        QStringList teile;
+        for (int spalte = 0; spalte < Feld::Spalten; ++spalte)
+            teile << QString::number(feld.wert(spalte));
+        return teile.join(u' ');
+    }
+
+    void stepUntilFinished()
+    {
+        while (suche.spalte() != -1)
+            suche.Einzelschritt();
+    }
+
+    qsizetype count(const std::string &call) const
+    {
+        return std::count(host.calls.begin(), host.calls.end(), call);
+    }
+};
+
+} // namespace
+
+class TestSuche : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void singleStepsFromEmptyBoard();
+    void everyProbeIsPlacedInRisingOrder();
+    void queenAtTopGoesBack();
+    void fullRun_data();
+    void fullRun();
+    void stopAtFirstSolution();
+    void yesEveryTime();
+    void stopWishReadAtEverySolution();
+    void nullKeepsPointer();
+    void stepAfterStoppedRunFinishesAtOnce();
+    void stepAfterFinishStartsAgain();
+    void nestedSingleStepIsQueued();
+    void commandsDuringRun_data();
+    void commandsDuringRun();
+    void runAskedForDuringStepFollowsIt();
+    void nullDuringRun();
+    void endRequest_data();
+    void endRequest();
+    void endRequestDropsQueuedSteps();
+};
+
+void TestSuche::singleStepsFromEmptyBoard()
+{
+    Bench b;
+    while (b.suche.loesungen() == 0)
+        b.suche.Einzelschritt();
+
+    QCOMPARE(b.suche.schritte(), 218);
+    QCOMPARE(b.boardText(), FirstSolution);
+    QCOMPARE(b.suche.spalte(), 7);
+    QCOMPARE(b.host.steps, 218);
+    QCOMPARE(b.host.solutions, 1);
+    QCOMPARE(b.host.questions, 0);
+
+    b.host.keepLog = false;
+    b.stepUntilFinished();
+    QCOMPARE(b.suche.schritte(), FullRunSteps);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+    QCOMPARE(b.boardText(), EmptyBoard);
+    QCOMPARE(b.host.ends, 1);
+    QCOMPARE(b.host.endAtStep, FullRunSteps);
+}
+
+void TestSuche::everyProbeIsPlacedInRisingOrder()
+{
+    Bench b;
+    b.suche.Einzelschritt(); // column 0 takes row 1
+    QList<int> shown;
+    b.feld.setListener([&](int spalte) {
+        QCOMPARE(spalte, 1);
+        shown << b.feld.wert(spalte);
+    });
+    b.suche.Einzelschritt();
+    QCOMPARE(shown, QList<int>({1, 2, 3}));
+    QCOMPARE(b.suche.spalte(), 2);
+}
+
+void TestSuche::queenAtTopGoesBack()
+{
+    Bench b;
+    b.suche.Einzelschritt();
+    b.suche.Einzelschritt();
+    b.feld.setzeWert(2, 8); // by hand, in the column under the pointer
+    QList<int> shown;
+    b.feld.setListener([&](int spalte) { shown << spalte * 10 + b.feld.wert(spalte); });
+    b.suche.Einzelschritt();
+    QCOMPARE(shown, QList<int>({20})); // cleared, nothing probed on the board
+    QCOMPARE(b.suche.spalte(), 1);
+    QCOMPARE(b.suche.schritte(), 3);
+}
+
+void TestSuche::fullRun_data()
+{
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("stepsBefore");
+
+    QTest::newRow("empty board") << EmptyBoard << 0;
+    QTest::newRow("queens set by hand") << "8 1 0 0 4 4 0 2" << 0;
+    QTest::newRow("after single steps") << EmptyBoard << 300;
+}
+
+void TestSuche::fullRun()
+{
+    QFETCH(QString, board);
+    QFETCH(int, stepsBefore);
+
+    Bench b;
+    const auto werte = board.split(u' ');
+    for (int spalte = 0; spalte < Feld::Spalten; ++spalte)
+        b.feld.setzeWert(spalte, static_cast<std::int16_t>(werte[spalte].toInt()));
+    for (int i = 0; i < stepsBefore; ++i)
+        b.suche.Einzelschritt();
+    b.host.calls.clear();
+
+    QVERIFY(b.suche.Durchlauf());
+    QCOMPARE(b.suche.schritte(), FullRunSteps);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+    QCOMPARE(b.host.steps, FullRunSteps);
+    QCOMPARE(b.host.solutions, AllSolutions);
+    QCOMPARE(b.boardText(), EmptyBoard);
+    QCOMPARE(b.suche.spalte(), 0);
+    QCOMPARE(b.count("fertig"), 1);
+    QCOMPARE(b.host.endAtStep, FullRunSteps);
+    QCOMPARE(b.host.questions, 0);
+    QVERIFY(!b.suche.runInProgress());
+
+    // The solution box is emptied before the first step; the step box
+    // keeps its old text until then.
+    QCOMPARE(b.host.calls.front(), "clear");
+    QCOMPARE(b.host.calls[1], "run begins");
+    QCOMPARE(b.host.calls[2], "steps 1");
+    QCOMPARE(b.host.calls.back(), "run ends");
+}
+
+void TestSuche::stopAtFirstSolution()
+{
+    Bench b;
+    b.host.stop = true;
+    b.host.answer = [] { return false; };
+    b.suche.Durchlauf();
+
+    QCOMPARE(b.suche.schritte(), 218);
+    QCOMPARE(b.suche.loesungen(), 1);
+    QVERIFY(b.suche.abbruch());
+    QCOMPARE(b.boardText(), FirstSolution);
+    QCOMPARE(b.suche.spalte(), 0);
+    QCOMPARE(b.host.ends, 0);
+
+    // Asked first, counted after the answer.
+    const auto ask = std::find(b.host.calls.begin(), b.host.calls.end(), "ask");
+    QVERIFY(ask != b.host.calls.end());
+    QCOMPARE(*std::next(ask), "solutions 1");
+}
+
+void TestSuche::yesEveryTime()
+{
+    Bench b;
+    b.host.stop = true;
+    b.suche.Durchlauf();
+    QCOMPARE(b.host.questions, AllSolutions);
+    QCOMPARE(b.suche.schritte(), FullRunSteps);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+    QCOMPARE(b.host.ends, 1);
+    QVERIFY(!b.suche.abbruch());
+}
+
+void TestSuche::stopWishReadAtEverySolution()
+{
+    Bench b;
+    b.host.stop = true;
+    b.host.answer = [&] {
+        b.host.stop = false; // the user clears the check box at the first question
+        return true;
+    };
+    b.suche.Durchlauf();
+    QCOMPARE(b.host.questions, 1);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+}
+
+void TestSuche::nullKeepsPointer()
+{
+    Bench b;
+    for (int i = 0; i < 5; ++i)
+        b.suche.Einzelschritt();
+    QCOMPARE(b.suche.spalte(), 5);
+
+    b.suche.Null();
+    QCOMPARE(b.boardText(), EmptyBoard);
+    QCOMPARE(b.suche.spalte(), 5);
+    QCOMPARE(b.suche.schritte(), 5);
+
+    b.suche.Einzelschritt();
+    QCOMPARE(b.boardText(), "0 0 0 0 0 1 0 0");
+    QCOMPARE(b.suche.spalte(), 6);
+}
+
+void TestSuche::stepAfterStoppedRunFinishesAtOnce()
+{
+    Bench b;
+    b.host.stop = true;
+    b.host.answer = [] { return false; };
+    b.suche.Durchlauf();
+    QCOMPARE(b.boardText(), FirstSolution);
+
+    b.suche.Einzelschritt();
+    QCOMPARE(b.suche.spalte(), -1);
+    QCOMPARE(b.boardText(), "0 5 8 6 3 7 2 4");
+    QCOMPARE(b.host.ends, 1);
+    QCOMPARE(b.suche.schritte(), 219);
+}
+
+void TestSuche::stepAfterFinishStartsAgain()
+{
+    Bench b;
+    b.host.keepLog = false;
+    b.stepUntilFinished();
+    QCOMPARE(b.suche.spalte(), -1);
+
+    b.suche.Einzelschritt();
+    QCOMPARE(b.suche.spalte(), 1);
+    QCOMPARE(b.boardText(), "1 0 0 0 0 0 0 0");
+    QCOMPARE(b.suche.schritte(), FullRunSteps + 1);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+}
+
+void TestSuche::nestedSingleStepIsQueued()
+{
+    Bench b;
+    int nestedCalls = 0;
+    b.host.onEvents = [&] {
+        if (nestedCalls++ == 0) {
+            // A double click: the second click is delivered inside the step.
+            QVERIFY(b.suche.Einzelschritt());
+            QCOMPARE(b.suche.schritte(), 1);
+            QCOMPARE(b.suche.spalte(), 0);
+        }
+    };
+    QVERIFY(b.suche.Einzelschritt());
+    QCOMPARE(b.suche.schritte(), 2);
+    QCOMPARE(b.boardText(), "1 3 0 0 0 0 0 0");
+    QCOMPARE(b.suche.spalte(), 2);
+}
+
+void TestSuche::commandsDuringRun_data()
+{
+    QTest::addColumn<bool>("run");
+
+    QTest::newRow("single step") << false;
+    QTest::newRow("full run") << true;
+}
+
+void TestSuche::commandsDuringRun()
+{
+    QFETCH(bool, run);
+
+    Bench b;
+    b.host.keepLog = false;
+    int refused = 0;
+    b.host.onEvents = [&] {
+        if (b.suche.schritte() % 100 == 50) {
+            const int spalte = b.suche.spalte();
+            if (!(run ? b.suche.Durchlauf() : b.suche.Einzelschritt()))
+                ++refused;
+            QCOMPARE(b.suche.spalte(), spalte);
+        }
+    };
+    b.suche.Durchlauf();
+    QCOMPARE(refused, 40);
+    QCOMPARE(b.suche.schritte(), FullRunSteps);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+    QCOMPARE(b.host.ends, 1);
+
+    // Once the run is over, commands work again.
+    b.host.onEvents = {};
+    QVERIFY(b.suche.Einzelschritt());
+    QCOMPARE(b.suche.schritte(), FullRunSteps + 1);
+}
+
+void TestSuche::runAskedForDuringStepFollowsIt()
+{
+    Bench b;
+    b.host.keepLog = false;
+    bool asked = false;
+    b.host.onEvents = [&] {
+        if (!asked) {
+            asked = true;
+            QVERIFY(b.suche.Durchlauf());
+            QVERIFY(!b.suche.runInProgress());
+        }
+    };
+    b.suche.Einzelschritt();
+    QCOMPARE(b.suche.schritte(), FullRunSteps);
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+    QCOMPARE(b.suche.spalte(), 0);
+}
+
+void TestSuche::nullDuringRun()
+{
+    Bench b;
+    b.host.keepLog = false;
+    bool cleared = false;
+    b.host.onEvents = [&] {
+        if (b.suche.schritte() == 1000) {
+            const int spalte = b.suche.spalte();
+            b.suche.Null();
+            cleared = true;
+            QCOMPARE(b.boardText(), EmptyBoard);
+            QCOMPARE(b.suche.spalte(), spalte);
+        }
+    };
+    b.suche.Durchlauf();
+    QVERIFY(cleared);
+    // The search went on from the emptied board to its end.
+    QCOMPARE(b.host.ends, 1);
+    QCOMPARE(b.boardText(), EmptyBoard);
+    QCOMPARE(b.suche.spalte(), 0);
+    QVERIFY(b.suche.schritte() > 1000);
+}
+
+void TestSuche::endRequest_data()
+{
+    QTest::addColumn<bool>("duringQuestion");
+
+    QTest::newRow("between steps") << false;
+    QTest::newRow("while a question is open") << true;
+}
+
+void TestSuche::endRequest()
+{
+    QFETCH(bool, duringQuestion);
+
+    Bench b;
+    b.host.stop = duringQuestion;
+    b.host.answer = [&] {
+        b.suche.requestEnd();
+        return true;
+    };
+    b.host.onEvents = [&] {
+        if (b.suche.schritte() == 100 && !duringQuestion)
+            b.suche.requestEnd();
+    };
+    b.suche.Durchlauf();
+
+    QCOMPARE(b.suche.schritte(), duringQuestion ? 218 : 100);
+    QCOMPARE(b.host.questions, duringQuestion ? 1 : 0);
+    QCOMPARE(b.host.ends, 0);
+    QCOMPARE(b.host.calls.back(), "run ends");
+    QVERIFY(!b.suche.runInProgress());
+
+    // The request ended that run only.
+    b.host.stop = false;
+    b.host.onEvents = {};
+    b.suche.Durchlauf();
+    QCOMPARE(b.suche.loesungen(), AllSolutions);
+    QCOMPARE(b.host.ends, 1);
+}
+
+void TestSuche::endRequestDropsQueuedSteps()
+{
+    Bench b;
+    b.host.onEvents = [&] {
+        if (b.suche.schritte() == 1) {
+            QVERIFY(b.suche.Einzelschritt());
+            QVERIFY(b.suche.Durchlauf());
+            b.suche.requestEnd();
+            QVERIFY(!b.suche.Einzelschritt());
+        }
+    };
+    b.suche.Einzelschritt();
+    QCOMPARE(b.suche.schritte(), 1);
+    QCOMPARE(b.boardText(), EmptyBoard); // the ended step probed nothing
+    QCOMPARE(b.suche.spalte(), 0);
+
+    b.suche.Einzelschritt();
+    QCOMPARE(b.suche.schritte(), 2);
+}
+
+QTEST_APPLESS_MAIN(TestSuche)
+#include "tst_suche.moc"
