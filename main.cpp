@@ -1,0 +1,23 @@
+#include "application.h"
+#include "form1.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "acht-damen: kein Bildschirm gefunden (DISPLAY ist leer); "
+                             "ohne Bildschirm so starten: xvfb-run acht-damen\n");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    setupApplication(app);
+
+    Form1 form;
+    form.show();
+    return QApplication::exec();
+}

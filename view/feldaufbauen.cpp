@@ -1,0 +1,36 @@
+#include "feldaufbauen.h"
+
+#include "twips.h"
+
+#include <QLineEdit>
+
+namespace view {
+
+namespace {
+
+constexpr int ZellAbstand = 696;
+constexpr int ZellGroesse = 672; // the gap shows the container
+constexpr int BrettGroesse = 8 * ZellAbstand;
+constexpr qreal ZellSchrift = 24;
+
+} // namespace
+
+void FeldAufbauen(QWidget &picFeld, const Zellen &txtFeld)
+{
+    picFeld.resize(pixel(BrettGroesse), pixel(BrettGroesse));
+    for (int x = 0; x < 8; ++x) {
+        for (int y = 0; y < 8; ++y) {
+            QLineEdit &zelle = *txtFeld[static_cast<std::size_t>(x + 9 * y)];
+            QFont font = zelle.font();
+            font.setPointSizeF(ZellSchrift);
+            zelle.setFont(font);
+            zelle.setFrame(false);
+            zelle.setGeometry(twipsRect(ZellAbstand * x, ZellAbstand * y, ZellGroesse, ZellGroesse));
+            QPalette palette = zelle.palette();
+            palette.setColor(QPalette::Base, (x + y) % 2 == 0 ? FarbeHell : FarbeDunkel);
+            zelle.setPalette(palette);
+        }
+    }
+}
+
+} // namespace view

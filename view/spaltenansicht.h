@@ -1,0 +1,32 @@
+#pragma once
+
+#include "feldaufbauen.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace board {
+class Feld;
+}
+
+namespace view {
+
+// Shows one column of the board after it changed: its value, its queen as
+// "X" and the verdict on that queen.
+class Spaltenansicht
+{
+public:
+    Spaltenansicht(board::Feld &feld, const Zellen &txtFeld, const std::array<QLineEdit *, 8> &text2,
+                   QLineEdit &text3);
+
+    void spalteGeaendert(int index);
+
+private:
+    board::Feld &m_feld;
+    const Zellen &m_txtFeld;
+    const std::array<QLineEdit *, 8> &m_text2;
+    QLineEdit &m_text3;
+};
+
+} // namespace view

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QScrollBar>
+
+// A queen's slider: a vertical scroll bar whose top end is row 8 and whose
+// bottom end is 0, so the upper arrow, the Up key and a drag upwards all
+// raise the queen. Arrows and track clicks move it by one row.
+class DamenRegler : public QScrollBar
+{
+    Q_OBJECT
+
+public:
+    explicit DamenRegler(QWidget *parent = nullptr);
+
+    int wert() const;
+    // Moves the thumb without reporting it as the user's move.
+    void zeigeWert(int wert);
+    // Moves the thumb as if the user had done it.
+    void setzeWert(int wert);
+
+    static void installAccessibility();
+
+signals:
+    void wertGeaendert(int wert);
+
+protected:
+    void sliderChange(SliderChange change) override;
+};

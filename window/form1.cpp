@@ -1,0 +1,277 @@
+#include "form1.h"
+
+#include "damenregler.h"
+#include "spaltenansicht.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+using view::twipsRect;
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+const QString Serif = QStringLiteral("Times New Roman");
+
+constexpr int AbdeckungStartHoehe = 135;
+
+QFont schrift(const QString &familie, qreal punkte)
+{
+    QFont font(familie);
+    font.setPointSizeF(punkte);
+    return font;
+}
+
+template<typename Widget>
+Widget *erzeuge(QWidget *parent, const QString &name, const QRect &geometrie)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometrie);
+    return widget;
+}
+
+QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie, const QFont &font,
+                    Qt::Alignment ausrichtung = Qt::AlignLeft)
+{
+    auto *feld = erzeuge<QLineEdit>(parent, name, geometrie);
+    feld->setFont(font);
+    feld->setAlignment(ausrichtung | Qt::AlignVCenter);
+    return feld;
+}
+
+void setzeHintergrund(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(rolle, farbe);
+    widget->setPalette(palette);
+}
+
+QString spaltenName(int spalte)
+{
+    return QString(QChar(u'a' + spalte));
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    // Where the classic faces are missing, take the nearest free ones.
+    QFont::insertSubstitution(SansSerif, QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(Serif, QStringLiteral("Liberation Serif"));
+    DamenRegler::installAccessibility();
+
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setFixedSize(view::pixel(12225), view::pixel(8190));
+
+    erzeugeSteuerelemente();
+    setzeFokusfolge();
+
+    m_spaltenansicht = std::make_unique<view::Spaltenansicht>(m_feld, m_txtFeld, m_text2, *m_text3);
+    m_feld.setListener([this](int index) { Feld_SpalteGeaendert(index); });
+
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    m_feld.setListener({});
+}
+
+void Form1::erzeugeSteuerelemente()
+{
+    m_vScroll1 = erzeuge<QScrollBar>(this, QStringLiteral("VScroll1"), twipsRect(540, 60, 315, 5955));
+    m_vScroll1->setOrientation(Qt::Vertical);
+    m_vScroll1->setRange(0, 3000);
+    m_vScroll1->setSingleStep(1);
+    m_vScroll1->setPageStep(1);
+    m_vScroll1->setFocusPolicy(Qt::StrongFocus);
+    m_vScroll1->setAccessibleName(QStringLiteral("Abdeckung herunterziehen"));
+    connect(m_vScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
+
+    m_picFeld = erzeuge<QWidget>(this, QStringLiteral("picFeld"), twipsRect(900, 180, 5850, 5820));
+    m_picFeld->setFocusPolicy(Qt::TabFocus);
+    m_picFeld->setAccessibleName(QStringLiteral("Schachbrett"));
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r) {
+            const int index = c + 9 * r;
+            auto *zelle = textFeld(m_picFeld, QStringLiteral("txtFeld_%1").arg(index),
+                                   twipsRect(720 * c, 720 * r, 720, 720), schrift(Serif, 18), Qt::AlignHCenter);
+            zelle->setAccessibleName(spaltenName(c) + QString::number(8 - r));
+            m_txtFeld[static_cast<std::size_t>(index)] = zelle;
+        }
+    }
+
+    // The panel hangs in front of the board.
+    m_picture1 = erzeuge<QWidget>(this, QStringLiteral("Picture1"), twipsRect(900, 0, 5595, AbdeckungStartHoehe));
+    m_picture1->setAutoFillBackground(true);
+    setzeHintergrund(m_picture1, QPalette::Window, QColor(0, 0, 192));
+    m_picture1->setFocusPolicy(Qt::TabFocus);
+    m_picture1->setAccessibleName(QStringLiteral("Abdeckung"));
+
+    for (int i = 0; i < 8; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        m_text2[n] = textFeld(this, QStringLiteral("Text2_%1").arg(i), twipsRect(960 + 720 * i, 6060, 612, 600),
+                              schrift(SansSerif, 13.5), Qt::AlignHCenter);
+        m_text2[n]->setText(QStringLiteral("0"));
+        m_text2[n]->setAccessibleName(QStringLiteral("Reihe der Dame in Spalte %1").arg(spaltenName(i)));
+        setzeHintergrund(m_text2[n], QPalette::Base, QColor(255, 255, 128));
+
+        // In front of the lower part of its value box.
+        m_vScroll2[n] = erzeuge<DamenRegler>(this, QStringLiteral("VScroll2_%1").arg(i),
+                                             twipsRect(960 + 720 * i, 6480, 612, 735));
+        m_vScroll2[n]->setAccessibleName(QStringLiteral("Dame in Spalte %1").arg(spaltenName(i)));
+        connect(m_vScroll2[n], &DamenRegler::wertGeaendert, this,
+                [this, i](int wert) { m_feld.setzeWert(i, static_cast<std::int16_t>(wert)); });
+    }
+
+    m_command1 = erzeuge<QPushButton>(this, QStringLiteral("Command1"), twipsRect(960, 7260, 5655, 315));
+    m_command1->setText(QStringLiteral("Null"));
+    connect(m_command1, &QPushButton::clicked, this, [this] { m_suche.Null(); });
+
+    m_label2 = erzeuge<QLabel>(this, QStringLiteral("Label2"), twipsRect(1020, 7680, 12075, 435));
+    m_label2->setText(QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"));
+    m_label2->setFont(schrift(SansSerif, 13.5));
+
+    m_frame1 = erzeuge<QGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
+    m_frame1->setTitle(QStringLiteral("Automatischer Backtracker"));
+    m_frame1->setFont(schrift(SansSerif, 12));
+
+    m_command2 = erzeuge<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492));
+    m_command2->setText(QStringLiteral("Einzelschritt"));
+    m_command2->setFont(schrift(SansSerif, 13.5));
+    connect(m_command2, &QPushButton::clicked, this, [this] { m_suche.Einzelschritt(); });
+
+    m_command3 = erzeuge<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492));
+    m_command3->setText(QStringLiteral("Durchlauf"));
+    m_command3->setFont(schrift(SansSerif, 13.5));
+    connect(m_command3, &QPushButton::clicked, this, [this] { m_suche.Durchlauf(); });
+
+    m_check1 = erzeuge<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612));
+    m_check1->setText(QStringLiteral("Stop bei Lösung"));
+    m_check1->setFont(schrift(SansSerif, 12));
+
+    m_label1 = erzeuge<QLabel>(m_frame1, QStringLiteral("Label1"), twipsRect(420, 1920, 1755, 375));
+    m_label1->setText(QStringLiteral("Lösungszähler"));
+    m_label1->setFont(schrift(SansSerif, 12));
+    m_text4 = textFeld(m_frame1, QStringLiteral("Text4"), twipsRect(420, 2280, 2052, 525), schrift(Serif, 21.75));
+    m_text4->setAccessibleName(m_label1->text());
+    m_label1->setBuddy(m_text4);
+
+    m_label4 = erzeuge<QLabel>(m_frame1, QStringLiteral("Label4"), twipsRect(360, 3480, 4335, 375));
+    m_label4->setText(QStringLiteral("Such- bzw. Rechenschritte"));
+    m_label4->setFont(schrift(SansSerif, 13.5));
+    m_text5 = textFeld(m_frame1, QStringLiteral("Text5"), twipsRect(360, 3960, 2115, 495), schrift(SansSerif, 18));
+    m_text5->setAccessibleName(m_label4->text());
+    m_label4->setBuddy(m_text5);
+
+    m_text3 = textFeld(this, QStringLiteral("Text3"), twipsRect(6900, 5640, 4875, 1695), schrift(Serif, 48),
+                       Qt::AlignHCenter);
+    m_text3->setAccessibleName(QStringLiteral("Urteil über die zuletzt gesetzte Dame"));
+
+    m_picture1->raise();
+}
+
+void Form1::setzeFokusfolge()
+{
+    QList<QWidget *> folge{m_picFeld};
+    for (std::size_t index = 0; index < m_txtFeld.size(); ++index) {
+        if (m_txtFeld[index] && index != 34)
+            folge << m_txtFeld[index];
+    }
+    folge << m_txtFeld[34];
+    folge.append(QList<QWidget *>(m_text2.begin(), m_text2.end()));
+    folge.append(QList<QWidget *>(m_vScroll2.begin(), m_vScroll2.end()));
+    folge << m_text3 << m_command3 << m_command2 << m_check1 << m_text4 << m_text5 << m_command1 << m_picture1
+          << m_vScroll1;
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        setTabOrder(folge[i - 1], folge[i]);
+}
+
+void Form1::Form_Load()
+{
+    view::FeldAufbauen(*m_picFeld, m_txtFeld);
+}
+
+void Form1::Feld_SpalteGeaendert(int index)
+{
+    m_vScroll2[static_cast<std::size_t>(index)]->zeigeWert(m_feld.wert(index));
+    m_spaltenansicht->spalteGeaendert(index);
+}
+
+void Form1::VScroll1_Change(int wert)
+{
+    m_picture1->setGeometry(twipsRect(900, 0, 5595, 2 * wert));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // A run in progress must not outlive the window, nor keep a box open.
+    m_suche.requestEnd();
+    if (m_offeneBox)
+        m_offeneBox->reject();
+    QWidget::closeEvent(event);
+}
+
+bool Form1::stopAtSolutions()
+{
+    return m_check1->isChecked();
+}
+
+void Form1::showSteps(std::int64_t schritte)
+{
+    m_text5->setText(QString::number(schritte));
+}
+
+void Form1::showSolutions(std::int64_t loesungen)
+{
+    m_text4->setText(QString::number(loesungen));
+}
+
+void Form1::clearSolutions()
+{
+    m_text4->clear();
+}
+
+bool Form1::askContinue()
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("hurra!"), QStringLiteral("weitersuchen?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Escape and closing the box count as No.
+    return zeigeBox(box) == QMessageBox::Yes;
+}
+
+void Form1::announceEnd()
+{
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), QStringLiteral("fertig"),
+                    QMessageBox::Ok, this);
+    zeigeBox(box);
+}
+
+int Form1::zeigeBox(QMessageBox &box)
+{
+    m_offeneBox = &box;
+    return box.exec();
+}
+
+void Form1::processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void Form1::runningChanged(bool running)
+{
+    m_command2->setEnabled(!running);
+    m_command3->setEnabled(!running);
+}

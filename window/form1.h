@@ -1,0 +1,83 @@
+#pragma once
+
+#include "feld.h"
+#include "feldaufbauen.h"
+#include "host.h"
+#include "suche.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class DamenRegler;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QPushButton;
+class QScrollBar;
+
+namespace view {
+class Spaltenansicht;
+}
+
+// The program's only window: the board with its sliders, the backtracker's
+// controls, the verdict box and the cover panel.
+class Form1 : public QWidget, private board::Host
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const board::Suche &suche() const { return m_suche; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void erzeugeSteuerelemente();
+    void setzeFokusfolge();
+    void Form_Load();
+    void Feld_SpalteGeaendert(int index);
+    void VScroll1_Change(int wert);
+
+    bool stopAtSolutions() override;
+    void showSteps(std::int64_t schritte) override;
+    void showSolutions(std::int64_t loesungen) override;
+    void clearSolutions() override;
+    bool askContinue() override;
+    void announceEnd() override;
+    void processEvents() override;
+    void runningChanged(bool running) override;
+
+    int zeigeBox(QMessageBox &box);
+
+    board::Feld m_feld;
+    board::Suche m_suche{m_feld, *this};
+
+    QWidget *m_picFeld = nullptr;
+    view::Zellen m_txtFeld{};
+    std::array<QLineEdit *, 8> m_text2{};
+    std::array<DamenRegler *, 8> m_vScroll2{};
+    QScrollBar *m_vScroll1 = nullptr;
+    QWidget *m_picture1 = nullptr;
+    QPushButton *m_command1 = nullptr;
+    QLabel *m_label2 = nullptr;
+    QGroupBox *m_frame1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_command3 = nullptr;
+    QCheckBox *m_check1 = nullptr;
+    QLabel *m_label1 = nullptr;
+    QLineEdit *m_text4 = nullptr;
+    QLabel *m_label4 = nullptr;
+    QLineEdit *m_text5 = nullptr;
+    QLineEdit *m_text3 = nullptr;
+
+    std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
+    QPointer<QMessageBox> m_offeneBox;
+};
