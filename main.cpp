@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "acht-damen: kein Bildschirm gefunden (DISPLAY ist leer); "
-                             "ohne Bildschirm so starten: xvfb-run acht-damen\n");
+                             "ohne Bildschirm so starten: xvfb-run %s\n", argv[0]);
         return 1;
     }
 

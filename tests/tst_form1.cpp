@@ -1,0 +1,498 @@
+#include "application.h"
+#include "formprobe.h"
+#include "modalanswerer.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString FirstSolution = QStringLiteral("1 5 8 6 3 7 2 4");
+const QString EmptyBoard = QStringLiteral("0 0 0 0 0 0 0 0");
+
+struct Window
+{
+    Window()
+    {
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("window not exposed");
+    }
+
+    std::unique_ptr<Form1> form = std::make_unique<Form1>();
+    FormProbe probe{*form};
+};
+
+// Arrow clicks on a queen slider: positive raises the queen.
+void moveQueen(FormProbe &probe, int spalte, int clicks)
+{
+    const auto arrow = clicks > 0 ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+    for (int i = 0; i < std::abs(clicks); ++i)
+        FormProbe::clickPart(probe.slider(spalte), arrow);
+}
+
+bool germanTranslationInstalled()
+{
+    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void startUp();
+    void chessboard_data();
+    void chessboard();
+    void columnView_data();
+    void columnView();
+    void sliderInput_data();
+    void sliderInput();
+    void dragFollowsLive();
+    void coverPanel_data();
+    void coverPanel();
+    void coverFollowsDrag();
+    void fullRun();
+    void stopAtFirstSolution_data();
+    void stopAtFirstSolution();
+    void buttonsDuringRun();
+    void doubleClickOnSingleStep();
+    void focusOrder();
+    void accessibleNames_data();
+    void accessibleNames();
+    void accessibleSliderValue();
+    void closeDuringRun_data();
+    void closeDuringRun();
+};
+
+void TestForm1::cleanup()
+{
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a window outlived its test");
+}
+
+void TestForm1::startUp()
+{
+    Form1 form;
+    FormProbe probe(form);
+    QCOMPARE(probe.shownBoard(), EmptyBoard);
+    QCOMPARE(probe.inconsistency(), QString());
+    QCOMPARE(probe.text("Text3"), QString());
+    QCOMPARE(probe.text("Text4"), QString());
+    QCOMPARE(probe.text("Text5"), QString());
+    QVERIFY(!probe.get<QCheckBox>("Check1")->isChecked());
+    QCOMPARE(probe.get<QScrollBar>("VScroll1")->value(), 0);
+    QCOMPARE(probe.get("Picture1")->height(), 9);
+    QCOMPARE(probe.get("picFeld")->size(), QSize(371, 371));
+    QCOMPARE(form.size(), QSize(815, 546));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Acht Damen"));
+    QCOMPARE(form.suche().spalte(), 0);
+}
+
+void TestForm1::chessboard_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QRect>("geometry");
+
+    const QColor hell(220, 220, 220);
+    const QColor dunkel(180, 180, 180);
+    QTest::newRow("column 0, top row") << 0 << hell << QRect(0, 0, 45, 45);
+    QTest::newRow("column 1, top row") << 1 << dunkel << QRect(46, 0, 45, 45);
+    QTest::newRow("column 0, second row") << 9 << dunkel << QRect(0, 46, 45, 45);
+    QTest::newRow("column 7, bottom row") << 70 << hell << QRect(325, 325, 45, 45);
+    QTest::newRow("column 4, row 3") << 31 << dunkel << QRect(186, 139, 44, 45);
+}
+
+void TestForm1::chessboard()
+{
+    QFETCH(int, index);
+    QFETCH(QColor, colour);
+    QFETCH(QRect, geometry);
+
+    Form1 form;
+    QLineEdit *cell = FormProbe(form).cell(index);
+    QCOMPARE(cell->palette().color(QPalette::Base), colour);
+    QCOMPARE(cell->geometry(), geometry);
+    QVERIFY(!cell->hasFrame());
+    QCOMPARE(cell->font().pointSizeF(), 24.0);
+    QCOMPARE(cell->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+void TestForm1::columnView_data()
+{
+    QTest::addColumn<QList<int>>("moves"); // column, arrow clicks, column, arrow clicks, ...
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("verdict");
+
+    QTest::newRow("first queen") << QList<int>{3, 1} << "0 0 0 1 0 0 0 0" << "in Ordnung";
+    QTest::newRow("up to the top") << QList<int>{3, 8} << "0 0 0 8 0 0 0 0" << "in Ordnung";
+    QTest::newRow("no further than the top") << QList<int>{3, 10} << "0 0 0 8 0 0 0 0" << "in Ordnung";
+    QTest::newRow("diagonal") << QList<int>{0, 1, 1, 2} << "1 2 0 0 0 0 0 0" << "geht nicht";
+    QTest::newRow("on to a free row") << QList<int>{0, 1, 1, 3} << "1 3 0 0 0 0 0 0" << "in Ordnung";
+    QTest::newRow("same row") << QList<int>{7, 4, 2, 4} << "0 0 4 0 0 0 0 4" << "geht nicht";
+    QTest::newRow("back to 0 keeps the verdict") << QList<int>{0, 1, 1, 2, 1, -2} << "1 0 0 0 0 0 0 0"
+                                                 << "geht nicht";
+    QTest::newRow("only the moved queen is judged") << QList<int>{0, 1, 1, 1, 5, 7} << "1 1 0 0 0 7 0 0"
+                                                    << "in Ordnung";
+}
+
+void TestForm1::columnView()
+{
+    QFETCH(QList<int>, moves);
+    QFETCH(QString, board);
+    QFETCH(QString, verdict);
+
+    Window w;
+    for (qsizetype i = 0; i < moves.size(); i += 2)
+        moveQueen(w.probe, moves[i], moves[i + 1]);
+    QCOMPARE(w.probe.shownBoard(), board);
+    QCOMPARE(w.probe.inconsistency(), QString());
+    QCOMPARE(w.probe.text("Text3"), verdict);
+}
+
+void TestForm1::sliderInput_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("upper arrow") << "arrow up" << 4;
+    QTest::newRow("lower arrow") << "arrow down" << 2;
+    QTest::newRow("track above the thumb") << "track up" << 4;
+    QTest::newRow("track below the thumb") << "track down" << 2;
+    QTest::newRow("Up key") << "key up" << 4;
+    QTest::newRow("Down key") << "key down" << 2;
+}
+
+void TestForm1::sliderInput()
+{
+    QFETCH(QString, input);
+    QFETCH(int, expected);
+
+    Window w;
+    DamenRegler *slider = w.probe.slider(6);
+    moveQueen(w.probe, 6, 3);
+    QCOMPARE(w.probe.valueBox(6)->text(), "3");
+
+    if (input == "arrow up")
+        FormProbe::clickPart(slider, QStyle::SC_ScrollBarSubLine);
+    else if (input == "arrow down")
+        FormProbe::clickPart(slider, QStyle::SC_ScrollBarAddLine);
+    else if (input == "track up")
+        FormProbe::clickPart(slider, QStyle::SC_ScrollBarSubPage);
+    else if (input == "track down")
+        FormProbe::clickPart(slider, QStyle::SC_ScrollBarAddPage);
+    else
+        QTest::keyClick(slider, input == "key up" ? Qt::Key_Up : Qt::Key_Down);
+
+    QCOMPARE(w.probe.valueBox(6)->text(), QString::number(expected));
+    QCOMPARE(w.probe.inconsistency(), QString());
+}
+
+void TestForm1::dragFollowsLive()
+{
+    Window w;
+    DamenRegler *slider = w.probe.slider(2);
+    QList<int> seen{0};
+    FormProbe::dragThumb(slider, -40, [&] {
+        const int wert = w.probe.valueBox(2)->text().toInt();
+        if (seen.isEmpty() || seen.last() != wert)
+            seen << wert;
+        QCOMPARE(w.probe.inconsistency(), QString());
+    });
+    // Every row on the way was on the board while the button was still down.
+    QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+void TestForm1::coverPanel_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("height");
+
+    QTest::newRow("top end") << 0 << 0;
+    QTest::newRow("one step") << 1 << 0;
+    QTest::newRow("middle") << 1500 << 200;
+    QTest::newRow("bottom end") << 3000 << 400;
+}
+
+void TestForm1::coverPanel()
+{
+    QFETCH(int, value);
+    QFETCH(int, height);
+
+    Window w;
+    auto *cover = w.probe.get<QScrollBar>("VScroll1");
+    QWidget *panel = w.probe.get("Picture1");
+    FormProbe::clickPart(cover, QStyle::SC_ScrollBarAddLine);
+    QCOMPARE(cover->value(), 1);
+    cover->setValue(value);
+    QCOMPARE(panel->height(), height);
+    QCOMPARE(panel->pos(), QPoint(60, 0));
+    QCOMPARE(panel->width(), 373);
+
+    // At its longest the panel covers the board and stops above the value boxes.
+    if (value == 3000) {
+        QVERIFY(panel->geometry().contains(w.probe.get("picFeld")->geometry().adjusted(0, 0, -1, 0)));
+        QVERIFY(panel->geometry().bottom() < w.probe.valueBox(0)->geometry().top());
+        QVERIFY(panel->isVisible());
+        QCOMPARE(w.form->childAt(200, 200), panel);
+    }
+}
+
+void TestForm1::coverFollowsDrag()
+{
+    Window w;
+    auto *cover = w.probe.get<QScrollBar>("VScroll1");
+    QWidget *panel = w.probe.get("Picture1");
+    QList<int> heights;
+    FormProbe::dragThumb(cover, 60, [&] {
+        if (heights.isEmpty() || heights.last() != panel->height())
+            heights << panel->height();
+    });
+    QVERIFY2(heights.size() > 10, "the panel did not follow the thumb");
+    QVERIFY(std::is_sorted(heights.begin(), heights.end()));
+}
+
+void TestForm1::fullRun()
+{
+    Window w;
+    moveQueen(w.probe, 4, 2); // a hand-set queen is cleared by the run
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    w.probe.click("Command3");
+
+    QCOMPARE(w.probe.text("Text5"), "4021");
+    QCOMPARE(w.probe.text("Text4"), "92");
+    QCOMPARE(w.probe.shownBoard(), EmptyBoard);
+    QCOMPARE(w.probe.inconsistency(), QString());
+    QCOMPARE(w.form->suche().spalte(), 0);
+
+    QCOMPARE(answerer.boxes.size(), 1);
+    const auto &box = answerer.boxes.front();
+    QCOMPARE(box.text, "fertig");
+    QCOMPARE(box.title, "Acht Damen");
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.buttons, QMessageBox::Ok);
+}
+
+void TestForm1::stopAtFirstSolution_data()
+{
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("No") << "no";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("box closed") << "close";
+}
+
+void TestForm1::stopAtFirstSolution()
+{
+    QFETCH(QString, answer);
+
+    Window w;
+    w.probe.click("Check1");
+    QVERIFY(w.probe.get<QCheckBox>("Check1")->isChecked());
+    QString countWhileAsked = "?";
+    ModalAnswerer answerer([&](QMessageBox &box) {
+        if (!box.button(QMessageBox::No)) {
+            QTest::keyClick(&box, Qt::Key_Return); // "fertig"
+            return;
+        }
+        countWhileAsked = w.probe.text("Text4");
+        if (answer == "no")
+            QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+        else if (answer == "escape")
+            QTest::keyClick(&box, Qt::Key_Escape);
+        else
+            box.close();
+    });
+    w.probe.click("Command3");
+
+    QCOMPARE(answerer.boxes.size(), 1);
+    const auto box = answerer.boxes.front();
+    QCOMPARE(box.text, "weitersuchen?");
+    QCOMPARE(box.title, "hurra!");
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.defaultButton, QMessageBox::Yes);
+    if (germanTranslationInstalled())
+        QCOMPARE(box.buttonTexts, QStringList({"&Ja", "&Nein"}));
+
+    QCOMPARE(countWhileAsked, QString()); // asked before counting
+    QCOMPARE(w.probe.text("Text4"), "1");
+    QCOMPARE(w.probe.text("Text5"), "218");
+    QCOMPARE(w.probe.shownBoard(), FirstSolution);
+    QCOMPARE(w.probe.inconsistency(), QString());
+    QCOMPARE(w.form->suche().spalte(), 0);
+
+    // The next single step finds no row for the first queen and ends at once.
+    w.probe.click("Command2");
+    QCOMPARE(answerer.boxes.size(), 2);
+    QCOMPARE(answerer.boxes.back().text, "fertig");
+    QCOMPARE(w.probe.shownBoard(), "0 5 8 6 3 7 2 4");
+    QCOMPARE(w.probe.text("Text5"), "219");
+}
+
+void TestForm1::buttonsDuringRun()
+{
+    Window w;
+    w.probe.click("Check1");
+    QList<bool> enabled;
+    ModalAnswerer answerer([&](QMessageBox &box) {
+        for (const char *name : {"Command1", "Command2", "Command3", "Check1", "VScroll1", "VScroll2_0"})
+            enabled << w.probe.get(name)->isEnabled();
+        QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+    });
+    w.probe.click("Command3");
+    QCOMPARE(enabled, QList<bool>({true, false, false, true, true, true}));
+    QVERIFY(w.probe.get("Command2")->isEnabled());
+    QVERIFY(w.probe.get("Command3")->isEnabled());
+}
+
+void TestForm1::doubleClickOnSingleStep()
+{
+    Window w;
+    // The second click arrives while the first step handles events.
+    QTimer::singleShot(0, w.form.get(), [&] { w.probe.click("Command2"); });
+    w.probe.click("Command2");
+    QCOMPARE(w.probe.text("Text5"), "2");
+    QCOMPARE(w.probe.shownBoard(), "1 3 0 0 0 0 0 0");
+    QCOMPARE(w.form->suche().spalte(), 2);
+}
+
+void TestForm1::focusOrder()
+{
+    Window w;
+    QStringList expected{"picFeld"};
+    for (int index = 0; index <= 70; ++index) {
+        if (index % 9 != 8 && index != 34)
+            expected << QStringLiteral("txtFeld_%1").arg(index);
+    }
+    expected << "txtFeld_34";
+    for (int i = 0; i < 8; ++i)
+        expected << QStringLiteral("Text2_%1").arg(i);
+    for (int i = 0; i < 8; ++i)
+        expected << QStringLiteral("VScroll2_%1").arg(i);
+    expected << "Text3" << "Command3" << "Command2" << "Check1" << "Text4" << "Text5" << "Command1"
+             << "Picture1" << "VScroll1";
+
+    QStringList actual;
+    QWidget *widget = w.probe.get("picFeld");
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            actual << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != w.probe.get("picFeld"));
+    QCOMPARE(actual, expected);
+}
+
+void TestForm1::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1";
+    QTest::newRow("top-right cell") << "txtFeld_7" << "h8";
+    QTest::newRow("cell 34") << "txtFeld_34" << "h5";
+    QTest::newRow("value box") << "Text2_2" << "Reihe der Dame in Spalte c";
+    QTest::newRow("slider") << "VScroll2_7" << "Dame in Spalte h";
+    QTest::newRow("solutions") << "Text4" << "Lösungszähler";
+    QTest::newRow("steps") << "Text5" << "Such- bzw. Rechenschritte";
+    QTest::newRow("button") << "Command3" << "Durchlauf";
+}
+
+void TestForm1::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+
+    Form1 form;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(FormProbe(form).get(control));
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+}
+
+void TestForm1::accessibleSliderValue()
+{
+    Window w;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.slider(5));
+    QVERIFY(iface && iface->valueInterface());
+    QCOMPARE(iface->role(), QAccessible::Slider);
+    QCOMPARE(iface->valueInterface()->currentValue().toInt(), 0);
+    QCOMPARE(iface->valueInterface()->maximumValue().toInt(), 8);
+
+    moveQueen(w.probe, 5, 2);
+    QCOMPARE(iface->valueInterface()->currentValue().toInt(), 2);
+    QCOMPARE(iface->text(QAccessible::Value), "2");
+
+    iface->valueInterface()->setCurrentValue(6);
+    QCOMPARE(w.probe.valueBox(5)->text(), "6");
+    QCOMPARE(w.probe.text("Text3"), "in Ordnung");
+    QCOMPARE(w.probe.inconsistency(), QString());
+}
+
+void TestForm1::closeDuringRun_data()
+{
+    QTest::addColumn<bool>("duringQuestion");
+
+    QTest::newRow("between steps") << false;
+    QTest::newRow("question box open") << true;
+}
+
+// Runs under QApplication::exec(), as the program does: closing the last
+// window quits, and the run must unwind out of the nested event processing.
+void TestForm1::closeDuringRun()
+{
+    QFETCH(bool, duringQuestion);
+
+    Window w;
+    Form1 *form = w.form.get();
+    if (duringQuestion)
+        w.probe.click("Check1");
+    ModalAnswerer answerer([&](QMessageBox &) {
+        if (duringQuestion)
+            form->close();
+    });
+    int closedAtStep = -1;
+    connect(w.probe.get<QLineEdit>("Text5"), &QLineEdit::textChanged, form, [&](const QString &text) {
+        if (!duringQuestion && text == "500")
+            QMetaObject::invokeMethod(form, &QWidget::close, Qt::QueuedConnection);
+    });
+    connect(qApp, &QGuiApplication::lastWindowClosed, form, [&] { closedAtStep = w.probe.text("Text5").toInt(); });
+
+    QTimer::singleShot(0, form, [&] { w.probe.click("Command3"); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(20000);
+
+    QElapsedTimer clock;
+    clock.start();
+    const int exitCode = QCoreApplication::exec();
+    const qint64 elapsed = clock.elapsed();
+
+    QCOMPARE(exitCode, 0);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(w.probe.text("Text5").toInt(), closedAtStep); // no step after the close
+    QCOMPARE(closedAtStep, duringQuestion ? 218 : 500);
+    QCOMPARE(answerer.boxes.size(), duringQuestion ? 1 : 0); // no "fertig"
+    QVERIFY(!form->suche().runInProgress());
+    qInfo("exec returned %lld ms after the run began", elapsed);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setupApplication(app);
+    QApplication::setQuitOnLastWindowClosed(true);
+    TestForm1 test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_form1.moc"
