@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -16,8 +17,11 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     setupApplication(app);
+    QApplication::setWindowIcon(QIcon::fromTheme(QGuiApplication::desktopFileName(),
+                                                 QIcon(QStringLiteral(":/de.achtdamen.AchtDamen.svg"))));
 
     Form1 form;
+    closeOnTerminationSignals(form);
     form.show();
     return QApplication::exec();
 }

@@ -11,8 +11,8 @@ esac
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libbenchmark-dev)
-[ "$mode" = test ] && packages+=(xvfb xauth)
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libqt6svg6 libbenchmark-dev)
+[ "$mode" = test ] && packages+=(xvfb xauth desktop-file-utils appstream dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,12 +3,32 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSocketNotifier>
 #include <QTranslator>
+#include <QWidget>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+} // namespace
 
 void setupApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("acht-damen"));
     QApplication::setApplicationDisplayName(QStringLiteral("Acht Damen"));
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.achtdamen.AchtDamen"));
 
     const QLocale deutsch(QLocale::German, QLocale::Germany);
     QLocale::setDefault(deutsch);
@@ -18,4 +38,25 @@ void setupApplication(QApplication &app)
         QApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+void closeOnTerminationSignals(QWidget &window)
+{
+    // A signal handler may only write to a pipe; the event loop reads it.
+    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        while (::read(signalPipe[0], &byte, 1) > 0) {
+        }
+        window.close();
+    });
+
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 }

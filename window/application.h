@@ -1,7 +1,12 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 
 // Names the application and loads Qt's own German texts (the buttons of the
 // message boxes); without that translation Qt's default texts stay.
 void setupApplication(QApplication &app);
+
+// SIGTERM and SIGINT close the window as the user would, so a running search
+// ends and the program exits cleanly (a session logging out, Ctrl+C).
+void closeOnTerminationSignals(QWidget &window);
