@@ -2,7 +2,11 @@
 
 #include "feldaufbauen.h"
 
+#include <QString>
+
 #include <array>
+#include <utility>
+#include <vector>
 
 class QLineEdit;
 
@@ -22,11 +26,23 @@ public:
 
     void spalteGeaendert(int index);
 
+    // While held, the texts are only noted and written on release. The
+    // screen shows the board only when events are processed, so a search
+    // step holds the view between two such points: the rows it probes on
+    // the way then cost no widget updates, and the user sees the same.
+    void festhalten();
+    void freigeben();
+
 private:
+    void zeige(QLineEdit &feld, const QString &text);
+
     board::Feld &m_feld;
     const Zellen &m_txtFeld;
     const std::array<QLineEdit *, 8> &m_text2;
     QLineEdit &m_text3;
+
+    bool m_festgehalten = false;
+    std::vector<std::pair<QLineEdit *, QString>> m_vorgemerkt;
 };
 
 } // namespace view

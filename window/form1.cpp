@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "cachedgroupbox.h"
 #include "damenregler.h"
 #include "spaltenansicht.h"
 #include "twips.h"
@@ -137,25 +138,25 @@ void Form1::erzeugeSteuerelemente()
 
     m_command1 = erzeuge<QPushButton>(this, QStringLiteral("Command1"), twipsRect(960, 7260, 5655, 315));
     m_command1->setText(QStringLiteral("Null"));
-    connect(m_command1, &QPushButton::clicked, this, [this] { m_suche.Null(); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Null(); }); });
 
     m_label2 = erzeuge<QLabel>(this, QStringLiteral("Label2"), twipsRect(1020, 7680, 12075, 435));
     m_label2->setText(QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"));
     m_label2->setFont(schrift(SansSerif, 13.5));
 
-    m_frame1 = erzeuge<QGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
+    m_frame1 = erzeuge<CachedGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
     m_frame1->setTitle(QStringLiteral("Automatischer Backtracker"));
     m_frame1->setFont(schrift(SansSerif, 12));
 
     m_command2 = erzeuge<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492));
     m_command2->setText(QStringLiteral("Einzelschritt"));
     m_command2->setFont(schrift(SansSerif, 13.5));
-    connect(m_command2, &QPushButton::clicked, this, [this] { m_suche.Einzelschritt(); });
+    connect(m_command2, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Einzelschritt(); }); });
 
     m_command3 = erzeuge<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492));
     m_command3->setText(QStringLiteral("Durchlauf"));
     m_command3->setFont(schrift(SansSerif, 13.5));
-    connect(m_command3, &QPushButton::clicked, this, [this] { m_suche.Durchlauf(); });
+    connect(m_command3, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Durchlauf(); }); });
 
     m_check1 = erzeuge<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612));
     m_check1->setText(QStringLiteral("Stop bei Lösung"));
@@ -201,6 +202,14 @@ void Form1::setzeFokusfolge()
 void Form1::Form_Load()
 {
     view::FeldAufbauen(*m_picFeld, m_txtFeld);
+}
+
+template<typename Command>
+void Form1::befehl(Command command)
+{
+    m_spaltenansicht->festhalten();
+    command();
+    m_spaltenansicht->freigeben();
 }
 
 void Form1::Feld_SpalteGeaendert(int index)
@@ -262,12 +271,17 @@ void Form1::announceEnd()
 int Form1::zeigeBox(QMessageBox &box)
 {
     m_offeneBox = &box;
-    return box.exec();
+    m_spaltenansicht->freigeben();
+    const int antwort = box.exec();
+    m_spaltenansicht->festhalten();
+    return antwort;
 }
 
 void Form1::processEvents()
 {
+    m_spaltenansicht->freigeben();
     QCoreApplication::processEvents();
+    m_spaltenansicht->festhalten();
 }
 
 void Form1::runningChanged(bool running)

@@ -43,6 +43,9 @@ private:
     void erzeugeSteuerelemente();
     void setzeFokusfolge();
     void Form_Load();
+    // Runs a command with the column view held between event processing.
+    template<typename Command>
+    void befehl(Command command);
     void Feld_SpalteGeaendert(int index);
     void VScroll1_Change(int wert);
 
