@@ -1,0 +1,320 @@
+// Random user sessions against the real window, with real input events.
+// Actions are posted so that a search step's event processing delivers
+// them: many land in the middle of a full run, or while a question is open.
+//
+//   SOAK_SEQUENCES=N   how many sessions (default 12)
+//   SOAK_SEED=S        seed of the first session (default 1); session i uses S + i
+//   SOAK_TRACE=1       print each action as it happens
+//
+// A failure names its seed; SOAK_SEED=<seed> SOAK_SEQUENCES=1 repeats it.
+
+#include "application.h"
+#include "formprobe.h"
+#include "modalanswerer.h"
+
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <random>
+
+namespace {
+
+const QString EmptyBoard = QStringLiteral("0 0 0 0 0 0 0 0");
+
+class Session;
+Session *current = nullptr;
+
+class Session : public QObject
+{
+public:
+    Session(quint32 seed, int actions)
+        : m_seed(seed)
+        , m_random(seed)
+        , m_actionsLeft(actions)
+    {
+    }
+
+    QString failure;
+    QStringList actions;
+    int actionsDuringRun = 0;
+
+    void run()
+    {
+        m_form = std::make_unique<Form1>();
+        m_probe = std::make_unique<FormProbe>(*m_form);
+        m_form->show();
+        if (!QTest::qWaitForWindowExposed(m_form.get()))
+            fail(QStringLiteral("window not exposed"));
+
+        post();
+        m_loop.exec();
+        check();
+        if (failure.isEmpty())
+            finalRun();
+        m_probe.reset();
+        m_form.reset();
+    }
+
+    void dump() const
+    {
+        std::fprintf(stderr, "soak: seed %u, %lld actions:\n", m_seed, static_cast<long long>(actions.size()));
+        for (const QString &action : actions)
+            std::fprintf(stderr, "  %s\n", qPrintable(action));
+    }
+
+private:
+    int pick(int from, int to) { return std::uniform_int_distribution<int>(from, to)(m_random); }
+    bool chance(int percent) { return pick(1, 100) <= percent; }
+
+    void post() { QMetaObject::invokeMethod(this, &Session::tick, Qt::QueuedConnection); }
+
+    // Runs once per pass of event processing, wherever that happens.
+    void tick()
+    {
+        check();
+        const bool busy = m_depth > 0;
+        const bool done = m_closed || m_actionsLeft <= 0 || !failure.isEmpty();
+        if (done && !busy && !QApplication::activeModalWidget()) {
+            m_loop.quit();
+            return;
+        }
+        post(); // first, so that ticks go on inside whatever this action starts
+        if (m_closed)
+            return;
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (!box->property("answered").toBool()) {
+                box->setProperty("answered", true);
+                answer(*box, done);
+            }
+            return;
+        }
+        if (done || m_wait-- > 0)
+            return;
+        m_wait = pick(0, 3) == 0 ? pick(0, 600) : pick(0, 4);
+        --m_actionsLeft;
+        ++m_depth;
+        act();
+        --m_depth;
+        check();
+    }
+
+    void note(const QString &action)
+    {
+        const bool running = m_form->suche().runInProgress();
+        actionsDuringRun += running ? 1 : 0;
+        actions << QStringLiteral("%1%2 (step %3)").arg(action, running ? QStringLiteral(" during run") : QString(),
+                                                       m_probe->text(QStringLiteral("Text5")));
+        if (qEnvironmentVariableIsSet("SOAK_TRACE"))
+            std::fprintf(stderr, "soak %u: %s\n", m_seed, qPrintable(actions.last()));
+    }
+
+    void answer(QMessageBox &box, bool done)
+    {
+        const bool question = box.button(QMessageBox::No) != nullptr;
+        const int roll = pick(1, 100);
+        if (!done && roll <= 5) {
+            note(QStringLiteral("close window with box '%1' open").arg(box.text()));
+            closeWindow();
+        } else if (roll <= 10) {
+            note(QStringLiteral("Escape on '%1'").arg(box.text()));
+            QTest::keyClick(&box, Qt::Key_Escape);
+        } else if (question && (done || roll <= 55)) {
+            note(QStringLiteral("No"));
+            QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+        } else {
+            note(question ? QStringLiteral("Yes") : QStringLiteral("OK on '%1'").arg(box.text()));
+            QTest::mouseClick(box.button(question ? QMessageBox::Yes : QMessageBox::Ok), Qt::LeftButton);
+        }
+    }
+
+    void act()
+    {
+        const int roll = pick(1, 100);
+        if (roll <= 40) {
+            const int spalte = pick(0, 7);
+            moveSlider(m_probe->slider(spalte), QStringLiteral("queen %1").arg(spalte), 40);
+        } else if (roll <= 48) {
+            moveSlider(m_probe->get<QScrollBar>(QStringLiteral("VScroll1")), QStringLiteral("cover"), 200);
+        } else if (roll <= 56) {
+            click(QStringLiteral("Command1"));
+        } else if (roll <= 74) {
+            click(QStringLiteral("Command2"));
+            if (chance(25) && !m_closed) // a double click
+                click(QStringLiteral("Command2"));
+        } else if (roll <= 86) {
+            click(QStringLiteral("Command3"));
+        } else if (roll <= 98) {
+            click(QStringLiteral("Check1"));
+        } else {
+            note(QStringLiteral("close window"));
+            closeWindow();
+        }
+    }
+
+    void click(const QString &name)
+    {
+        note(QStringLiteral("click %1").arg(name));
+        m_probe->click(name);
+    }
+
+    void moveSlider(QScrollBar *bar, const QString &name, int maxDrag)
+    {
+        const int kind = pick(0, 4);
+        if (kind == 0) {
+            note(name + QStringLiteral(" upper arrow"));
+            FormProbe::clickPart(bar, QStyle::SC_ScrollBarSubLine);
+        } else if (kind == 1) {
+            note(name + QStringLiteral(" lower arrow"));
+            FormProbe::clickPart(bar, QStyle::SC_ScrollBarAddLine);
+        } else if (kind == 2) {
+            const bool above = chance(50);
+            note(name + (above ? QStringLiteral(" track above") : QStringLiteral(" track below")));
+            const auto part = above ? QStyle::SC_ScrollBarSubPage : QStyle::SC_ScrollBarAddPage;
+            if (!FormProbe::part(bar, part).isEmpty())
+                FormProbe::clickPart(bar, part);
+        } else {
+            const int dy = pick(-maxDrag, maxDrag);
+            note(name + QStringLiteral(" drag by %1").arg(dy));
+            FormProbe::dragThumb(bar, dy, [this] { check(); });
+        }
+    }
+
+    void closeWindow()
+    {
+        m_stepsAtClose = m_probe->text(QStringLiteral("Text5"));
+        m_closed = true;
+        m_form->close();
+    }
+
+    void fail(const QString &what)
+    {
+        if (failure.isEmpty())
+            failure = what;
+    }
+
+    // What must hold whenever events run.
+    void check()
+    {
+        static const QRegularExpression count(QStringLiteral("^(|0|[1-9][0-9]*)$"));
+        const QString problem = m_probe->inconsistency();
+        if (!problem.isEmpty())
+            fail(problem);
+        const QString verdict = m_probe->text(QStringLiteral("Text3"));
+        if (verdict != "" && verdict != "in Ordnung" && verdict != "geht nicht")
+            fail(QStringLiteral("verdict '%1'").arg(verdict));
+        for (const char *box : {"Text4", "Text5"}) {
+            if (!count.match(m_probe->text(QLatin1String(box))).hasMatch())
+                fail(QStringLiteral("%1 shows '%2'").arg(box, m_probe->text(QLatin1String(box))));
+        }
+        // The pointer stands at 8 only while a solution's question is open.
+        const int spalte = m_form->suche().spalte();
+        const int highest = QApplication::activeModalWidget() ? 8 : 7;
+        if (spalte < -1 || spalte > highest)
+            fail(QStringLiteral("column pointer %1").arg(spalte));
+        if (m_probe->get(QStringLiteral("Command3"))->isEnabled() == m_form->suche().runInProgress())
+            fail(QStringLiteral("search buttons enabled during a run, or disabled outside one"));
+        if (m_closed) {
+            if (m_probe->text(QStringLiteral("Text5")) != m_stepsAtClose)
+                fail(QStringLiteral("a step ran after the window was closed (%1 then %2)").arg(m_stepsAtClose, m_probe->text(QStringLiteral("Text5"))));
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                fail(QStringLiteral("box '%1' shown after the window was closed").arg(box->text()));
+        }
+    }
+
+    // Whatever the session did, a plain full run still finds everything.
+    void finalRun()
+    {
+        m_closed = false;
+        m_form->show();
+        auto *stop = m_probe->get<QCheckBox>(QStringLiteral("Check1"));
+        if (stop->isChecked())
+            m_probe->click(QStringLiteral("Check1"));
+        ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+        m_probe->click(QStringLiteral("Command3"));
+        if (m_probe->text(QStringLiteral("Text5")) != "4021" || m_probe->text(QStringLiteral("Text4")) != "92"
+            || m_probe->shownBoard() != EmptyBoard || answerer.boxes.size() != 1)
+            fail(QStringLiteral("final run: %1 steps, %2 solutions, board %3, %4 boxes")
+                     .arg(m_probe->text(QStringLiteral("Text5")), m_probe->text(QStringLiteral("Text4")),
+                          m_probe->shownBoard())
+                     .arg(answerer.boxes.size()));
+        check();
+    }
+
+    quint32 m_seed;
+    std::mt19937 m_random;
+    int m_actionsLeft;
+    int m_wait = 0;
+    int m_depth = 0;
+    bool m_closed = false;
+    QString m_stepsAtClose;
+    QEventLoop m_loop;
+    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<FormProbe> m_probe;
+};
+
+// A broken precondition aborts; say which session it was.
+void onAbort(int)
+{
+    if (current)
+        current->dump();
+}
+
+int environmentNumber(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+class TestSoak : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void randomSessions();
+};
+
+void TestSoak::randomSessions()
+{
+    const int sequences = environmentNumber("SOAK_SEQUENCES", 12);
+    const auto firstSeed = static_cast<quint32>(environmentNumber("SOAK_SEED", 1));
+    std::signal(SIGABRT, onAbort);
+
+    long long actions = 0;
+    long long duringRun = 0;
+    for (int i = 0; i < sequences; ++i) {
+        const quint32 seed = firstSeed + static_cast<quint32>(i);
+        Session session(seed, 30);
+        current = &session;
+        session.run();
+        current = nullptr;
+        actions += session.actions.size();
+        duringRun += session.actionsDuringRun;
+        if (!session.failure.isEmpty()) {
+            session.dump();
+            QFAIL(qPrintable(QStringLiteral("seed %1: %2 (repeat: SOAK_SEED=%1 SOAK_SEQUENCES=1)")
+                                 .arg(seed)
+                                 .arg(session.failure)));
+        }
+    }
+    qInfo("%d sessions, %lld actions, %lld of them during a full run", sequences, actions, duringRun);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setupApplication(app);
+    // Closing the window is one of the actions; the sessions go on.
+    QApplication::setQuitOnLastWindowClosed(false);
+    TestSoak test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_soak.moc"
