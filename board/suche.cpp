@@ -90,6 +90,8 @@ void Suche::Suchschritt()
     ++m_schritte;
     m_host.showSteps(m_schritte);
 
+    // The only point besides the question at which an end request can
+    // arrive: the rest of the step processes no events.
     m_host.processEvents();
     if (m_endeVerlangt)
         return;
@@ -112,15 +114,15 @@ void Suche::Suchschritt()
     } else {
         m_feld.setzeWert(m_spalte, 0);
         --m_spalte;
-        if (m_spalte == -1 && !m_endeVerlangt)
+        if (m_spalte == -1)
             m_host.announceEnd();
     }
 }
 
 void Suche::feldLeeren()
 {
-    for (int spalte = 0; spalte < Feld::Spalten; ++spalte)
-        m_feld.setzeWert(spalte, 0);
+    for (int index = 0; index < Feld::Spalten; ++index)
+        m_feld.setzeWert(index, 0);
 }
 
 } // namespace board

@@ -3,7 +3,9 @@
 # on, installs it, starts the installed program (offscreen) and ends it the
 # way a desktop session does. Needs root for the install.
 set -euo pipefail
-cd "$(dirname "$0")/../build"
+cd "$(dirname "$0")/.."
+bash scripts/install-missing.sh dpkg-dev
+cd build
 
 rm -f acht-damen_*.deb
 cpack -G DEB > /dev/null

@@ -28,7 +28,7 @@ struct Window
 };
 
 // Arrow clicks on a queen slider: positive raises the queen.
-void moveQueen(FormProbe &probe, int spalte, int clicks)
+void moveQueen(const FormProbe &probe, int spalte, int clicks)
 {
     const auto arrow = clicks > 0 ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
     for (int i = 0; i < std::abs(clicks); ++i)
@@ -513,7 +513,6 @@ int main(int argc, char *argv[])
     setupApplication(app);
     QApplication::setQuitOnLastWindowClosed(true);
     TestForm1 test;
-    QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 

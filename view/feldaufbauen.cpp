@@ -20,7 +20,8 @@ void FeldAufbauen(QWidget &picFeld, const Zellen &txtFeld)
     picFeld.resize(pixel(BrettGroesse), pixel(BrettGroesse));
     for (int x = 0; x < 8; ++x) {
         for (int y = 0; y < 8; ++y) {
-            QLineEdit &zelle = *txtFeld[static_cast<std::size_t>(x + 9 * y)];
+            const int index = x + 9 * y;
+            QLineEdit &zelle = *txtFeld[static_cast<std::size_t>(index)];
             QFont font = zelle.font();
             font.setPointSizeF(ZellSchrift);
             zelle.setFont(font);

@@ -68,7 +68,7 @@ QStyle *reglerStil()
         stil = new ReglerStil;
         stil->setParent(qApp);
     }
-    return stil;
+    return stil.data();
 }
 
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
