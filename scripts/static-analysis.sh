@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-missing.sh clang-tidy cppcheck
 
-git ls-files '*.cpp' | xargs -P"$(nproc)" -n4 clang-tidy -p build --quiet
+# Findings go to stdout; stderr only counts what the header filter hid.
+git ls-files '*.cpp' | xargs -P"$(nproc)" -n4 clang-tidy -p build --quiet 2> >(grep -v 'warnings generated' >&2)
 echo "clang-tidy: no findings"
 
 cppcheck --enable=warning,style,performance,portability --library=qt --std=c++20 \
