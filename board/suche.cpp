@@ -45,12 +45,12 @@ bool Suche::anfordern(Befehl befehl)
 
     m_beschaeftigt = true;
     ausfuehren(befehl);
-    while (!m_warteschlange.empty() && !m_endeVerlangt) {
+    // An end request has emptied the queue and refuses further commands.
+    while (!m_warteschlange.empty()) {
         const Befehl naechster = m_warteschlange.front();
         m_warteschlange.pop_front();
         ausfuehren(naechster);
     }
-    m_warteschlange.clear();
     m_endeVerlangt = false;
     m_beschaeftigt = false;
     return true;
@@ -58,11 +58,14 @@ bool Suche::anfordern(Befehl befehl)
 
 void Suche::ausfuehren(Befehl befehl)
 {
-    if (befehl == Befehl::Schritt) {
+    if (befehl == Befehl::Schritt)
         Suchschritt();
-        return;
-    }
+    else
+        durchlaufen();
+}
 
+void Suche::durchlaufen()
+{
     feldLeeren();
     m_abbruch = false;
     m_schritte = 0;

@@ -43,6 +43,7 @@ private:
 
     bool anfordern(Befehl befehl);
     void ausfuehren(Befehl befehl);
+    void durchlaufen();
     void Suchschritt();
     void feldLeeren();
 

@@ -3,6 +3,8 @@
 #include "modalanswerer.h"
 
 #include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QtTest>
@@ -66,6 +68,8 @@ private slots:
     void stopAtFirstSolution();
     void buttonsDuringRun();
     void doubleClickOnSingleStep();
+    void captionsFit_data();
+    void captionsFit();
     void focusOrder();
     void accessibleNames_data();
     void accessibleNames();
@@ -385,6 +389,38 @@ void TestForm1::doubleClickOnSingleStep()
     QCOMPARE(w.probe.text("Text5"), "2");
     QCOMPARE(w.probe.shownBoard(), "1 3 0 0 0 0 0 0");
     QCOMPARE(w.form->suche().spalte(), 2);
+}
+
+void TestForm1::captionsFit_data()
+{
+    QTest::addColumn<QString>("control");
+
+    for (const char *name : {"Command1", "Command2", "Command3", "Check1", "Label1", "Label2", "Label4", "Frame1"})
+        QTest::newRow(name) << name;
+}
+
+// The German captions must not be cut off by their own controls (the hint
+// under the sliders is cut by the window's edge only).
+void TestForm1::captionsFit()
+{
+    QFETCH(QString, control);
+
+    Form1 form;
+    QWidget *widget = FormProbe(form).get(control);
+    QString text;
+    int room = widget->width();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        text = button->text();
+        if (qobject_cast<QCheckBox *>(widget))
+            room -= widget->style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                    + widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+        text = label->text();
+    } else {
+        text = qobject_cast<QGroupBox *>(widget)->title();
+    }
+    const int needed = widget->fontMetrics().horizontalAdvance(text);
+    QVERIFY2(needed <= room, qPrintable(QStringLiteral("'%1' needs %2 px, has %3").arg(text).arg(needed).arg(room)));
 }
 
 void TestForm1::focusOrder()

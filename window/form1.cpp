@@ -23,6 +23,9 @@ namespace {
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString Serif = QStringLiteral("Times New Roman");
 
+// The cover panel: only its height ever changes.
+constexpr int AbdeckungLinks = 900;
+constexpr int AbdeckungBreite = 5595;
 constexpr int AbdeckungStartHoehe = 135;
 
 QFont schrift(const QString &familie, qreal punkte)
@@ -114,7 +117,8 @@ void Form1::erzeugeSteuerelemente()
     }
 
     // The panel hangs in front of the board.
-    m_picture1 = erzeuge<QWidget>(this, QStringLiteral("Picture1"), twipsRect(900, 0, 5595, AbdeckungStartHoehe));
+    m_picture1 = erzeuge<QWidget>(this, QStringLiteral("Picture1"),
+                                  twipsRect(AbdeckungLinks, 0, AbdeckungBreite, AbdeckungStartHoehe));
     m_picture1->setAutoFillBackground(true);
     setzeHintergrund(m_picture1, QPalette::Window, QColor(0, 0, 192));
     m_picture1->setFocusPolicy(Qt::TabFocus);
@@ -220,7 +224,7 @@ void Form1::Feld_SpalteGeaendert(int index)
 
 void Form1::VScroll1_Change(int wert)
 {
-    m_picture1->setGeometry(twipsRect(900, 0, 5595, 2 * wert));
+    m_picture1->setGeometry(twipsRect(AbdeckungLinks, 0, AbdeckungBreite, 2 * wert));
 }
 
 void Form1::closeEvent(QCloseEvent *event)
