@@ -219,7 +219,8 @@ private:
             fail(QStringLiteral("search buttons enabled during a run, or disabled outside one"));
         if (m_closed) {
             if (m_probe->text(QStringLiteral("Text5")) != m_stepsAtClose)
-                fail(QStringLiteral("a step ran after the window was closed (%1 then %2)").arg(m_stepsAtClose, m_probe->text(QStringLiteral("Text5"))));
+                fail(QStringLiteral("a step ran after the window was closed (%1 then %2)")
+                         .arg(m_stepsAtClose, m_probe->text(QStringLiteral("Text5"))));
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                 fail(QStringLiteral("box '%1' shown after the window was closed").arg(box->text()));
         }

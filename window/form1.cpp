@@ -44,6 +44,17 @@ Widget *erzeuge(QWidget *parent, const QString &name, const QRect &geometrie)
     return widget;
 }
 
+// Buttons, the check box and labels: a caption in a font of its own.
+template<typename Widget>
+Widget *beschriftet(QWidget *parent, const QString &name, const QRect &geometrie, const QString &text,
+                    const QFont &font)
+{
+    auto *widget = erzeuge<Widget>(parent, name, geometrie);
+    widget->setText(text);
+    widget->setFont(font);
+    return widget;
+}
+
 QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie, const QFont &font,
                     Qt::Alignment ausrichtung = Qt::AlignLeft)
 {
@@ -144,38 +155,33 @@ void Form1::erzeugeSteuerelemente()
     m_command1->setText(QStringLiteral("Null"));
     connect(m_command1, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Null(); }); });
 
-    m_label2 = erzeuge<QLabel>(this, QStringLiteral("Label2"), twipsRect(1020, 7680, 12075, 435));
-    m_label2->setText(QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"));
-    m_label2->setFont(schrift(SansSerif, 13.5));
+    m_label2 = beschriftet<QLabel>(this, QStringLiteral("Label2"), twipsRect(1020, 7680, 12075, 435),
+                                   QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"),
+                                   schrift(SansSerif, 13.5));
 
     m_frame1 = erzeuge<CachedGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
     m_frame1->setTitle(QStringLiteral("Automatischer Backtracker"));
     m_frame1->setFont(schrift(SansSerif, 12));
 
-    m_command2 = erzeuge<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492));
-    m_command2->setText(QStringLiteral("Einzelschritt"));
-    m_command2->setFont(schrift(SansSerif, 13.5));
+    m_command2 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492),
+                                          QStringLiteral("Einzelschritt"), schrift(SansSerif, 13.5));
     connect(m_command2, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Einzelschritt(); }); });
 
-    m_command3 = erzeuge<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492));
-    m_command3->setText(QStringLiteral("Durchlauf"));
-    m_command3->setFont(schrift(SansSerif, 13.5));
+    m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
+                                          QStringLiteral("Durchlauf"), schrift(SansSerif, 13.5));
     connect(m_command3, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Durchlauf(); }); });
 
-    m_check1 = erzeuge<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612));
-    m_check1->setText(QStringLiteral("Stop bei Lösung"));
-    m_check1->setFont(schrift(SansSerif, 12));
+    m_check1 = beschriftet<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612),
+                                      QStringLiteral("Stop bei Lösung"), schrift(SansSerif, 12));
 
-    m_label1 = erzeuge<QLabel>(m_frame1, QStringLiteral("Label1"), twipsRect(420, 1920, 1755, 375));
-    m_label1->setText(QStringLiteral("Lösungszähler"));
-    m_label1->setFont(schrift(SansSerif, 12));
+    m_label1 = beschriftet<QLabel>(m_frame1, QStringLiteral("Label1"), twipsRect(420, 1920, 1755, 375),
+                                   QStringLiteral("Lösungszähler"), schrift(SansSerif, 12));
     m_text4 = textFeld(m_frame1, QStringLiteral("Text4"), twipsRect(420, 2280, 2052, 525), schrift(Serif, 21.75));
     m_text4->setAccessibleName(m_label1->text());
     m_label1->setBuddy(m_text4);
 
-    m_label4 = erzeuge<QLabel>(m_frame1, QStringLiteral("Label4"), twipsRect(360, 3480, 4335, 375));
-    m_label4->setText(QStringLiteral("Such- bzw. Rechenschritte"));
-    m_label4->setFont(schrift(SansSerif, 13.5));
+    m_label4 = beschriftet<QLabel>(m_frame1, QStringLiteral("Label4"), twipsRect(360, 3480, 4335, 375),
+                                   QStringLiteral("Such- bzw. Rechenschritte"), schrift(SansSerif, 13.5));
     m_text5 = textFeld(m_frame1, QStringLiteral("Text5"), twipsRect(360, 3960, 2115, 495), schrift(SansSerif, 18));
     m_text5->setAccessibleName(m_label4->text());
     m_label4->setBuddy(m_text5);
