@@ -34,11 +34,16 @@ private:
 // whether no other queen attacks it. Rows above 8 are probed but never placed.
 bool DamePasst(Feld &feld, std::int16_t y, int c);
 
-// Index of the board cell showing row `wert` (1 to 8) of column `spalte`:
-// cells are numbered column + 9 * screen row, screen row 0 at the top.
+// Board cells are numbered column + 9 * screen row, screen row 0 at the top.
+constexpr int zellIndexAufSchirm(int spalte, int schirmReihe)
+{
+    return spalte + 9 * schirmReihe;
+}
+
+// Index of the board cell showing row `wert` (1 to 8) of column `spalte`.
 constexpr int zellIndex(int spalte, int wert)
 {
-    return spalte + 9 * (Feld::HoechsteReihe - wert);
+    return zellIndexAufSchirm(spalte, Feld::HoechsteReihe - wert);
 }
 
 } // namespace board

@@ -55,7 +55,7 @@ public:
             if (slider(spalte)->wert() != wert)
                 return QStringLiteral("slider %1 at %2, box %3").arg(spalte).arg(slider(spalte)->wert()).arg(wert);
             for (int r = 0; r < 8; ++r) {
-                const int index = spalte + 9 * r;
+                const int index = board::zellIndexAufSchirm(spalte, r);
                 const QString expected = wert > 0 && index == board::zellIndex(spalte, wert) ? QStringLiteral("X")
                                                                                               : QString();
                 if (cell(index)->text() != expected)

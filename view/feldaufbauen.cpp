@@ -1,5 +1,6 @@
 #include "feldaufbauen.h"
 
+#include "feld.h"
 #include "twips.h"
 
 #include <QLineEdit>
@@ -20,7 +21,7 @@ void FeldAufbauen(QWidget &picFeld, const Zellen &txtFeld)
     picFeld.resize(pixel(BrettGroesse), pixel(BrettGroesse));
     for (int x = 0; x < 8; ++x) {
         for (int y = 0; y < 8; ++y) {
-            const int index = x + 9 * y;
+            const int index = board::zellIndexAufSchirm(x, y);
             QLineEdit &zelle = *txtFeld[static_cast<std::size_t>(index)];
             QFont font = zelle.font();
             font.setPointSizeF(ZellSchrift);

@@ -32,7 +32,7 @@ void Spaltenansicht::spalteGeaendert(int index)
     zeige(*m_text2[static_cast<std::size_t>(index)], QString::number(v));
     const int queenCell = v > 0 ? board::zellIndex(index, v) : -1;
     for (int r = 0; r < 8; ++r) {
-        const int zelle = 9 * r + index;
+        const int zelle = board::zellIndexAufSchirm(index, r);
         zeige(*m_txtFeld[static_cast<std::size_t>(zelle)], zelle == queenCell ? QStringLiteral("X") : QString());
     }
     if (v == 0)

@@ -119,7 +119,7 @@ void Form1::erzeugeSteuerelemente()
     m_picFeld->setAccessibleName(QStringLiteral("Schachbrett"));
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
-            const int index = c + 9 * r;
+            const int index = board::zellIndexAufSchirm(c, r);
             auto *zelle = textFeld(m_picFeld, QStringLiteral("txtFeld_%1").arg(index),
                                    twipsRect(720 * c, 720 * r, 720, 720), schrift(Serif, 18), Qt::AlignHCenter);
             zelle->setAccessibleName(spaltenName(c) + QString::number(8 - r));
