@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs those of the named Debian packages that are not installed yet.
 set -euo pipefail
 missing=()

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # clang-tidy (rules in .clang-tidy) and cppcheck over every source file;
 # any finding fails. Needs a configured and built ./build for the compile
 # commands and the generated moc files.

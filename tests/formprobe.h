@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "damenregler.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random user sessions against the real window, with real input events.
 // Actions are posted so that a search step's event processing delivers
 // them: many land in the middle of a full run, or while a question is open.

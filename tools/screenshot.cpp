@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window as the README shows it: the search stepped by hand up
 // to its first solution. Usage: screenshot OUT.png
 // (QT_SCALE_FACTOR=2 gives the high-resolution picture.)

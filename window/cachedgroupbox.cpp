@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cachedgroupbox.h"
 
 #include <QPainter>
