@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "feld.h"
 #include "nullhost.h"
 #include "suche.h"
@@ -10,6 +14,7 @@ static void BM_FullSearch(benchmark::State &state)
     board::Feld feld;
     NullHost host;
     board::Suche suche(feld, host);
+    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores): benchmark's loop variable only counts
     for (auto _ : state) {
         suche.Durchlauf();
         benchmark::DoNotOptimize(suche.loesungen());

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs whatever is missing (Debian 12, as root), builds, then either
 # starts the program ("run") or runs the whole test suite ("test").
 set -euo pipefail
@@ -12,7 +17,7 @@ esac
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libqt6svg6 libbenchmark-dev xvfb xauth)
-[ "$mode" = test ] && packages+=(desktop-file-utils appstream)
+[ "$mode" = test ] && packages+=(desktop-file-utils appstream reuse dpkg-dev lintian devscripts)
 bash scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
