@@ -12,10 +12,10 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "acht-damen: kein Bildschirm gefunden (DISPLAY ist leer); "
-                             "ohne Bildschirm so starten: xvfb-run %s\n", argv[0]);
+    if (!displayAvailable(argc, argv)) {
+        std::fprintf(stderr, "acht-damen: keine grafische Sitzung gefunden (weder DISPLAY noch WAYLAND_DISPLAY "
+                             "ist gesetzt). Das Programm braucht eine grafische Sitzung; ohne Bildschirm "
+                             "startet es so: xvfb-run %s\n", argv[0]);
         return 1;
     }
 

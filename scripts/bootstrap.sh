@@ -16,7 +16,7 @@ esac
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libqt6svg6 libbenchmark-dev xvfb xauth)
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libqt6svg6 libbenchmark-dev xvfb xauth x11-utils)
 [ "$mode" = test ] && packages+=(desktop-file-utils appstream reuse dpkg-dev lintian devscripts)
 bash scripts/install-missing.sh "${packages[@]}"
 

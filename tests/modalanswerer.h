@@ -25,6 +25,7 @@ public:
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
         QStringList buttonTexts;
+        QRect frame; // on screen, as shown
     };
 
     // Decides how to answer a box; the box is shown and modal when called.
@@ -57,7 +58,8 @@ private:
             return;
         box->setProperty("answered", true);
 
-        Box seen{box->windowTitle(), box->text(), box->icon(), box->standardButtons(), QMessageBox::NoButton, {}};
+        Box seen{box->windowTitle(), box->text(), box->icon(), box->standardButtons(), QMessageBox::NoButton, {},
+                 box->frameGeometry()};
         for (QAbstractButton *button : box->buttons()) {
             seen.buttonTexts << button->text();
             if (button == box->defaultButton())

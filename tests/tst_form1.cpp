@@ -9,11 +9,16 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
-#include <QFile>
-#include <QLibraryInfo>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -25,8 +30,9 @@ struct Window
     Window()
     {
         form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qFatal("window not exposed");
+        form->activateWindow(); // as a window manager does on mapping it
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qFatal("window not active");
     }
 
     std::unique_ptr<Form1> form = std::make_unique<Form1>();
@@ -41,9 +47,88 @@ void moveQueen(const FormProbe &probe, int spalte, int clicks)
         FormProbe::clickPart(probe.slider(spalte), arrow);
 }
 
-bool germanTranslationInstalled()
+// Takes Qt's own translations away for as long as it lives, as on a
+// machine without them.
+struct WithoutQtTranslation
 {
-    return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+    WithoutQtTranslation()
+    {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            if (QCoreApplication::removeTranslator(translator))
+                removed << translator;
+        }
+    }
+    ~WithoutQtTranslation()
+    {
+        for (QTranslator *translator : removed)
+            QCoreApplication::installTranslator(translator);
+    }
+    QList<QTranslator *> removed;
+};
+
+// What the X server holds as a window's title, as docks and window lists
+// show it.
+QString nativeTitle(const QWidget &window)
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                          QStringLiteral("_NET_WM_NAME")});
+    if (!xprop.waitForFinished())
+        return QStringLiteral("(xprop failed)");
+    const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype quote = out.indexOf(u'"');
+    return quote < 0 ? out : out.mid(quote + 1).chopped(1);
+}
+
+double luminance(QColor colour)
+{
+    const auto channel = [](float c) { return c <= 0.04045f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+// WCAG's contrast ratio, 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a text field's text against its background as painted:
+// the background is the commonest colour, the text its strongest opposite.
+double textContrast(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most)
+            std::tie(background, most) = std::pair(it.key(), it.value());
+    }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(background), QColor(it.key())));
+    return best;
+}
+
+QColor colourAt(QWidget *widget, QPoint at)
+{
+    return widget->grab().toImage().pixelColor(at * widget->devicePixelRatioF());
+}
+
+QPalette darkPalette()
+{
+    QPalette palette(QColor(53, 53, 53));
+    palette.setColor(QPalette::Base, QColor(35, 35, 35));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    return palette;
 }
 
 } // namespace
@@ -75,6 +160,9 @@ private slots:
     void captionsFit_data();
     void captionsFit();
     void focusOrder();
+    void nativeTitles();
+    void readableUnderAnyPalette_data();
+    void readableUnderAnyPalette();
     void accessibleNames_data();
     void accessibleNames();
     void accessibleSliderValue();
@@ -274,8 +362,11 @@ void TestForm1::fullRun()
     Window w;
     moveQueen(w.probe, 4, 2); // a hand-set queen is cleared by the run
     ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
-    w.probe.click("Command3");
+    // From the keyboard: after the run the focus is back on the button.
+    w.probe.get("Command3")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.probe.get("Command3"), Qt::Key_Space);
 
+    QCOMPARE(w.form->focusWidget(), w.probe.get("Command3"));
     QCOMPARE(w.probe.text("Text5"), "4021");
     QCOMPARE(w.probe.text("Text4"), "92");
     QCOMPARE(w.probe.shownBoard(), EmptyBoard);
@@ -315,15 +406,22 @@ void TestForm1::stopAtFirstSolution_data()
 {
     QTest::addColumn<QString>("answer");
 
-    QTest::newRow("No") << "no";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("box closed") << "close";
+    QTest::addColumn<bool>("qtTranslation");
+
+    QTest::newRow("No") << "no" << true;
+    QTest::newRow("No, without Qt's translation") << "no" << false;
+    QTest::newRow("Escape") << "escape" << true;
+    QTest::newRow("box closed") << "close" << true;
 }
 
 void TestForm1::stopAtFirstSolution()
 {
     QFETCH(QString, answer);
+    QFETCH(bool, qtTranslation);
 
+    std::optional<WithoutQtTranslation> untranslated;
+    if (!qtTranslation)
+        untranslated.emplace();
     Window w;
     w.probe.click("Check1");
     QVERIFY(w.probe.get<QCheckBox>("Check1")->isChecked());
@@ -350,8 +448,11 @@ void TestForm1::stopAtFirstSolution()
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.defaultButton, QMessageBox::Yes);
-    if (germanTranslationInstalled())
-        QCOMPARE(box.buttonTexts, QStringList({"&Ja", "&Nein"}));
+    QCOMPARE(box.buttonTexts, QStringList({"&Ja", "&Nein"}));
+    // Beside the board, so the solution it asks about stays in view.
+    const QRect board(w.probe.get("picFeld")->mapToGlobal(QPoint()), w.probe.get("picFeld")->size());
+    QVERIFY2(!box.frame.intersects(board), qPrintable(QStringLiteral("box at %1,%2").arg(box.frame.x()).arg(box.frame.y())));
+    QVERIFY(w.form->screen()->availableGeometry().contains(box.frame));
 
     QCOMPARE(countWhileAsked, QString()); // asked before counting
     QCOMPARE(w.probe.text("Text4"), "1");
@@ -364,6 +465,7 @@ void TestForm1::stopAtFirstSolution()
     w.probe.click("Command2");
     QCOMPARE(answerer.boxes.size(), 2);
     QCOMPARE(answerer.boxes.back().text, "fertig");
+    QCOMPARE(answerer.boxes.back().buttonTexts, QStringList({"OK"}));
     QCOMPARE(w.probe.shownBoard(), "0 5 8 6 3 7 2 4");
     QCOMPARE(w.probe.text("Text5"), "219");
 }
@@ -443,6 +545,9 @@ void TestForm1::focusOrder()
     expected << "Text3" << "Command3" << "Command2" << "Check1" << "Text4" << "Text5" << "Command1"
              << "Picture1" << "VScroll1";
 
+    // The keyboard starts where the order starts.
+    QCOMPARE(QApplication::focusWidget(), w.probe.get("picFeld"));
+
     QStringList actual;
     QWidget *widget = w.probe.get("picFeld");
     do {
@@ -451,6 +556,74 @@ void TestForm1::focusOrder()
         widget = widget->nextInFocusChain();
     } while (widget != w.probe.get("picFeld"));
     QCOMPARE(actual, expected);
+}
+
+// The titles as the window system shows them: Qt must not add the program's
+// name to "hurra!". Needs X11 (ctest runs it under xvfb-run).
+void TestForm1::nativeTitles()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs the xcb platform");
+    Window w;
+    w.probe.click("Check1");
+    QStringList titles{nativeTitle(*w.form)};
+    ModalAnswerer answerer([&](QMessageBox &box) {
+        titles << nativeTitle(box);
+        QTest::keyClick(&box, box.button(QMessageBox::No) ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    w.probe.click("Command3");
+    w.probe.click("Command2"); // "fertig" at once after the stop
+    QCOMPARE(titles, QStringList({"Acht Damen", "hurra!", "Acht Damen"}));
+}
+
+void TestForm1::readableUnderAnyPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("style");
+
+    QTest::newRow("light, Fusion") << QPalette(QColor(239, 239, 239)) << "Fusion";
+    QTest::newRow("dark, Fusion") << darkPalette() << "Fusion";
+    QTest::newRow("dark, Windows") << darkPalette() << "Windows";
+}
+
+// Texts on fixed backgrounds keep 4.5:1 (WCAG AA); the queen sliders' thumb
+// stands out from track and arrows by 3:1 and so does their focus mark.
+void TestForm1::readableUnderAnyPalette()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QString, style);
+
+    const QPalette oldPalette = QApplication::palette();
+    const QString oldStyle = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setPalette(palette);
+    const auto restore = qScopeGuard([&] {
+        QApplication::setStyle(QStyleFactory::create(oldStyle));
+        QApplication::setPalette(oldPalette);
+    });
+
+    Window w;
+    moveQueen(w.probe, 2, 3); // "X" in c3, "3" in its box, a verdict
+    QVERIFY(textContrast(w.probe.cell(board::zellIndex(2, 3))) >= 4.5);
+    QVERIFY(textContrast(w.probe.valueBox(2)) >= 4.5);
+    QVERIFY(textContrast(w.probe.get("Text3")) >= 4.5);
+
+    DamenRegler *slider = w.probe.slider(0);
+    const QPoint thumb = FormProbe::part(slider, QStyle::SC_ScrollBarSlider).center();
+    const QPoint track = FormProbe::part(slider, QStyle::SC_ScrollBarSubPage).center();
+    const QPoint arrow = FormProbe::part(slider, QStyle::SC_ScrollBarAddLine).topLeft() + QPoint(4, 3);
+    QVERIFY(contrast(colourAt(slider, thumb), colourAt(slider, track)) >= 3);
+    QVERIFY(contrast(colourAt(slider, thumb), colourAt(slider, arrow)) >= 3);
+
+    // The focus mark: the pixels that change, by at least 3:1, on all sides.
+    const QImage before = slider->grab().toImage();
+    slider->setFocus(Qt::TabFocusReason);
+    const QImage after = slider->grab().toImage();
+    const int w1 = before.width() - 1;
+    const int h1 = before.height() - 1;
+    for (const QPoint at : {QPoint(w1 / 2, 0), QPoint(w1 / 2, h1), QPoint(0, h1 / 2), QPoint(w1, h1 / 2)})
+        QVERIFY2(contrast(before.pixelColor(at), after.pixelColor(at)) >= 3,
+                 qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
 }
 
 void TestForm1::accessibleNames_data()

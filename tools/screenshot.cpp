@@ -3,24 +3,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the window as the README shows it: the search stepped by hand up
-// to its first solution. Usage: screenshot OUT.png
-// (QT_SCALE_FACTOR=2 gives the high-resolution picture.)
+// to its first solution. Usage: screenshot OUT.png [--dark] [--focus NAME]
+// --dark paints it under a dark palette, --focus puts the keyboard focus on
+// the named control. (QT_SCALE_FACTOR=2 gives the high-resolution picture.)
 
 #include "application.h"
 #include "form1.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <QStyleFactory>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+QPalette dunklePalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(53, 53, 53));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Base, QColor(35, 35, 35));
+    palette.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, QColor(53, 53, 53));
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    return palette;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setupApplication(app);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUT.png\n", argv[0]);
+    const char *focus = nullptr;
+    bool dark = false;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--dark") == 0)
+            dark = true;
+        else if (std::strcmp(argv[i], "--focus") == 0 && i + 1 < argc)
+            focus = argv[++i];
+    }
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME]\n", argv[0]);
         return 2;
+    }
+    if (dark) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(dunklePalette());
     }
 
     Form1 form;
@@ -28,6 +62,11 @@ int main(int argc, char *argv[])
     auto *step = form.findChild<QPushButton *>(QStringLiteral("Command2"));
     while (form.suche().loesungen() == 0)
         step->click();
+    if (focus) {
+        form.activateWindow();
+        if (auto *widget = form.findChild<QWidget *>(QString::fromLocal8Bit(focus)))
+            widget->setFocus(Qt::TabFocusReason);
+    }
     QApplication::processEvents();
 
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {

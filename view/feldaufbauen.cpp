@@ -34,6 +34,9 @@ void FeldAufbauen(QWidget &picFeld, const Zellen &txtFeld)
             zelle.setGeometry(twipsRect(ZellAbstand * x, ZellAbstand * y, ZellGroesse, ZellGroesse));
             QPalette palette = zelle.palette();
             palette.setColor(QPalette::Base, (x + y) % 2 == 0 ? FarbeHell : FarbeDunkel);
+            // The grey squares are fixed, so the marks must be too: a dark
+            // palette's light text would vanish on them.
+            palette.setColor(QPalette::Text, Qt::black);
             zelle.setPalette(palette);
         }
     }

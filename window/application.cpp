@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -29,8 +30,9 @@ void onTerminationSignal(int)
 
 void setupApplication(QApplication &app)
 {
+    // No display name: Qt would append it to every window title, the
+    // question "hurra!" included. The windows carry their titles themselves.
     QApplication::setApplicationName(QStringLiteral("acht-damen"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Acht Damen"));
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.achtdamen.AchtDamen"));
 
@@ -61,6 +63,25 @@ void closeOnTerminationSignals(QWidget &window)
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        // A signal ignored at start stays ignored: a script's background job
+        // is started with SIGINT ignored so that Ctrl+C spares it.
+        struct sigaction previous = {};
+        if (sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+bool displayAvailable(int argc, char *argv[])
+{
+    // A platform the user names, by variable or by Qt's own argument, is
+    // taken as it is; Qt reports for itself if it cannot start it.
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }

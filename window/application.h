@@ -11,6 +11,11 @@ class QWidget;
 // message boxes); without that translation Qt's default texts stay.
 void setupApplication(QApplication &app);
 
-// SIGTERM and SIGINT close the window as the user would, so a running search
-// ends and the program exits cleanly (a session logging out, Ctrl+C).
+// SIGTERM, SIGINT and SIGHUP close the window as the user would, so a
+// running search ends and the program exits cleanly (a session logging out,
+// Ctrl+C, a closed terminal).
 void closeOnTerminationSignals(QWidget &window);
+
+// False only when no platform is named and neither an X11 nor a Wayland
+// display is set: then the program cannot show its window.
+bool displayAvailable(int argc, char *argv[]);

@@ -6,9 +6,14 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QProxyStyle>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QSignalBlocker>
+#include <QStyleFactory>
+#include <QStyleOptionComplex>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,9 +54,17 @@ private:
 
 // The slider is barely taller than its two arrows; shorter arrows and a
 // smaller least thumb keep the thumb visible and draggable in the track.
+// It is drawn in fixed colours on a fixed base style, so that the thumb
+// stands out from track and arrows and the focus shows, whatever the
+// desktop's style and palette.
 class ReglerStil : public QProxyStyle
 {
 public:
+    ReglerStil()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         switch (metric) {
@@ -62,6 +75,64 @@ public:
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        if (control != CC_ScrollBar) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const auto teil = [&](SubControl sub) { return subControlRect(control, option, sub, widget); };
+        const auto gedrueckt = [&](SubControl sub) {
+            return (option->activeSubControls & sub) && (option->state & State_Sunken);
+        };
+
+        painter->save();
+        painter->fillRect(option->rect, Rinne);
+        zeichnePfeil(*painter, teil(SC_ScrollBarSubLine), -1, gedrueckt(SC_ScrollBarSubLine));
+        zeichnePfeil(*painter, teil(SC_ScrollBarAddLine), +1, gedrueckt(SC_ScrollBarAddLine));
+        painter->fillRect(teil(SC_ScrollBarSlider), gedrueckt(SC_ScrollBarSlider) ? DaumenGedrueckt : Daumen);
+        if (option->state & State_HasFocus) {
+            // Two pixels wide at scale 1, inside the slider's own colours.
+            const qreal breite = 2;
+            painter->setPen(QPen(Fokus, breite));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(QRectF(option->rect).adjusted(breite / 2, breite / 2, -breite / 2, -breite / 2));
+        }
+        painter->restore();
+    }
+
+private:
+    static inline const QColor Rinne{232, 232, 232};
+    static inline const QColor Knopf{196, 196, 196};
+    static inline const QColor KnopfGedrueckt{160, 160, 160};
+    static inline const QColor KnopfRand{112, 112, 112};
+    static inline const QColor Pfeil{32, 32, 32};
+    static inline const QColor Daumen{28, 28, 140};
+    static inline const QColor DaumenGedrueckt{48, 48, 176};
+    static inline const QColor Fokus{0, 0, 0};
+
+    // An arrow button; richtung -1 points up, +1 down.
+    static void zeichnePfeil(QPainter &painter, const QRect &knopf, int richtung, bool gedrueckt)
+    {
+        painter.fillRect(knopf, gedrueckt ? KnopfGedrueckt : Knopf);
+        painter.setPen(KnopfRand);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(knopf).adjusted(0.5, 0.5, -0.5, -0.5));
+
+        const QPointF mitte = QRectF(knopf).center();
+        const qreal halb = std::min(knopf.width() / 4.0, knopf.height() / 2.5);
+        const qreal spitze = richtung * halb * 0.6;
+        const QPointF ecken[] = {{mitte.x() - halb, mitte.y() - spitze},
+                                 {mitte.x() + halb, mitte.y() - spitze},
+                                 {mitte.x(), mitte.y() + spitze}};
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Pfeil);
+        painter.drawPolygon(ecken, 3);
+        painter.setRenderHint(QPainter::Antialiasing, false);
     }
 };
 

@@ -18,11 +18,17 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using view::twipsRect;
 
 namespace {
+
+// The window's caption and the title of the "fertig" box.
+const QString Titel = QStringLiteral("Acht Damen");
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString Serif = QStringLiteral("Times New Roman");
@@ -68,11 +74,17 @@ QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie
     return feld;
 }
 
-void setzeHintergrund(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
+void setzeFarbe(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
 {
     QPalette palette = widget->palette();
     palette.setColor(rolle, farbe);
     widget->setPalette(palette);
+}
+
+// Buttons in German whether or not Qt's own translation is installed.
+void beschrifte(QMessageBox &box, QMessageBox::StandardButton knopf, const QString &text)
+{
+    box.button(knopf)->setText(text);
 }
 
 QString spaltenName(int spalte)
@@ -90,11 +102,14 @@ Form1::Form1(QWidget *parent)
     QFont::insertSubstitution(Serif, QStringLiteral("Liberation Serif"));
     DamenRegler::installAccessibility();
 
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(Titel);
     setFixedSize(view::pixel(12225), view::pixel(8190));
 
     erzeugeSteuerelemente();
     setzeFokusfolge();
+    // The keyboard starts where the focus order starts, not on the control
+    // created first (the cover's slider).
+    m_picFeld->setFocus();
 
     m_spaltenansicht = std::make_unique<view::Spaltenansicht>(m_feld, m_txtFeld, m_text2, *m_text3);
     m_feld.setListener([this](int index) { Feld_SpalteGeaendert(index); });
@@ -135,7 +150,7 @@ void Form1::erzeugeSteuerelemente()
     m_picture1 = erzeuge<QWidget>(this, QStringLiteral("Picture1"),
                                   twipsRect(AbdeckungLinks, 0, AbdeckungBreite, AbdeckungStartHoehe));
     m_picture1->setAutoFillBackground(true);
-    setzeHintergrund(m_picture1, QPalette::Window, QColor(0, 0, 192));
+    setzeFarbe(m_picture1, QPalette::Window, QColor(0, 0, 192));
     m_picture1->setFocusPolicy(Qt::TabFocus);
     m_picture1->setAccessibleName(QStringLiteral("Abdeckung"));
 
@@ -145,7 +160,9 @@ void Form1::erzeugeSteuerelemente()
                               schrift(SansSerif, 13.5), Qt::AlignHCenter);
         m_text2[n]->setText(QStringLiteral("0"));
         m_text2[n]->setAccessibleName(QStringLiteral("Reihe der Dame in Spalte %1").arg(spaltenName(i)));
-        setzeHintergrund(m_text2[n], QPalette::Base, QColor(255, 255, 128));
+        setzeFarbe(m_text2[n], QPalette::Base, QColor(255, 255, 128));
+        // Dark text on the light yellow, whatever the desktop's palette.
+        setzeFarbe(m_text2[n], QPalette::Text, Qt::black);
 
         // In front of the lower part of its value box.
         m_vScroll2[n] = erzeuge<DamenRegler>(this, QStringLiteral("VScroll2_%1").arg(i),
@@ -271,15 +288,36 @@ bool Form1::askContinue()
     QMessageBox box(QMessageBox::Warning, QStringLiteral("hurra!"), QStringLiteral("weitersuchen?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
+    beschrifte(box, QMessageBox::Yes, QStringLiteral("&Ja"));
+    beschrifte(box, QMessageBox::No, QStringLiteral("&Nein"));
+    nebenDasBrett(box);
     // Escape and closing the box count as No.
     return zeigeBox(box) == QMessageBox::Yes;
 }
 
 void Form1::announceEnd()
 {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), QStringLiteral("fertig"),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, Titel, QStringLiteral("fertig"), QMessageBox::Ok, this);
+    beschrifte(box, QMessageBox::Ok, QStringLiteral("OK"));
     zeigeBox(box);
+}
+
+void Form1::nebenDasBrett(QMessageBox &box) const
+{
+    // The question is about the solution on the board, so it must not hide
+    // it: over the backtracker's panel, and fully on screen. Wayland places
+    // dialogs itself.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    box.adjustSize();
+    QRect rahmen(QPoint(), box.frameGeometry().size());
+    rahmen.moveCenter(m_frame1->mapToGlobal(m_frame1->rect().center()));
+    if (const QScreen *schirm = screen()) {
+        const QRect frei = schirm->availableGeometry();
+        rahmen.moveLeft(std::clamp(rahmen.left(), frei.left(), std::max(frei.left(), frei.right() - rahmen.width())));
+        rahmen.moveTop(std::clamp(rahmen.top(), frei.top(), std::max(frei.top(), frei.bottom() - rahmen.height())));
+    }
+    box.move(rahmen.topLeft());
 }
 
 int Form1::zeigeBox(QMessageBox &box)
@@ -300,6 +338,16 @@ void Form1::processEvents()
 
 void Form1::runningChanged(bool running)
 {
+    if (running)
+        m_fokusVorLauf = focusWidget();
     m_command2->setEnabled(!running);
     m_command3->setEnabled(!running);
+    if (running) {
+        // Where Qt moved the focus away from the disabled button.
+        m_fokusWaehrendLauf = focusWidget();
+    } else if (m_fokusVorLauf && focusWidget() == m_fokusWaehrendLauf) {
+        // Unless the user has moved it since, the focus goes back, so that
+        // Space on "Durchlauf" starts another run.
+        m_fokusVorLauf->setFocus(Qt::OtherFocusReason);
+    }
 }

@@ -62,6 +62,7 @@ private:
     void processEvents() override;
     void runningChanged(bool running) override;
 
+    void nebenDasBrett(QMessageBox &box) const;
     int zeigeBox(QMessageBox &box);
 
     board::Feld m_feld;
@@ -87,4 +88,6 @@ private:
 
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     QPointer<QMessageBox> m_offeneBox;
+    QPointer<QWidget> m_fokusVorLauf;
+    QPointer<QWidget> m_fokusWaehrendLauf;
 };
