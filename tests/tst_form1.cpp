@@ -16,7 +16,9 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <chrono>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -121,6 +123,27 @@ QColor colourAt(QWidget *widget, QPoint at)
     return widget->grab().toImage().pixelColor(at * widget->devicePixelRatioF());
 }
 
+// Calls back whenever the watched window is about to repaint.
+class FrameWatcher : public QObject
+{
+public:
+    explicit FrameWatcher(std::function<void()> onFrame)
+        : m_onFrame(std::move(onFrame))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            m_onFrame();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onFrame;
+};
+
 QPalette darkPalette()
 {
     QPalette palette(QColor(53, 53, 53));
@@ -153,6 +176,7 @@ private slots:
     void coverFollowsDrag();
     void fullRun();
     void consistentWheneverEventsRun();
+    void framesDuringRun();
     void stopAtFirstSolution_data();
     void stopAtFirstSolution();
     void buttonsDuringRun();
@@ -400,6 +424,40 @@ void TestForm1::consistentWheneverEventsRun()
     w.probe.click("Command3");
     QCOMPARE(problems, QStringList());
     QVERIFY2(checks >= 4021, qPrintable(QString::number(checks)));
+}
+
+// A run shows itself once per refresh interval, on a clock the test moves
+// by a millisecond per reading: the frames keep coming, and each one shows
+// one moment of the search.
+void TestForm1::framesDuringRun()
+{
+    Window w;
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    std::chrono::nanoseconds now{};
+    w.form->setzeUhr([&now] { return now += std::chrono::milliseconds(1); });
+
+    QList<qint64> frameSteps;
+    QStringList problems;
+    FrameWatcher watcher([&] {
+        if (!w.form->suche().runInProgress())
+            return;
+        frameSteps << w.form->suche().schritte();
+        QString problem = w.probe.inconsistency();
+        if (w.probe.text("Text5") != QString::number(frameSteps.last()))
+            problem = QStringLiteral("counter shows %1").arg(w.probe.text("Text5"));
+        if (!problem.isEmpty() && problems.size() < 5)
+            problems << QStringLiteral("step %1: %2").arg(frameSteps.last()).arg(problem);
+    });
+    w.form->installEventFilter(&watcher);
+    w.probe.click("Command3");
+
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    QVERIFY2(frameSteps.size() > 200, qPrintable(QString::number(frameSteps.size())));
+    qint64 longestGap = frameSteps.first();
+    for (qsizetype i = 1; i < frameSteps.size(); ++i)
+        longestGap = std::max(longestGap, frameSteps[i] - frameSteps[i - 1]);
+    QVERIFY2(longestGap <= 17, qPrintable(QString::number(longestGap))); // 60 Hz: 16.7 ms
+    QCOMPARE(w.probe.text("Text5"), "4021");
 }
 
 void TestForm1::stopAtFirstSolution_data()
@@ -694,10 +752,13 @@ void TestForm1::closeDuringRun()
             form->close();
     });
     int closedAtStep = -1;
-    connect(w.probe.get<QLineEdit>("Text5"), &QLineEdit::textChanged, form, [&](const QString &text) {
-        if (!duringQuestion && text == "500")
-            QMetaObject::invokeMethod(form, &QWidget::close, Qt::QueuedConnection);
+    // Events run once per step: the close arrives in the middle of step 500.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, form, [&] {
+        if (!duringQuestion && form->suche().schritte() == 500 && form->isVisible())
+            form->close();
     });
+    closer.start(0);
     connect(qApp, &QGuiApplication::lastWindowClosed, form, [&] { closedAtStep = w.probe.text("Text5").toInt(); });
 
     QTimer::singleShot(0, form, [&] { w.probe.click("Command3"); });

@@ -189,9 +189,10 @@ private:
 
     void closeWindow()
     {
-        m_stepsAtClose = m_probe->text(QStringLiteral("Text5"));
         m_closed = true;
         m_form->close();
+        // Closing shows the step the search had reached.
+        m_stepsAtClose = m_probe->text(QStringLiteral("Text5"));
     }
 
     void fail(const QString &what)

@@ -9,15 +9,12 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QSignalBlocker>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 
 #include <algorithm>
 
 namespace {
-
-constexpr int Oben = 8;
 
 // Screen readers get the queen's row, not the scroll bar's inverted position.
 class DamenReglerAccessible : public QAccessibleWidget, public QAccessibleValueInterface
@@ -44,7 +41,7 @@ public:
 
     QVariant currentValue() const override { return regler()->wert(); }
     void setCurrentValue(const QVariant &value) override { regler()->setzeWert(value.toInt()); }
-    QVariant maximumValue() const override { return Oben; }
+    QVariant maximumValue() const override { return DamenRegler::Oben; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
@@ -170,18 +167,12 @@ DamenRegler::DamenRegler(QWidget *parent)
 
 int DamenRegler::wert() const
 {
-    return Oben - value();
-}
-
-void DamenRegler::zeigeWert(int wert)
-{
-    const QSignalBlocker blocker(this);
-    setValue(Oben - wert);
+    return position(value());
 }
 
 void DamenRegler::setzeWert(int wert)
 {
-    setValue(Oben - wert);
+    setValue(position(wert));
 }
 
 void DamenRegler::sliderChange(SliderChange change)

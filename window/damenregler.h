@@ -16,9 +16,11 @@ class DamenRegler : public QScrollBar
 public:
     explicit DamenRegler(QWidget *parent = nullptr);
 
+    static constexpr int Oben = 8;
+
     int wert() const;
-    // Moves the thumb without reporting it as the user's move.
-    void zeigeWert(int wert);
+    // The scroll bar position that shows a row.
+    static constexpr int position(int wert) { return Oben - wert; }
     // Moves the thumb as if the user had done it.
     void setzeWert(int wert);
 

@@ -111,8 +111,10 @@ Form1::Form1(QWidget *parent)
     // created first (the cover's slider).
     m_picFeld->setFocus();
 
-    m_spaltenansicht = std::make_unique<view::Spaltenansicht>(m_feld, m_txtFeld, m_text2, *m_text3);
+    m_spaltenansicht = std::make_unique<view::Spaltenansicht>(m_feld, m_anzeige, m_txtFeld, m_text2, *m_text3);
     m_feld.setListener([this](int index) { Feld_SpalteGeaendert(index); });
+    // Input during a search is shown at once, not at the next frame.
+    qApp->installEventFilter(this);
 
     Form_Load();
 }
@@ -168,8 +170,11 @@ void Form1::erzeugeSteuerelemente()
         m_vScroll2[n] = erzeuge<DamenRegler>(this, QStringLiteral("VScroll2_%1").arg(i),
                                              twipsRect(960 + 720 * i, 6480, 612, 735));
         m_vScroll2[n]->setAccessibleName(QStringLiteral("Dame in Spalte %1").arg(spaltenName(i)));
-        connect(m_vScroll2[n], &DamenRegler::wertGeaendert, this,
-                [this, i](int wert) { m_feld.setzeWert(i, static_cast<std::int16_t>(wert)); });
+        connect(m_vScroll2[n], &DamenRegler::wertGeaendert, this, [this, i](int wert) {
+            m_feld.setzeWert(i, static_cast<std::int16_t>(wert));
+            // The user's own move shows whole, also in the middle of a run.
+            m_anzeige.zeigen();
+        });
     }
 
     m_command1 = erzeuge<QPushButton>(this, QStringLiteral("Command1"), twipsRect(960, 7260, 5655, 315));
@@ -238,14 +243,14 @@ void Form1::Form_Load()
 template<typename Command>
 void Form1::befehl(Command command)
 {
-    m_spaltenansicht->festhalten();
+    m_anzeige.festhalten();
     command();
-    m_spaltenansicht->freigeben();
+    m_anzeige.freigeben();
 }
 
 void Form1::Feld_SpalteGeaendert(int index)
 {
-    m_vScroll2[static_cast<std::size_t>(index)]->zeigeWert(m_feld.wert(index));
+    m_anzeige.position(*m_vScroll2[static_cast<std::size_t>(index)], DamenRegler::position(m_feld.wert(index)));
     m_spaltenansicht->spalteGeaendert(index);
 }
 
@@ -256,8 +261,10 @@ void Form1::VScroll1_Change(int wert)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // A run in progress must not outlive the window, nor keep a box open.
+    // A run in progress must not outlive the window, nor keep a box open;
+    // the window shows where it stopped.
     m_suche.requestEnd();
+    m_anzeige.zeigen();
     if (m_offeneBox)
         m_offeneBox->reject();
     QWidget::closeEvent(event);
@@ -270,17 +277,17 @@ bool Form1::stopAtSolutions()
 
 void Form1::showSteps(std::int64_t schritte)
 {
-    m_text5->setText(QString::number(schritte));
+    m_anzeige.text(*m_text5, QString::number(schritte));
 }
 
 void Form1::showSolutions(std::int64_t loesungen)
 {
-    m_text4->setText(QString::number(loesungen));
+    m_anzeige.text(*m_text4, QString::number(loesungen));
 }
 
 void Form1::clearSolutions()
 {
-    m_text4->clear();
+    m_anzeige.text(*m_text4, QString());
 }
 
 bool Form1::askContinue()
@@ -323,17 +330,56 @@ void Form1::nebenDasBrett(QMessageBox &box) const
 int Form1::zeigeBox(QMessageBox &box)
 {
     m_offeneBox = &box;
-    m_spaltenansicht->freigeben();
-    const int antwort = box.exec();
-    m_spaltenansicht->festhalten();
-    return antwort;
+    // The box's own event loop paints the window as it stands.
+    zeigeBild();
+    return box.exec();
+}
+
+void Form1::zeigeBild()
+{
+    m_anzeige.zeigen();
+    m_takt.gezeigt();
 }
 
 void Form1::processEvents()
 {
-    m_spaltenansicht->freigeben();
+    // Input is handled at every step; the screen changes once per frame,
+    // painted by this same event processing.
+    if (m_takt.faellig()) {
+        if (const QScreen *schirm = screen())
+            m_takt.setzeFrequenz(schirm->refreshRate());
+        zeigeBild();
+    }
+    m_eingabe = false;
     QCoreApplication::processEvents();
-    m_spaltenansicht->festhalten();
+    if (m_eingabe) {
+        zeigeBild();
+        QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
+        // Whatever makes the window repaint, the frame shows what is held:
+        // one moment of the search, never half of one.
+        if (watched == this)
+            zeigeBild();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+        m_eingabe = true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::runningChanged(bool running)

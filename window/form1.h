@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "anzeige.h"
+#include "bildtakt.h"
 #include "feld.h"
 #include "feldaufbauen.h"
 #include "host.h"
@@ -39,15 +41,18 @@ public:
     ~Form1() override;
 
     const board::Suche &suche() const { return m_suche; }
+    // The clock that paces the frames of a running search.
+    void setzeUhr(Bildtakt::Uhr uhr) { m_takt.setzeUhr(std::move(uhr)); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void erzeugeSteuerelemente();
     void setzeFokusfolge();
     void Form_Load();
-    // Runs a command with the column view held between event processing.
+    // Runs a command with the display held between frames.
     template<typename Command>
     void befehl(Command command);
     void Feld_SpalteGeaendert(int index);
@@ -64,6 +69,7 @@ private:
 
     void nebenDasBrett(QMessageBox &box) const;
     int zeigeBox(QMessageBox &box);
+    void zeigeBild();
 
     board::Feld m_feld;
     board::Suche m_suche{m_feld, *this};
@@ -86,6 +92,9 @@ private:
     QLineEdit *m_text5 = nullptr;
     QLineEdit *m_text3 = nullptr;
 
+    view::Anzeige m_anzeige;
+    Bildtakt m_takt;
+    bool m_eingabe = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     QPointer<QMessageBox> m_offeneBox;
     QPointer<QWidget> m_fokusVorLauf;

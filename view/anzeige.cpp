@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "anzeige.h"
+
+#include <QAbstractSlider>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace view {
+
+namespace {
+
+// Rewriting what is shown already would only repaint the control and tell
+// assistive technology of a change that is none.
+void schreibe(QLineEdit &feld, const QString &text)
+{
+    if (feld.text() != text)
+        feld.setText(text);
+}
+
+void schiebe(QAbstractSlider &regler, int position)
+{
+    const QSignalBlocker blocker(regler);
+    regler.setValue(position);
+}
+
+template<typename Ziel, typename Wert>
+void vormerken(std::vector<std::pair<Ziel *, Wert>> &liste, Ziel &ziel, const Wert &wert)
+{
+    for (auto &[vorgemerkt, neuerWert] : liste) {
+        if (vorgemerkt == &ziel) {
+            neuerWert = wert;
+            return;
+        }
+    }
+    liste.emplace_back(&ziel, wert);
+}
+
+} // namespace
+
+void Anzeige::text(QLineEdit &feld, const QString &text)
+{
+    if (m_tiefe == 0)
+        schreibe(feld, text);
+    else
+        vormerken(m_texte, feld, text);
+}
+
+void Anzeige::position(QAbstractSlider &regler, int position)
+{
+    if (m_tiefe == 0)
+        schiebe(regler, position);
+    else
+        vormerken(m_positionen, regler, position);
+}
+
+void Anzeige::festhalten()
+{
+    ++m_tiefe;
+}
+
+void Anzeige::freigeben()
+{
+    --m_tiefe;
+    zeigen();
+}
+
+void Anzeige::zeigen()
+{
+    for (const auto &[regler, position] : m_positionen)
+        schiebe(*regler, position);
+    for (const auto &[feld, text] : m_texte)
+        schreibe(*feld, text);
+    m_positionen.clear();
+    m_texte.clear();
+}
+
+} // namespace view

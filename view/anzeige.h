@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class QAbstractSlider;
+class QLineEdit;
+
+namespace view {
+
+// What the window shows of the board and the search. While held, writes
+// are only noted, the latest per control, and reach the controls when
+// shown: a search brings the screen up to date once per frame, so the rows
+// it probes in between cost no widget updates, and each frame shows one
+// moment of the search. Unheld, every write goes straight to its control.
+class Anzeige
+{
+public:
+    void text(QLineEdit &feld, const QString &text);
+    // Moves a slider without reporting it as the user's move.
+    void position(QAbstractSlider &regler, int position);
+
+    // Holding nests; the last release shows what was held.
+    void festhalten();
+    void freigeben();
+    // Shows what is held and goes on holding.
+    void zeigen();
+
+private:
+    int m_tiefe = 0;
+    std::vector<std::pair<QLineEdit *, QString>> m_texte;
+    std::vector<std::pair<QAbstractSlider *, int>> m_positionen;
+};
+
+} // namespace view
