@@ -35,7 +35,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for d in libqt6widgets6 fonts-liberation libqt6svg6; do
+for d in libqt6widgets6 fonts-liberation; do
     grep -q "\b$d\b" <<< "$depends" || { echo "missing dependency: $d" >&2; exit 1; }
 done
 

@@ -4,14 +4,19 @@
 
 #include "application.h"
 
+#include "form1.h"
+
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -84,4 +89,63 @@ bool displayAvailable(int argc, char *argv[])
             return true;
     }
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+int runProgram(int argc, char *argv[], const std::function<void(QWidget &)> &gezeigt)
+{
+    if (!displayAvailable(argc, argv)) {
+        std::fprintf(stderr, "acht-damen: keine grafische Sitzung gefunden (weder DISPLAY noch WAYLAND_DISPLAY "
+                             "ist gesetzt). Das Programm braucht eine grafische Sitzung; ohne Bildschirm "
+                             "startet es so: xvfb-run %s\n", argv[0]);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    setupApplication(app);
+    Form1 form;
+    closeOnTerminationSignals(form);
+    form.show();
+    // The embedded icon, once the window is up: reading it is a twentieth
+    // of the start, and desktops show the theme's icon from the entry.
+    nachErstemBild(form, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/de.achtdamen.AchtDamen-64.png"))); });
+    if (gezeigt)
+        gezeigt(form);
+    return QApplication::exec();
+}
+
+namespace {
+
+class ErstesBild : public QObject
+{
+public:
+    explicit ErstesBild(QWidget &fenster, std::function<void()> nachher)
+        : QObject(&fenster)
+        , m_nachher(std::move(nachher))
+    {
+        fenster.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // After the paint event the frame still has to reach the screen.
+            QTimer::singleShot(0, this, [this] {
+                m_nachher();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_nachher;
+};
+
+} // namespace
+
+void nachErstemBild(QWidget &fenster, std::function<void()> nachher)
+{
+    new ErstesBild(fenster, std::move(nachher));
 }

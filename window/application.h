@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <functional>
+
 class QApplication;
 class QWidget;
 
@@ -19,3 +21,12 @@ void closeOnTerminationSignals(QWidget &window);
 // False only when no platform is named and neither an X11 nor a Wayland
 // display is set: then the program cannot show its window.
 bool displayAvailable(int argc, char *argv[]);
+
+// Calls `nachher` once, right after `fenster` has painted its first frame.
+void nachErstemBild(QWidget &fenster, std::function<void()> nachher);
+
+// All that main() does: checks for a display, sets up the application,
+// shows the window and runs until it is closed. `gezeigt`, if given, is
+// called once the window has been shown (the start-up benchmark watches
+// for its first frame there).
+int runProgram(int argc, char *argv[], const std::function<void(QWidget &)> &gezeigt = {});

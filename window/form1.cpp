@@ -4,7 +4,6 @@
 
 #include "form1.h"
 
-#include "cachedgroupbox.h"
 #include "damenregler.h"
 #include "spaltenansicht.h"
 #include "twips.h"
@@ -138,11 +137,14 @@ void Form1::erzeugeSteuerelemente()
     m_picFeld = erzeuge<QWidget>(this, QStringLiteral("picFeld"), twipsRect(900, 180, 5850, 5820));
     m_picFeld->setFocusPolicy(Qt::TabFocus);
     m_picFeld->setAccessibleName(QStringLiteral("Schachbrett"));
+    // The cells are made in the size the board gives them at start-up: a
+    // design size of their own would load a font only to drop it.
+    const QFont zellSchrift = schrift(Serif, 24);
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
             const int index = board::zellIndexAufSchirm(c, r);
             auto *zelle = textFeld(m_picFeld, QStringLiteral("txtFeld_%1").arg(index),
-                                   twipsRect(720 * c, 720 * r, 720, 720), schrift(Serif, 18), Qt::AlignHCenter);
+                                   twipsRect(720 * c, 720 * r, 720, 720), zellSchrift, Qt::AlignHCenter);
             zelle->setAccessibleName(spaltenName(c) + QString::number(8 - r));
             m_txtFeld[static_cast<std::size_t>(index)] = zelle;
         }
@@ -185,7 +187,7 @@ void Form1::erzeugeSteuerelemente()
                                    QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"),
                                    schrift(SansSerif, 13.5));
 
-    m_frame1 = erzeuge<CachedGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
+    m_frame1 = erzeuge<QGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
     m_frame1->setTitle(QStringLiteral("Automatischer Backtracker"));
     m_frame1->setFont(schrift(SansSerif, 12));
 
