@@ -17,7 +17,7 @@ esac
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libqt6svg6 libbenchmark-dev xvfb xauth x11-utils)
-[ "$mode" = test ] && packages+=(desktop-file-utils appstream reuse dpkg-dev lintian devscripts)
+[ "$mode" = test ] && packages+=(desktop-file-utils appstream reuse dpkg-dev lintian devscripts dbus-daemon at-spi2-core)
 bash scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -144,6 +144,50 @@ private:
     std::function<void()> m_onFrame;
 };
 
+// Collects what Qt tells assistive technology while it lives: the number of
+// updates and the messages of every notification shown.
+struct AccessibilityLog
+{
+    AccessibilityLog()
+    {
+        current = this;
+        previous = QAccessible::installUpdateHandler(&AccessibilityLog::update);
+    }
+    ~AccessibilityLog()
+    {
+        QAccessible::installUpdateHandler(previous);
+        current = nullptr;
+    }
+
+    // Qt sends nothing until its bridge to assistive technology is up,
+    // which needs a desktop session (ctest runs these under one).
+    static bool available()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (!QAccessible::isActive() && waited.elapsed() < 5000)
+            QTest::qWait(20);
+        return QAccessible::isActive();
+    }
+
+    static void update(QAccessibleEvent *event)
+    {
+        ++current->events;
+        if (event->type() != QAccessible::ObjectShow)
+            return;
+        QAccessibleInterface *iface = event->accessibleInterface();
+        if (iface && iface->role() == QAccessible::Notification)
+            current->spoken << iface->text(QAccessible::Name);
+    }
+
+    int events = 0;
+    QStringList spoken;
+    QAccessible::UpdateHandler previous = nullptr;
+    static inline AccessibilityLog *current = nullptr;
+};
+
 QPalette darkPalette()
 {
     QPalette palette(QColor(53, 53, 53));
@@ -190,6 +234,9 @@ private slots:
     void accessibleNames_data();
     void accessibleNames();
     void accessibleSliderValue();
+    void spokenAnswers_data();
+    void spokenAnswers();
+    void accessibilityDuringRun();
     void closeDuringRun_data();
     void closeDuringRun();
 };
@@ -605,6 +652,13 @@ void TestForm1::focusOrder()
 
     // The keyboard starts where the order starts.
     QCOMPARE(QApplication::focusWidget(), w.probe.get("picFeld"));
+    // Tabbing into a text field still selects its text, just after the
+    // focus has been reported to screen readers.
+    w.probe.get<QLineEdit>("Text4")->setText("7");
+    w.probe.get("Check1")->setFocus();
+    QTest::keyClick(w.probe.get("Check1"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.probe.get("Text4"));
+    QTRY_COMPARE(w.probe.get<QLineEdit>("Text4")->selectedText(), "7");
 
     QStringList actual;
     QWidget *widget = w.probe.get("picFeld");
@@ -689,9 +743,9 @@ void TestForm1::accessibleNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1";
-    QTest::newRow("top-right cell") << "txtFeld_7" << "h8";
-    QTest::newRow("cell 34") << "txtFeld_34" << "h5";
+    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1, leer";
+    QTest::newRow("top-right cell") << "txtFeld_7" << "h8, leer";
+    QTest::newRow("cell 34") << "txtFeld_34" << "h5, leer";
     QTest::newRow("value box") << "Text2_2" << "Reihe der Dame in Spalte c";
     QTest::newRow("slider") << "VScroll2_7" << "Dame in Spalte h";
     QTest::newRow("solutions") << "Text4" << "Lösungszähler";
@@ -727,6 +781,81 @@ void TestForm1::accessibleSliderValue()
     QCOMPARE(w.probe.valueBox(5)->text(), "6");
     QCOMPARE(w.probe.text("Text3"), "in Ordnung");
     QCOMPARE(w.probe.inconsistency(), QString());
+}
+
+void TestForm1::spokenAnswers_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("spoken"); // the last ones, in order
+    QTest::addColumn<QString>("cellA1");
+
+    QTest::newRow("queen up") << QStringList{"c+"} << QStringList{"Reihe 1, in Ordnung"} << "a1, leer";
+    QTest::newRow("queen attacked") << QStringList{"a+", "b+"} << QStringList{"Reihe 1, geht nicht"} << "a1, Dame";
+    QTest::newRow("queen taken off") << QStringList{"c+", "c-"} << QStringList{"keine Dame"} << "a1, leer";
+    QTest::newRow("single step") << QStringList{"step"} << QStringList{"Schritt 1: Spalte a, Reihe 1, in Ordnung"}
+                                 << "a1, Dame";
+    QTest::newRow("step to a solution") << QStringList(218, "step")
+                                        << QStringList{"Schritt 218: Spalte h, Reihe 4, Lösung 1"} << "a1, Dame";
+    QTest::newRow("step that clears") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step"}
+                                      << QStringList{"Schritt 1: Spalte a geräumt, Suche beendet"} << "a1, leer";
+    QTest::newRow("run, Yes then No")
+        << QStringList{"stop", "run yes,no"}
+        << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett: a1, b6, c8, d3, e7, f4, g2, h5"} << "a1, Dame";
+}
+
+// What a screen reader is told after the user's action: the announcer's
+// messages as they reach assistive technology, and the cells' names.
+void TestForm1::spokenAnswers()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, spoken);
+    QFETCH(QString, cellA1);
+
+    if (!AccessibilityLog::available())
+        QSKIP("needs the accessibility bus");
+    AccessibilityLog log;
+    Window w;
+    QStringList answers;
+    ModalAnswerer answerer([&](QMessageBox &box) {
+        if (!box.button(QMessageBox::No))
+            QTest::keyClick(&box, Qt::Key_Return); // "fertig"
+        else if (!answers.isEmpty() && answers.takeFirst() == "yes")
+            QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
+        else
+            QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+    });
+    for (const QString &action : actions) {
+        if (action == "step") {
+            w.probe.click("Command2");
+        } else if (action == "stop") {
+            w.probe.click("Check1");
+        } else if (action.startsWith("run ")) {
+            answers = action.mid(4).split(u',');
+            w.probe.click("Command3");
+        } else {
+            moveQueen(w.probe, action[0].unicode() - u'a', action[1] == u'+' ? 1 : -1);
+        }
+    }
+    QVERIFY(log.spoken.size() >= spoken.size());
+    QCOMPARE(log.spoken.mid(log.spoken.size() - spoken.size()), spoken);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.probe.cell(63))->text(QAccessible::Name), cellA1);
+}
+
+// A full run must not flood the screen reader: what changed between two
+// frames sends nothing.
+void TestForm1::accessibilityDuringRun()
+{
+    if (!AccessibilityLog::available())
+        QSKIP("needs the accessibility bus");
+    AccessibilityLog log;
+    Window w;
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.form.get())->role(), QAccessible::Window);
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    log.events = 0;
+    w.probe.click("Command3");
+    QCOMPARE(w.probe.text("Text5"), "4021");
+    QVERIFY2(log.events > 0 && log.events <= 1000, qPrintable(QString::number(log.events)));
+    qInfo("%d accessibility updates in a full run", log.events);
 }
 
 void TestForm1::closeDuringRun_data()

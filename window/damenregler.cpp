@@ -4,7 +4,7 @@
 
 #include "damenregler.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
@@ -15,39 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-// Screen readers get the queen's row, not the scroll bar's inverted position.
-class DamenReglerAccessible : public QAccessibleWidget, public QAccessibleValueInterface
-{
-public:
-    explicit DamenReglerAccessible(DamenRegler *regler)
-        : QAccessibleWidget(regler, QAccessible::Slider)
-    {
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return QString::number(regler()->wert());
-        return QAccessibleWidget::text(t);
-    }
-
-    QVariant currentValue() const override { return regler()->wert(); }
-    void setCurrentValue(const QVariant &value) override { regler()->setzeWert(value.toInt()); }
-    QVariant maximumValue() const override { return DamenRegler::Oben; }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
-
-private:
-    DamenRegler *regler() const { return static_cast<DamenRegler *>(object()); }
-};
 
 // The slider is barely taller than its two arrows; shorter arrows and a
 // smaller least thumb keep the thumb visible and draggable in the track.
@@ -143,13 +110,6 @@ QStyle *reglerStil()
     return stil.data();
 }
 
-QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("DamenRegler") && object->isWidgetType())
-        return new DamenReglerAccessible(static_cast<DamenRegler *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 DamenRegler::DamenRegler(QWidget *parent)
@@ -185,13 +145,4 @@ void DamenRegler::sliderChange(SliderChange change)
     QAccessibleValueChangeEvent event(this, wert());
     QAccessible::updateAccessibility(&event);
     update();
-}
-
-void DamenRegler::installAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    (void)installed;
 }

@@ -24,7 +24,6 @@ public:
     // Moves the thumb as if the user had done it.
     void setzeWert(int wert);
 
-    static void installAccessibility();
 
 signals:
     void wertGeaendert(int wert);

@@ -4,8 +4,11 @@
 
 #include "form1.h"
 
+#include "accessibility.h"
+#include "ansage.h"
 #include "damenregler.h"
 #include "spaltenansicht.h"
+#include "textfeld.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -67,7 +70,7 @@ Widget *beschriftet(QWidget *parent, const QString &name, const QRect &geometrie
 QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie, const QFont &font,
                     Qt::Alignment ausrichtung = Qt::AlignLeft)
 {
-    auto *feld = erzeuge<QLineEdit>(parent, name, geometrie);
+    auto *feld = erzeuge<Textfeld>(parent, name, geometrie);
     feld->setFont(font);
     feld->setAlignment(ausrichtung | Qt::AlignVCenter);
     return feld;
@@ -99,7 +102,7 @@ Form1::Form1(QWidget *parent)
     // Where the classic faces are missing, take the nearest free ones.
     QFont::insertSubstitution(SansSerif, QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(Serif, QStringLiteral("Liberation Serif"));
-    DamenRegler::installAccessibility();
+    installAccessibility();
 
     setWindowTitle(Titel);
     setFixedSize(view::pixel(12225), view::pixel(8190));
@@ -145,7 +148,15 @@ void Form1::erzeugeSteuerelemente()
             const int index = board::zellIndexAufSchirm(c, r);
             auto *zelle = textFeld(m_picFeld, QStringLiteral("txtFeld_%1").arg(index),
                                    twipsRect(720 * c, 720 * r, 720, 720), zellSchrift, Qt::AlignHCenter);
-            zelle->setAccessibleName(spaltenName(c) + QString::number(8 - r));
+            // A screen reader reads the square and whether a queen stands there.
+            const QString feld = spaltenName(c) + QString::number(8 - r);
+            zelle->setAccessibleName(feld + QStringLiteral(", leer"));
+            connect(zelle, &QLineEdit::textChanged, zelle, [zelle, feld](const QString &text) {
+                zelle->setAccessibleName(feld + QStringLiteral(", ")
+                                         + (text.isEmpty() ? QStringLiteral("leer")
+                                            : text == QLatin1String("X") ? QStringLiteral("Dame")
+                                                                          : text));
+            });
             m_txtFeld[static_cast<std::size_t>(index)] = zelle;
         }
     }
@@ -172,10 +183,14 @@ void Form1::erzeugeSteuerelemente()
         m_vScroll2[n] = erzeuge<DamenRegler>(this, QStringLiteral("VScroll2_%1").arg(i),
                                              twipsRect(960 + 720 * i, 6480, 612, 735));
         m_vScroll2[n]->setAccessibleName(QStringLiteral("Dame in Spalte %1").arg(spaltenName(i)));
+        m_vScroll2[n]->setAccessibleDescription(QStringLiteral("Reihe von unten, 0 heißt keine Dame"));
         connect(m_vScroll2[n], &DamenRegler::wertGeaendert, this, [this, i](int wert) {
             m_feld.setzeWert(i, static_cast<std::int16_t>(wert));
-            // The user's own move shows whole, also in the middle of a run.
+            // The user's own move shows whole, also in the middle of a run,
+            // and the screen reader says what became of the queen.
             m_anzeige.zeigen();
+            m_ansage->sage(wert == 0 ? QStringLiteral("keine Dame")
+                                     : QStringLiteral("Reihe %1, %2").arg(wert).arg(m_text3->text()));
         });
     }
 
@@ -193,7 +208,7 @@ void Form1::erzeugeSteuerelemente()
 
     m_command2 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492),
                                           QStringLiteral("Einzelschritt"), schrift(SansSerif, 13.5));
-    connect(m_command2, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Einzelschritt(); }); });
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
                                           QStringLiteral("Durchlauf"), schrift(SansSerif, 13.5));
@@ -219,6 +234,7 @@ void Form1::erzeugeSteuerelemente()
     m_text3->setAccessibleName(QStringLiteral("Urteil über die zuletzt gesetzte Dame"));
 
     m_picture1->raise();
+    m_ansage = new Ansage(this);
 }
 
 void Form1::setzeFokusfolge()
@@ -248,6 +264,24 @@ void Form1::befehl(Command command)
     m_anzeige.festhalten();
     command();
     m_anzeige.freigeben();
+}
+
+void Form1::Command2_Click()
+{
+    const int spalte = std::max(m_suche.spalte(), 0);
+    const std::int64_t loesungen = m_suche.loesungen();
+    befehl([this] { m_suche.Einzelschritt(); });
+
+    // What the step did, for those who cannot see the board.
+    QString was = QStringLiteral("Schritt %1: Spalte %2").arg(m_suche.schritte()).arg(spaltenName(spalte));
+    const int wert = m_feld.wert(spalte);
+    if (wert == 0)
+        was += m_suche.spalte() < 0 ? QStringLiteral(" geräumt, Suche beendet") : QStringLiteral(" geräumt");
+    else if (m_suche.loesungen() > loesungen)
+        was += QStringLiteral(", Reihe %1, Lösung %2").arg(wert).arg(m_suche.loesungen());
+    else
+        was += QStringLiteral(", Reihe %1, %2").arg(wert).arg(m_text3->text());
+    m_ansage->sage(was);
 }
 
 void Form1::Feld_SpalteGeaendert(int index)
@@ -285,6 +319,18 @@ void Form1::showSteps(std::int64_t schritte)
 void Form1::showSolutions(std::int64_t loesungen)
 {
     m_anzeige.text(*m_text4, QString::number(loesungen));
+    if (!m_antwort)
+        return;
+    // The count after the question; after a No, also which solution stands.
+    QString was = QStringLiteral("Lösung %1").arg(loesungen);
+    if (!*m_antwort) {
+        QStringList damen;
+        for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte)
+            damen << spaltenName(spalte) + QString::number(m_feld.wert(spalte));
+        was += QStringLiteral(" steht auf dem Brett: ") + damen.join(QStringLiteral(", "));
+    }
+    m_antwort.reset();
+    m_ansage->sage(was);
 }
 
 void Form1::clearSolutions()
@@ -301,7 +347,8 @@ bool Form1::askContinue()
     beschrifte(box, QMessageBox::No, QStringLiteral("&Nein"));
     nebenDasBrett(box);
     // Escape and closing the box count as No.
-    return zeigeBox(box) == QMessageBox::Yes;
+    m_antwort = zeigeBox(box) == QMessageBox::Yes;
+    return *m_antwort;
 }
 
 void Form1::announceEnd()

@@ -16,7 +16,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
+class Ansage;
 class DamenRegler;
 class QCheckBox;
 class QGroupBox;
@@ -55,6 +57,7 @@ private:
     // Runs a command with the display held between frames.
     template<typename Command>
     void befehl(Command command);
+    void Command2_Click();
     void Feld_SpalteGeaendert(int index);
     void VScroll1_Change(int wert);
 
@@ -96,6 +99,9 @@ private:
     Bildtakt m_takt;
     bool m_eingabe = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
+    Ansage *m_ansage = nullptr;
+    // The answer to the question at the solution being counted.
+    std::optional<bool> m_antwort;
     QPointer<QMessageBox> m_offeneBox;
     QPointer<QWidget> m_fokusVorLauf;
     QPointer<QWidget> m_fokusWaehrendLauf;

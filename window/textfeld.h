@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+// The window's single-line text fields. Taking the focus by the keyboard,
+// a line edit selects its text before Qt reports the focus to screen
+// readers, and Orca, told of the caret first, says nothing of the field.
+// Here the text is selected just after the focus has been reported.
+class Textfeld : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        const Qt::FocusReason reason = event->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason) {
+            QLineEdit::focusInEvent(event);
+            return;
+        }
+        QFocusEvent ohneAuswahl(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&ohneAuswahl);
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus())
+                selectAll();
+        });
+    }
+};
