@@ -120,8 +120,12 @@ class ErstesBild : public QObject
 public:
     explicit ErstesBild(QWidget &fenster, std::function<void()> nachher)
         : QObject(&fenster)
-        , m_nachher(std::move(nachher))
     {
+        m_danach.setSingleShot(true);
+        connect(&m_danach, &QTimer::timeout, this, [this, nachher = std::move(nachher)] {
+            nachher();
+            deleteLater();
+        });
         fenster.installEventFilter(this);
     }
 
@@ -131,16 +135,13 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // After the paint event the frame still has to reach the screen.
-            QTimer::singleShot(0, this, [this] {
-                m_nachher();
-                deleteLater();
-            });
+            m_danach.start(0);
         }
         return false;
     }
 
 private:
-    std::function<void()> m_nachher;
+    QTimer m_danach;
 };
 
 } // namespace

@@ -115,7 +115,8 @@ Form1::Form1(QWidget *parent)
 
     m_spaltenansicht = std::make_unique<view::Spaltenansicht>(m_feld, m_anzeige, m_txtFeld, m_text2, *m_text3);
     m_feld.setListener([this](int index) { Feld_SpalteGeaendert(index); });
-    // Input during a search is shown at once, not at the next frame.
+    // Sees the user's input, shown at once during a search, and every
+    // repaint of the window, which must show what is held.
     qApp->installEventFilter(this);
 
     Form_Load();
