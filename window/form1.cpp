@@ -274,7 +274,8 @@ void Form1::Command2_Click()
     befehl([this] { m_suche.Einzelschritt(); });
 
     // What the step did, for those who cannot see the board.
-    QString was = QStringLiteral("Schritt %1: Spalte %2").arg(m_suche.schritte()).arg(spaltenName(spalte));
+    // Commas, not colons: Orca reads a colon out as a word.
+    QString was = QStringLiteral("Schritt %1, Spalte %2").arg(m_suche.schritte()).arg(spaltenName(spalte));
     const int wert = m_feld.wert(spalte);
     if (wert == 0)
         was += m_suche.spalte() < 0 ? QStringLiteral(" geräumt, Suche beendet") : QStringLiteral(" geräumt");
@@ -328,7 +329,7 @@ void Form1::showSolutions(std::int64_t loesungen)
         QStringList damen;
         for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte)
             damen << spaltenName(spalte) + QString::number(m_feld.wert(spalte));
-        was += QStringLiteral(" steht auf dem Brett: ") + damen.join(QStringLiteral(", "));
+        was += QStringLiteral(" steht auf dem Brett, ") + damen.join(QStringLiteral(", "));
     }
     m_antwort.reset();
     m_ansage->sage(was);
