@@ -149,9 +149,9 @@ private:
 struct AccessibilityLog
 {
     AccessibilityLog()
+        : previous(QAccessible::installUpdateHandler(&AccessibilityLog::update))
     {
         current = this;
-        previous = QAccessible::installUpdateHandler(&AccessibilityLog::update);
     }
     ~AccessibilityLog()
     {
@@ -182,9 +182,9 @@ struct AccessibilityLog
             current->spoken << iface->text(QAccessible::Name);
     }
 
+    QAccessible::UpdateHandler previous = nullptr;
     int events = 0;
     QStringList spoken;
-    QAccessible::UpdateHandler previous = nullptr;
     static inline AccessibilityLog *current = nullptr;
 };
 
@@ -854,6 +854,7 @@ void TestForm1::accessibilityDuringRun()
     log.events = 0;
     w.probe.click("Command3");
     QCOMPARE(w.probe.text("Text5"), "4021");
+    QCOMPARE(answerer.boxes.size(), 1);
     QVERIFY2(log.events > 0 && log.events <= 1000, qPrintable(QString::number(log.events)));
     qInfo("%d accessibility updates in a full run", log.events);
 }

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -19,11 +20,9 @@ bool inSet(qint64 pid, const char *set, int signal)
     if (!status.open(QIODevice::ReadOnly))
         return false;
     const QByteArray prefix = QByteArray(set) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return (line.mid(prefix.size()).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U;
-    }
-    return false;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const QByteArray &l) { return l.startsWith(prefix); });
+    return line != lines.end() && ((line->mid(prefix.size()).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U);
 }
 
 } // namespace

@@ -69,10 +69,10 @@ void Anzeige::freigeben()
 
 void Anzeige::zeigen()
 {
-    for (const auto &[regler, position] : m_positionen)
-        schiebe(*regler, position);
-    for (const auto &[feld, text] : m_texte)
-        schreibe(*feld, text);
+    for (const auto &[regler, wert] : m_positionen)
+        schiebe(*regler, wert);
+    for (const auto &[feld, neuerText] : m_texte)
+        schreibe(*feld, neuerText);
     m_positionen.clear();
     m_texte.clear();
 }

@@ -59,11 +59,11 @@ public:
         zeichnePfeil(*painter, teil(SC_ScrollBarAddLine), +1, gedrueckt(SC_ScrollBarAddLine));
         painter->fillRect(teil(SC_ScrollBarSlider), gedrueckt(SC_ScrollBarSlider) ? DaumenGedrueckt : Daumen);
         if (option->state & State_HasFocus) {
-            // Two pixels wide at scale 1, inside the slider's own colours.
-            const qreal breite = 2;
-            painter->setPen(QPen(Fokus, breite));
+            // Two pixels wide at scale 1, inside the slider's own colours:
+            // the pen's middle runs one pixel inside the edge.
+            painter->setPen(QPen(Fokus, 2));
             painter->setBrush(Qt::NoBrush);
-            painter->drawRect(QRectF(option->rect).adjusted(breite / 2, breite / 2, -breite / 2, -breite / 2));
+            painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
         }
         painter->restore();
     }

@@ -403,6 +403,7 @@ void Form1::processEvents()
     }
     m_eingabe = false;
     QCoreApplication::processEvents();
+    // cppcheck-suppress knownConditionTrueFalse ; eventFilter() sets it while events run
     if (m_eingabe) {
         zeigeBild();
         QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
