@@ -25,6 +25,15 @@ bool inSet(qint64 pid, const char *set, int signal)
     return line != lines.end() && ((line->mid(prefix.size()).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U);
 }
 
+// This environment without any display or platform of its own.
+QProcessEnvironment environmentWithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
 } // namespace
 
 class TestProgramm : public QObject
@@ -59,9 +68,7 @@ void TestProgramm::endsOnSignal()
     QFETCH(bool, sigintIgnoredAtStart);
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
+    QProcessEnvironment environment = environmentWithoutDisplay();
     if (!platformVariable.isEmpty())
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platformVariable);
     program.setProcessEnvironment(environment);
@@ -85,10 +92,7 @@ void TestProgramm::endsOnSignal()
 void TestProgramm::withoutDisplay()
 {
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(environmentWithoutDisplay());
     program.start(QStringLiteral(PROGRAMM));
     QVERIFY(program.waitForFinished());
     QCOMPARE(program.exitCode(), 1);
