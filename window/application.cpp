@@ -95,7 +95,7 @@ int runProgram(int argc, char *argv[], const std::function<void(QWidget &)> &gez
 {
     if (!displayAvailable(argc, argv)) {
         std::fprintf(stderr, "acht-damen: keine grafische Sitzung gefunden (weder DISPLAY noch WAYLAND_DISPLAY "
-                             "ist gesetzt). Das Programm braucht eine grafische Sitzung; ohne Bildschirm "
+                             "ist gesetzt). Acht Damen braucht eine grafische Sitzung; ohne Bildschirm "
                              "startet es so: xvfb-run %s\n", argv[0]);
         return 1;
     }
