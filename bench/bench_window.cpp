@@ -291,12 +291,10 @@ BENCHMARK(BM_Startup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iteration
 
 int runStartupChild(char *argv[])
 {
-    const QByteArray kind = argv[2];
-    if (kind == "program") {
-        int childArgc = 1;
-        return runProgram(childArgc, argv, [](QWidget &window) { nachErstemBild(window, reportFirstFrame); });
-    }
+    // The child sees only its own name, as a program started plainly does.
     int childArgc = 1;
+    if (QByteArray(argv[2]) == "program")
+        return runProgram(childArgc, argv, [](QWidget &window) { nachErstemBild(window, reportFirstFrame); });
     QApplication app(childArgc, argv);
     QWidget window;
     window.setFixedSize(815, 546);
