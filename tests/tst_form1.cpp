@@ -618,6 +618,8 @@ void TestForm1::captionsFit()
 
     Form1 form;
     QWidget *widget = FormProbe(form).get(control);
+    // The face asked for is the face drawn.
+    QCOMPARE(QFontInfo(widget->font()).family(), widget->font().family());
     QString text;
     int room = widget->width();
     if (auto *button = qobject_cast<QAbstractButton *>(widget)) {

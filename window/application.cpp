@@ -5,6 +5,7 @@
 #include "application.h"
 
 #include "form1.h"
+#include "schriften.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -40,6 +41,10 @@ void setupApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("acht-damen"));
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.achtdamen.AchtDamen"));
+    // The window's default font for the whole program: the message boxes
+    // match the window, and Qt's line edits, which lay out their text in the
+    // application's font before their own, need no face of their own.
+    QApplication::setFont(standardSchrift());
 
     const QLocale deutsch(QLocale::German, QLocale::Germany);
     QLocale::setDefault(deutsch);

@@ -9,8 +9,9 @@
 class QApplication;
 class QWidget;
 
-// Names the application and loads Qt's own German texts (the buttons of the
-// message boxes); without that translation Qt's default texts stay.
+// Names the application, makes the window's default font the program's and
+// loads Qt's own German texts (the buttons of the message boxes); without
+// that translation Qt's default texts stay.
 void setupApplication(QApplication &app);
 
 // SIGTERM, SIGINT and SIGHUP close the window as the user would, so a

@@ -7,6 +7,7 @@
 #include "accessibility.h"
 #include "ansage.h"
 #include "damenregler.h"
+#include "schriften.h"
 #include "spaltenansicht.h"
 #include "textfeld.h"
 #include "twips.h"
@@ -32,20 +33,10 @@ namespace {
 // The window's caption and the title of the "fertig" box.
 const QString Titel = QStringLiteral("Acht Damen");
 
-const QString SansSerif = QStringLiteral("MS Sans Serif");
-const QString Serif = QStringLiteral("Times New Roman");
-
 // The cover panel: only its height ever changes.
 constexpr int AbdeckungLinks = 900;
 constexpr int AbdeckungBreite = 5595;
 constexpr int AbdeckungStartHoehe = 135;
-
-QFont schrift(const QString &familie, qreal punkte)
-{
-    QFont font(familie);
-    font.setPointSizeF(punkte);
-    return font;
-}
 
 template<typename Widget>
 Widget *erzeuge(QWidget *parent, const QString &name, const QRect &geometrie)
@@ -99,9 +90,6 @@ QString spaltenName(int spalte)
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
-    // Where the classic faces are missing, take the nearest free ones.
-    QFont::insertSubstitution(SansSerif, QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(Serif, QStringLiteral("Liberation Serif"));
     installAccessibility();
 
     setWindowTitle(Titel);
@@ -143,7 +131,7 @@ void Form1::erzeugeSteuerelemente()
     m_picFeld->setAccessibleName(QStringLiteral("Schachbrett"));
     // The cells are made in the size the board gives them at start-up: a
     // design size of their own would load a font only to drop it.
-    const QFont zellSchrift = schrift(Serif, 24);
+    const QFont zellSchrift = serif(24);
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
             const int index = board::zellIndexAufSchirm(c, r);
@@ -173,7 +161,7 @@ void Form1::erzeugeSteuerelemente()
     for (int i = 0; i < 8; ++i) {
         const auto n = static_cast<std::size_t>(i);
         m_text2[n] = textFeld(this, QStringLiteral("Text2_%1").arg(i), twipsRect(960 + 720 * i, 6060, 612, 600),
-                              schrift(SansSerif, 13.5), Qt::AlignHCenter);
+                              sansSerif(13.5), Qt::AlignHCenter);
         m_text2[n]->setText(QStringLiteral("0"));
         m_text2[n]->setAccessibleName(QStringLiteral("Reihe der Dame in Spalte %1").arg(spaltenName(i)));
         setzeFarbe(m_text2[n], QPalette::Base, QColor(255, 255, 128));
@@ -201,36 +189,36 @@ void Form1::erzeugeSteuerelemente()
 
     m_label2 = beschriftet<QLabel>(this, QStringLiteral("Label2"), twipsRect(1020, 7680, 12075, 435),
                                    QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"),
-                                   schrift(SansSerif, 13.5));
+                                   sansSerif(13.5));
 
     m_frame1 = erzeuge<QGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
     m_frame1->setTitle(QStringLiteral("Automatischer Backtracker"));
-    m_frame1->setFont(schrift(SansSerif, 12));
+    m_frame1->setFont(sansSerif(12));
 
     m_command2 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492),
-                                          QStringLiteral("Einzelschritt"), schrift(SansSerif, 13.5));
+                                          QStringLiteral("Einzelschritt"), sansSerif(13.5));
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
-                                          QStringLiteral("Durchlauf"), schrift(SansSerif, 13.5));
+                                          QStringLiteral("Durchlauf"), sansSerif(13.5));
     connect(m_command3, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Durchlauf(); }); });
 
     m_check1 = beschriftet<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612),
-                                      QStringLiteral("Stop bei Lösung"), schrift(SansSerif, 12));
+                                      QStringLiteral("Stop bei Lösung"), sansSerif(12));
 
     m_label1 = beschriftet<QLabel>(m_frame1, QStringLiteral("Label1"), twipsRect(420, 1920, 1755, 375),
-                                   QStringLiteral("Lösungszähler"), schrift(SansSerif, 12));
-    m_text4 = textFeld(m_frame1, QStringLiteral("Text4"), twipsRect(420, 2280, 2052, 525), schrift(Serif, 21.75));
+                                   QStringLiteral("Lösungszähler"), sansSerif(12));
+    m_text4 = textFeld(m_frame1, QStringLiteral("Text4"), twipsRect(420, 2280, 2052, 525), serif(21.75));
     m_text4->setAccessibleName(m_label1->text());
     m_label1->setBuddy(m_text4);
 
     m_label4 = beschriftet<QLabel>(m_frame1, QStringLiteral("Label4"), twipsRect(360, 3480, 4335, 375),
-                                   QStringLiteral("Such- bzw. Rechenschritte"), schrift(SansSerif, 13.5));
-    m_text5 = textFeld(m_frame1, QStringLiteral("Text5"), twipsRect(360, 3960, 2115, 495), schrift(SansSerif, 18));
+                                   QStringLiteral("Such- bzw. Rechenschritte"), sansSerif(13.5));
+    m_text5 = textFeld(m_frame1, QStringLiteral("Text5"), twipsRect(360, 3960, 2115, 495), sansSerif(18));
     m_text5->setAccessibleName(m_label4->text());
     m_label4->setBuddy(m_text5);
 
-    m_text3 = textFeld(this, QStringLiteral("Text3"), twipsRect(6900, 5640, 4875, 1695), schrift(Serif, 48),
+    m_text3 = textFeld(this, QStringLiteral("Text3"), twipsRect(6900, 5640, 4875, 1695), serif(48),
                        Qt::AlignHCenter);
     m_text3->setAccessibleName(QStringLiteral("Urteil über die zuletzt gesetzte Dame"));
 

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "schriften.h"
+
+#include <QFontDatabase>
+
+namespace {
+
+// Decided once: a face that is missing would cost Qt a search through all
+// fonts at each size the window uses.
+QString schriftart(const QString &klassisch, const QString &frei)
+{
+    return QFontDatabase::hasFamily(klassisch) ? klassisch : frei;
+}
+
+QFont schrift(const QString &familie, qreal punkte)
+{
+    QFont font(familie);
+    font.setPointSizeF(punkte);
+    return font;
+}
+
+} // namespace
+
+QFont sansSerif(qreal punkte)
+{
+    static const QString familie = schriftart(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    return schrift(familie, punkte);
+}
+
+QFont serif(qreal punkte)
+{
+    static const QString familie = schriftart(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    return schrift(familie, punkte);
+}
+
+QFont standardSchrift()
+{
+    return sansSerif(12);
+}
