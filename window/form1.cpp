@@ -7,6 +7,7 @@
 #include "accessibility.h"
 #include "ansage.h"
 #include "damenregler.h"
+#include "rahmen.h"
 #include "schriften.h"
 #include "spaltenansicht.h"
 #include "textfeld.h"
@@ -191,7 +192,7 @@ void Form1::erzeugeSteuerelemente()
                                    QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"),
                                    sansSerif(13.5));
 
-    m_frame1 = erzeuge<QGroupBox>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
+    m_frame1 = erzeuge<Rahmen>(this, QStringLiteral("Frame1"), twipsRect(6900, 300, 4755, 4935));
     m_frame1->setTitle(QStringLiteral("Automatischer Backtracker"));
     m_frame1->setFont(sansSerif(12));
 

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "rahmen.h"
+
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+
+namespace {
+
+// Fusion's picture, laid on the window: a grey line of opacity 50/255 with
+// rounded corners around a black tint of 3/255, 7/255 along the line's
+// inside. Mixed here with the window's colour, so every fill is opaque.
+struct Deckung
+{
+    int grau;
+    int alpha;
+};
+
+constexpr Deckung Linie{117, 50};
+constexpr Deckung Innenkante{0, 7};
+constexpr Deckung Innen{0, 3};
+// The upper left corner, row by row; the others mirror it.
+constexpr Deckung Ecke[3][3] = {{{39, 13}, {93, 52}, {108, 52}},
+                                {{98, 57}, {90, 31}, {0, 10}},
+                                {{108, 52}, {0, 9}, {0, 3}}};
+
+QColor gemischt(const QColor &grund, Deckung deckung)
+{
+    const auto mix = [&](int g) { return (g * (255 - deckung.alpha) + deckung.grau * deckung.alpha + 127) / 255; };
+    return QColor(mix(grund.red()), mix(grund.green()), mix(grund.blue()));
+}
+
+// The space Fusion leaves above the frame, under the title.
+constexpr int TitelAbstand = 3;
+
+} // namespace
+
+void Rahmen::paintEvent(QPaintEvent *event)
+{
+    if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+
+    int oben = TitelAbstand;
+    if (isCheckable() || !title().isEmpty())
+        oben += std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this),
+                         option.fontMetrics.height());
+    const QRect rahmen = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this)
+                             .adjusted(1, oben + 1, 0, 0);
+    const QColor grund = option.palette.window().color();
+    const auto fuelle = [&](const QRect &flaeche, Deckung deckung) {
+        painter.fillRect(flaeche, gemischt(grund, deckung));
+    };
+    fuelle(rahmen.adjusted(2, 2, -2, -2), Innen);
+    const QRect kante = rahmen.adjusted(1, 1, -1, -1);
+    for (const auto &[flaeche, deckung] : {std::pair{rahmen, Linie}, std::pair{kante, Innenkante}}) {
+        const int l = flaeche.left();
+        const int r = flaeche.right();
+        const int o = flaeche.top();
+        const int u = flaeche.bottom();
+        const int rand = flaeche == rahmen ? 3 : 2; // the corners take the rest
+        fuelle(QRect(QPoint(l + rand, o), QPoint(r - rand, o)), deckung);
+        fuelle(QRect(QPoint(l + rand, u), QPoint(r - rand, u)), deckung);
+        fuelle(QRect(QPoint(l, o + rand), QPoint(l, u - rand)), deckung);
+        fuelle(QRect(QPoint(r, o + rand), QPoint(r, u - rand)), deckung);
+    }
+    for (int dy = 0; dy < 3; ++dy) {
+        for (int dx = 0; dx < 3; ++dx) {
+            for (const QPoint punkt : {QPoint(rahmen.left() + dx, rahmen.top() + dy),
+                                       QPoint(rahmen.right() - dx, rahmen.top() + dy),
+                                       QPoint(rahmen.left() + dx, rahmen.bottom() - dy),
+                                       QPoint(rahmen.right() - dx, rahmen.bottom() - dy)})
+                fuelle(QRect(punkt, QSize(1, 1)), Ecke[dy][dx]);
+        }
+    }
+
+    option.subControls &= ~QStyle::SC_GroupBoxFrame;
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
