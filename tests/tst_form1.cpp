@@ -716,7 +716,7 @@ void TestForm1::readableUnderAnyPalette_data()
     QTest::newRow("dark, Windows") << darkPalette() << "Windows";
 }
 
-// Texts on fixed backgrounds keep 4.5:1 (WCAG AA); the queen sliders' thumb
+// Texts on fixed backgrounds keep 4.5:1 (WCAG AA); the sliders' thumb
 // stands out from track and arrows by 3:1 and so does their focus mark.
 // The group box looks as the style draws one.
 void TestForm1::readableUnderAnyPalette()
@@ -739,22 +739,25 @@ void TestForm1::readableUnderAnyPalette()
     QVERIFY(textContrast(w.probe.valueBox(2)) >= 4.5);
     QVERIFY(textContrast(w.probe.get("Text3")) >= 4.5);
 
-    DamenRegler *slider = w.probe.slider(0);
-    const QPoint thumb = FormProbe::part(slider, QStyle::SC_ScrollBarSlider).center();
-    const QPoint track = FormProbe::part(slider, QStyle::SC_ScrollBarSubPage).center();
-    const QPoint arrow = FormProbe::part(slider, QStyle::SC_ScrollBarAddLine).topLeft() + QPoint(4, 3);
-    QVERIFY(contrast(colourAt(slider, thumb), colourAt(slider, track)) >= 3);
-    QVERIFY(contrast(colourAt(slider, thumb), colourAt(slider, arrow)) >= 3);
+    for (QScrollBar *slider : {static_cast<QScrollBar *>(w.probe.slider(0)), w.probe.get<QScrollBar>("VScroll1")}) {
+        const QPoint thumb = FormProbe::part(slider, QStyle::SC_ScrollBarSlider).center();
+        const QRect above = FormProbe::part(slider, QStyle::SC_ScrollBarSubPage);
+        const QRect below = FormProbe::part(slider, QStyle::SC_ScrollBarAddPage);
+        const QPoint track = (above.height() > below.height() ? above : below).center();
+        const QPoint arrow = FormProbe::part(slider, QStyle::SC_ScrollBarAddLine).topLeft() + QPoint(4, 3);
+        QVERIFY(contrast(colourAt(slider, thumb), colourAt(slider, track)) >= 3);
+        QVERIFY(contrast(colourAt(slider, thumb), colourAt(slider, arrow)) >= 3);
 
-    // The focus mark: the pixels that change, by at least 3:1, on all sides.
-    const QImage before = slider->grab().toImage();
-    slider->setFocus(Qt::TabFocusReason);
-    const QImage after = slider->grab().toImage();
-    const int w1 = before.width() - 1;
-    const int h1 = before.height() - 1;
-    for (const QPoint at : {QPoint(w1 / 2, 0), QPoint(w1 / 2, h1), QPoint(0, h1 / 2), QPoint(w1, h1 / 2)})
-        QVERIFY2(contrast(before.pixelColor(at), after.pixelColor(at)) >= 3,
-                 qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
+        // The focus mark: the pixels that change, by at least 3:1, on all sides.
+        const QImage before = slider->grab().toImage();
+        slider->setFocus(Qt::TabFocusReason);
+        const QImage after = slider->grab().toImage();
+        const int w1 = before.width() - 1;
+        const int h1 = before.height() - 1;
+        for (const QPoint at : {QPoint(w1 / 2, 0), QPoint(w1 / 2, h1), QPoint(0, h1 / 2), QPoint(w1, h1 / 2)})
+            QVERIFY2(contrast(before.pixelColor(at), after.pixelColor(at)) >= 3,
+                     qPrintable(QStringLiteral("%1 at %2,%3").arg(slider->objectName()).arg(at.x()).arg(at.y())));
+    }
 
     // Under Fusion the frame is drawn without Fusion's picture, to within
     // three levels of a channel (its corners differ a little).

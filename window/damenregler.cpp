@@ -16,11 +16,10 @@
 
 namespace {
 
-// The slider is barely taller than its two arrows; shorter arrows and a
-// smaller least thumb keep the thumb visible and draggable in the track.
-// It is drawn in fixed colours on a fixed base style, so that the thumb
-// stands out from track and arrows and the focus shows, whatever the
-// desktop's style and palette.
+// Drawn in fixed colours on a fixed base style, so that the thumb stands
+// out from track and arrows and the focus shows, whatever the desktop's
+// style and palette. Only opaque fills: Fusion's gradient track, as tall
+// as the cover's slider, is painted by worker threads the start waits for.
 class ReglerStil : public QProxyStyle
 {
 public:
@@ -31,6 +30,11 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
+        // A queen's slider is barely taller than its two arrows; shorter
+        // arrows and a smaller least thumb keep the thumb visible and
+        // draggable in its track.
+        if (!qobject_cast<const DamenRegler *>(widget))
+            return QProxyStyle::pixelMetric(metric, option, widget);
         switch (metric) {
         case PM_ScrollBarExtent:
             return 13;
@@ -100,6 +104,8 @@ private:
     }
 };
 
+} // namespace
+
 QStyle *reglerStil()
 {
     static QPointer<QStyle> stil;
@@ -109,8 +115,6 @@ QStyle *reglerStil()
     }
     return stil.data();
 }
-
-} // namespace
 
 DamenRegler::DamenRegler(QWidget *parent)
     : QScrollBar(Qt::Vertical, parent)

@@ -124,6 +124,7 @@ void Form1::erzeugeSteuerelemente()
     m_vScroll1->setSingleStep(1);
     m_vScroll1->setPageStep(1);
     m_vScroll1->setFocusPolicy(Qt::StrongFocus);
+    m_vScroll1->setStyle(reglerStil());
     m_vScroll1->setAccessibleName(QStringLiteral("Abdeckung herunterziehen"));
     connect(m_vScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
 
