@@ -5,6 +5,7 @@
 #include "schriften.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace {
 
@@ -12,7 +13,8 @@ namespace {
 // fonts at each size the window uses.
 QString schriftart(const QString &klassisch, const QString &frei)
 {
-    return QFontDatabase::hasFamily(klassisch) ? klassisch : frei;
+    static const QStringList installiert = QFontDatabase::families();
+    return installiert.contains(klassisch, Qt::CaseInsensitive) ? klassisch : frei;
 }
 
 QFont schrift(const QString &familie, qreal punkte)
