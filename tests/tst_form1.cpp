@@ -6,6 +6,7 @@
 #include "formprobe.h"
 #include "modalanswerer.h"
 #include "rahmen.h"
+#include "schriften.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -264,8 +265,9 @@ void TestForm1::cleanup()
 
 void TestForm1::startUp()
 {
-    Form1 form;
-    FormProbe probe(form);
+    Window w;
+    const FormProbe &probe = w.probe;
+    const Form1 &form = *w.form;
     QCOMPARE(probe.shownBoard(), EmptyBoard);
     QCOMPARE(probe.inconsistency(), QString());
     QCOMPARE(probe.text("Text3"), QString());
@@ -278,6 +280,10 @@ void TestForm1::startUp()
     QCOMPARE(form.size(), QSize(815, 546));
     QCOMPARE(form.windowTitle(), QStringLiteral("Acht Damen"));
     QCOMPARE(form.suche().spalte(), 0);
+    // Empty, they take their type once the first frame is up.
+    QTRY_COMPARE(probe.get("Text3")->font(), serif(48));
+    QCOMPARE(probe.get("Text4")->font(), serif(21.75));
+    QCOMPARE(probe.get("Text5")->font(), sansSerif(18));
 }
 
 void TestForm1::chessboard_data()

@@ -5,6 +5,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "application.h"
 #include "ansage.h"
 #include "damenregler.h"
 #include "rahmen.h"
@@ -59,11 +60,10 @@ Widget *beschriftet(QWidget *parent, const QString &name, const QRect &geometrie
     return widget;
 }
 
-QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie, const QFont &font,
+QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie,
                     Qt::Alignment ausrichtung = Qt::AlignLeft)
 {
     auto *feld = erzeuge<Textfeld>(parent, name, geometrie);
-    feld->setFont(font);
     feld->setAlignment(ausrichtung | Qt::AlignVCenter);
     return feld;
 }
@@ -138,7 +138,8 @@ void Form1::erzeugeSteuerelemente()
         for (int r = 0; r < 8; ++r) {
             const int index = board::zellIndexAufSchirm(c, r);
             auto *zelle = textFeld(m_picFeld, QStringLiteral("txtFeld_%1").arg(index),
-                                   twipsRect(720 * c, 720 * r, 720, 720), zellSchrift, Qt::AlignHCenter);
+                                   twipsRect(720 * c, 720 * r, 720, 720), Qt::AlignHCenter);
+            zelle->setFont(zellSchrift);
             // A screen reader reads the square and whether a queen stands there.
             const QString feld = spaltenName(c) + QString::number(8 - r);
             zelle->setAccessibleName(feld + QStringLiteral(", leer"));
@@ -163,7 +164,8 @@ void Form1::erzeugeSteuerelemente()
     for (int i = 0; i < 8; ++i) {
         const auto n = static_cast<std::size_t>(i);
         m_text2[n] = textFeld(this, QStringLiteral("Text2_%1").arg(i), twipsRect(960 + 720 * i, 6060, 612, 600),
-                              sansSerif(13.5), Qt::AlignHCenter);
+                              Qt::AlignHCenter);
+        m_text2[n]->setFont(sansSerif(13.5));
         m_text2[n]->setText(QStringLiteral("0"));
         m_text2[n]->setAccessibleName(QStringLiteral("Reihe der Dame in Spalte %1").arg(spaltenName(i)));
         setzeFarbe(m_text2[n], QPalette::Base, QColor(255, 255, 128));
@@ -210,19 +212,26 @@ void Form1::erzeugeSteuerelemente()
 
     m_label1 = beschriftet<QLabel>(m_frame1, QStringLiteral("Label1"), twipsRect(420, 1920, 1755, 375),
                                    QStringLiteral("Lösungszähler"), sansSerif(12));
-    m_text4 = textFeld(m_frame1, QStringLiteral("Text4"), twipsRect(420, 2280, 2052, 525), serif(21.75));
+    m_text4 = textFeld(m_frame1, QStringLiteral("Text4"), twipsRect(420, 2280, 2052, 525));
     m_text4->setAccessibleName(m_label1->text());
     m_label1->setBuddy(m_text4);
 
     m_label4 = beschriftet<QLabel>(m_frame1, QStringLiteral("Label4"), twipsRect(360, 3480, 4335, 375),
                                    QStringLiteral("Such- bzw. Rechenschritte"), sansSerif(13.5));
-    m_text5 = textFeld(m_frame1, QStringLiteral("Text5"), twipsRect(360, 3960, 2115, 495), sansSerif(18));
+    m_text5 = textFeld(m_frame1, QStringLiteral("Text5"), twipsRect(360, 3960, 2115, 495));
     m_text5->setAccessibleName(m_label4->text());
     m_label4->setBuddy(m_text5);
 
-    m_text3 = textFeld(this, QStringLiteral("Text3"), twipsRect(6900, 5640, 4875, 1695), serif(48),
-                       Qt::AlignHCenter);
+    m_text3 = textFeld(this, QStringLiteral("Text3"), twipsRect(6900, 5640, 4875, 1695), Qt::AlignHCenter);
     m_text3->setAccessibleName(QStringLiteral("Urteil über die zuletzt gesetzte Dame"));
+    // The verdict and the counters stay empty until the user acts, and an
+    // empty field shows nothing of its type: their three sizes, three of the
+    // seven faces the window loads, follow once its first frame is up.
+    nachErstemBild(*this, [this] {
+        m_text4->setFont(serif(21.75));
+        m_text5->setFont(sansSerif(18));
+        m_text3->setFont(serif(48));
+    });
 
     m_picture1->raise();
     m_ansage = new Ansage(this);
