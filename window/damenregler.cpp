@@ -18,8 +18,9 @@ namespace {
 
 // Drawn in fixed colours on a fixed base style, so that the thumb stands
 // out from track and arrows and the focus shows, whatever the desktop's
-// style and palette. Only opaque fills: Fusion's gradient track, as tall
-// as the cover's slider, is painted by worker threads the start waits for.
+// style and palette. The fills are opaque, too: Qt hands a gradient as tall
+// as Fusion's track on the cover's slider to worker threads, and the
+// window's start waited for them.
 class ReglerStil : public QProxyStyle
 {
 public:

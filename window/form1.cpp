@@ -5,8 +5,8 @@
 #include "form1.h"
 
 #include "accessibility.h"
-#include "application.h"
 #include "ansage.h"
+#include "application.h"
 #include "damenregler.h"
 #include "rahmen.h"
 #include "schriften.h"

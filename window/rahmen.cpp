@@ -7,6 +7,8 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace {
 
 // Fusion's picture, laid on the window: a grey line of opacity 50/255 with
@@ -58,18 +60,18 @@ void Rahmen::paintEvent(QPaintEvent *event)
         painter.fillRect(flaeche, gemischt(grund, deckung));
     };
     fuelle(rahmen.adjusted(2, 2, -2, -2), Innen);
-    const QRect kante = rahmen.adjusted(1, 1, -1, -1);
-    for (const auto &[flaeche, deckung] : {std::pair{rahmen, Linie}, std::pair{kante, Innenkante}}) {
-        const int l = flaeche.left();
-        const int r = flaeche.right();
-        const int o = flaeche.top();
-        const int u = flaeche.bottom();
-        const int rand = flaeche == rahmen ? 3 : 2; // the corners take the rest
-        fuelle(QRect(QPoint(l + rand, o), QPoint(r - rand, o)), deckung);
-        fuelle(QRect(QPoint(l + rand, u), QPoint(r - rand, u)), deckung);
-        fuelle(QRect(QPoint(l, o + rand), QPoint(l, u - rand)), deckung);
-        fuelle(QRect(QPoint(r, o + rand), QPoint(r, u - rand)), deckung);
-    }
+    // The straight part of an outline `einzug` pixels inside the frame's
+    // edge: the corner pieces cover three pixels from each corner.
+    const auto umriss = [&](int einzug, Deckung deckung) {
+        const QRect r = rahmen.adjusted(einzug, einzug, -einzug, -einzug);
+        const int ab = 3 - einzug;
+        fuelle(QRect(QPoint(r.left() + ab, r.top()), QPoint(r.right() - ab, r.top())), deckung);
+        fuelle(QRect(QPoint(r.left() + ab, r.bottom()), QPoint(r.right() - ab, r.bottom())), deckung);
+        fuelle(QRect(QPoint(r.left(), r.top() + ab), QPoint(r.left(), r.bottom() - ab)), deckung);
+        fuelle(QRect(QPoint(r.right(), r.top() + ab), QPoint(r.right(), r.bottom() - ab)), deckung);
+    };
+    umriss(0, Linie);
+    umriss(1, Innenkante);
     for (int dy = 0; dy < 3; ++dy) {
         for (int dx = 0; dx < 3; ++dx) {
             for (const QPoint punkt : {QPoint(rahmen.left() + dx, rahmen.top() + dy),
