@@ -8,6 +8,17 @@
 
 namespace board {
 
+// What one step did: the column it worked on and the row it placed there, or
+// 0 where it cleared the column; at a solution, the solution's count.
+struct Schritt
+{
+    std::int64_t nummer = 0;
+    int spalte = 0;
+    int reihe = 0;
+    std::int64_t loesung = 0;
+    bool ende = false;
+};
+
 // What the search needs from whoever shows it: the window, a test, a
 // benchmark. The search reaches its host only through these calls.
 class Host
@@ -28,6 +39,9 @@ public:
     virtual void processEvents() = 0;
     // A full run started or ended; lets the host lock what may not nest.
     virtual void runningChanged(bool running) { (void)running; }
+    // Reported at the end of every step, as it happens, so that steps run
+    // from a queue or nested inside another are each told apart.
+    virtual void stepDone(const Schritt &schritt) { (void)schritt; }
 };
 
 } // namespace board

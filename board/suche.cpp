@@ -108,22 +108,31 @@ void Suche::Suchschritt()
         ++y;
     } while (!DamePasst(m_feld, y, m_spalte));
 
+    Schritt schritt{m_schritte, m_spalte, 0, 0, false};
     if (y <= Feld::HoechsteReihe) {
         m_feld.setzeWert(m_spalte, y);
-        ++m_spalte;
-        if (m_spalte == Feld::Spalten) {
+        schritt.reihe = y;
+        // The eighth queen fills the board. The pointer stays on the last
+        // column, where the next step goes on: it never leaves the board
+        // while the host, asked whether to go on, handles events.
+        if (m_spalte + 1 < Feld::Spalten) {
+            ++m_spalte;
+        } else {
             if (m_host.stopAtSolutions() && !m_host.askContinue())
                 m_abbruch = true;
             ++m_loesungen;
             m_host.showSolutions(m_loesungen);
-            --m_spalte;
+            schritt.loesung = m_loesungen;
         }
     } else {
         m_feld.setzeWert(m_spalte, 0);
         --m_spalte;
-        if (m_spalte == -1)
+        schritt.ende = m_spalte == -1;
+        if (schritt.ende)
             m_host.announceEnd();
     }
+    if (!m_endeVerlangt)
+        m_host.stepDone(schritt);
 }
 
 void Suche::feldLeeren()

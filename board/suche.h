@@ -37,6 +37,8 @@ public:
     void requestEnd();
 
     bool runInProgress() const { return m_durchlaufAktiv; }
+    // The column the next step works on, 0 to 7, or -1 once the search has
+    // finished.
     int spalte() const { return m_spalte; }
     std::int64_t schritte() const { return m_schritte; }
     std::int64_t loesungen() const { return m_loesungen; }

@@ -57,6 +57,13 @@ public:
         log(running ? "run begins" : "run ends");
     }
 
+    // Step number, column, row, solution, end: "done 2 1 3 0 0".
+    void stepDone(const board::Schritt &s) override
+    {
+        log("done " + std::to_string(s.nummer) + ' ' + std::to_string(s.spalte) + ' ' + std::to_string(s.reihe) + ' '
+            + std::to_string(s.loesung) + ' ' + std::to_string(int(s.ende)));
+    }
+
     bool stop = false;
     std::function<bool()> answer;
     std::function<void()> onEvents;

@@ -171,9 +171,15 @@ void TestSuche::stopAtFirstSolution()
 {
     Bench b;
     b.host.stop = true;
-    b.host.answer = [] { return false; };
+    int pointerAtQuestion = -2;
+    b.host.answer = [&] {
+        pointerAtQuestion = b.suche.spalte();
+        return false;
+    };
     b.suche.Durchlauf();
 
+    // The host handles events under the question: the pointer is on the board.
+    QCOMPARE(pointerAtQuestion, 7);
     QCOMPARE(b.suche.schritte(), 218);
     QCOMPARE(b.suche.loesungen(), 1);
     QVERIFY(b.suche.abbruch());
@@ -185,6 +191,7 @@ void TestSuche::stopAtFirstSolution()
     const auto ask = std::find(b.host.calls.begin(), b.host.calls.end(), "ask");
     QVERIFY(ask != b.host.calls.end());
     QCOMPARE(*std::next(ask), "solutions 1");
+    QCOMPARE(*std::next(ask, 2), "done 218 7 4 1 0");
 }
 
 void TestSuche::yesEveryTime()
@@ -242,6 +249,7 @@ void TestSuche::stepAfterStoppedRunFinishesAtOnce()
     QCOMPARE(b.boardText(), "0 5 8 6 3 7 2 4");
     QCOMPARE(b.host.ends, 1);
     QCOMPARE(b.suche.schritte(), 219);
+    QCOMPARE(b.host.calls.back(), "done 219 0 0 0 1");
 }
 
 void TestSuche::stepAfterFinishStartsAgain()
@@ -274,6 +282,9 @@ void TestSuche::nestedSingleStepIsQueued()
     QCOMPARE(b.suche.schritte(), 2);
     QCOMPARE(b.boardText(), "1 3 0 0 0 0 0 0");
     QCOMPARE(b.suche.spalte(), 2);
+    // Each step reports itself, the queued one after the first.
+    QCOMPARE(b.count("done 1 0 1 0 0"), 1);
+    QCOMPARE(b.host.calls.back(), "done 2 1 3 0 0");
 }
 
 void TestSuche::commandsDuringRun_data()
