@@ -242,6 +242,9 @@ private slots:
     void stopAtFirstSolution();
     void buttonsDuringRun();
     void doubleClickOnSingleStep();
+    void inputUnderBox_data();
+    void inputUnderBox();
+    void tabThenKeys();
     void captionsFit_data();
     void captionsFit();
     void focusOrder();
@@ -624,6 +627,85 @@ void TestForm1::doubleClickOnSingleStep()
     QCOMPARE(w.form->suche().spalte(), 2);
 }
 
+void TestForm1::inputUnderBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("action");
+
+    for (const char *box : {"question in a step", "question in a run", "fertig in a step", "fertig in a run"}) {
+        for (const char *action : {"press Command2", "press Command1", "press Check1", "slider", "text"}) {
+            // A run locks its search buttons, and ends on an empty board.
+            const bool run = QByteArray(box).endsWith("run");
+            if ((run && QByteArray(action) == "press Command2")
+                || (QByteArray(box) == "fertig in a run" && QByteArray(action) == "press Command1"))
+                continue;
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(box, action))) << box << action;
+        }
+    }
+}
+
+// Assistive technology acts past the modality that holds back the mouse and
+// the keyboard; under a box the window must refuse it all the same.
+void TestForm1::inputUnderBox()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, action);
+
+    Window w;
+    const auto shown = [&w] {
+        return QStringList{w.probe.shownBoard(), w.probe.text("Text3"), w.probe.text("Text5"),
+                           w.probe.cell(0)->text(), QString::number(w.probe.get<QScrollBar>("VScroll1")->value()),
+                           w.probe.get<QCheckBox>("Check1")->isChecked() ? "stop" : "no stop"};
+    };
+    QStringList before;
+    std::int64_t stepsBefore = -1;
+    ModalAnswerer answerer([&](QMessageBox &open) {
+        before = shown();
+        stepsBefore = w.form->suche().schritte();
+        QAccessibleInterface *target = QAccessible::queryAccessibleInterface(
+            action == "slider" ? w.probe.slider(2) : w.probe.get(action == "text" ? "txtFeld_0" : action.mid(6)));
+        if (action == "slider")
+            target->valueInterface()->setCurrentValue(6);
+        else if (action == "text")
+            target->editableTextInterface()->insertText(0, "7");
+        else
+            target->actionInterface()->doAction(target->actionInterface()->actionNames().value(0));
+        QTest::qWait(150); // a press fires 100 ms later
+        QCOMPARE(w.form->suche().schritte(), stepsBefore);
+        QTest::keyClick(&open, Qt::Key_Escape);
+    });
+    const bool run = box.endsWith("run");
+    if (box.startsWith("question"))
+        w.probe.click("Check1");
+    if (box == "question in a step") {
+        for (int i = 0; i < 217; ++i)
+            w.probe.click("Command2");
+    } else if (box == "fertig in a step") {
+        moveQueen(w.probe, 5, 3); // stays when the search goes back past column a
+        moveQueen(w.probe, 0, 8);
+    }
+    w.probe.click(run ? "Command3" : "Command2");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(shown(), before);
+    QCOMPARE(w.form->suche().schritte(), stepsBefore);
+    QCOMPARE(w.probe.inconsistency(), QString());
+}
+
+// Keys typed at once after a Tab land in the field, behind its text.
+void TestForm1::tabThenKeys()
+{
+    Window w;
+    w.probe.slider(7)->setFocus();
+    for (const int key : {int(Qt::Key_Tab), int(Qt::Key_3), int(Qt::Key_7)}) {
+        const QString text = key == Qt::Key_Tab ? QString() : QString(QChar(key));
+        // To the window, which hands each to the focus of its moment.
+        QCoreApplication::postEvent(w.form->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, {}, text));
+    }
+    QTest::qWait(20); // and whatever the Tab set off
+    QTest::keyClick(w.probe.get("Text3"), Qt::Key_5);
+    QCOMPARE(w.probe.text("Text3"), "375");
+}
+
 void TestForm1::captionsFit_data()
 {
     QTest::addColumn<QString>("control");
@@ -838,6 +920,12 @@ void TestForm1::spokenAnswers_data()
                                         << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1"} << "a1, Dame";
     QTest::newRow("step that clears") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step"}
                                       << QStringList{"Schritt 1, Spalte a geräumt, Suche beendet"} << "a1, leer";
+    QTest::newRow("two steps in one batch")
+        << QStringList{"queue step", "step"}
+        << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung", "Schritt 2, Spalte b, Reihe 3, in Ordnung"}
+        << "a1, Dame";
+    QTest::newRow("run queued behind a step") << QStringList{"queue run", "step"}
+                                              << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"} << "a1, leer";
     QTest::newRow("run, Yes then No")
         << QStringList{"stop", "run yes,no"}
         << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"} << "a1, Dame";
@@ -865,7 +953,11 @@ void TestForm1::spokenAnswers()
             QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
     });
     for (const QString &action : actions) {
-        if (action == "step") {
+        if (action.startsWith("queue ")) {
+            // Delivered by the event processing of the next step.
+            const QString button = action == "queue step" ? "Command2" : "Command3";
+            QTimer::singleShot(0, w.form.get(), [&w, button] { w.probe.click(button); });
+        } else if (action == "step") {
             w.probe.click("Command2");
         } else if (action == "stop") {
             w.probe.click("Check1");

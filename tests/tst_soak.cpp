@@ -2,9 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Random user sessions against the real window, with real input events.
-// Actions are posted so that a search step's event processing delivers
-// them: many land in the middle of a full run, or while a question is open.
+// Random user sessions against the real window, with real input events and
+// with the actions assistive technology takes through the accessibility
+// interfaces, which a modal box does not block. Actions are posted so that a
+// search step's event processing delivers them: many land in the middle of a
+// full run, or while a question is open.
 //
 //   SOAK_SEQUENCES=N   how many sessions (default 12)
 //   SOAK_SEED=S        seed of the first session (default 1); session i uses S + i
@@ -16,6 +18,8 @@
 #include "formprobe.h"
 #include "modalanswerer.h"
 
+#include <QAccessible>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRegularExpression>
 #include <QtTest>
@@ -56,6 +60,7 @@ public:
 
         post();
         m_loop.exec();
+        m_ended = true;
         check();
         if (failure.isEmpty())
             finalRun();
@@ -79,21 +84,21 @@ private:
     // Runs once per pass of event processing, wherever that happens.
     void tick()
     {
+        if (m_ended)
+            return;
         check();
+        // First, so that ticks go on inside whatever this action starts, and
+        // inside a search that a late press started after the loop was told
+        // to quit: its boxes still need answers.
+        post();
         const bool busy = m_depth > 0;
         const bool done = m_closed || m_actionsLeft <= 0 || !failure.isEmpty();
-        if (done && !busy && !QApplication::activeModalWidget()) {
+        if (done && !busy && !QApplication::activeModalWidget())
             m_loop.quit();
-            return;
-        }
-        post(); // first, so that ticks go on inside whatever this action starts
         if (m_closed)
             return;
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            if (!box->property("answered").toBool()) {
-                box->setProperty("answered", true);
-                answer(*box, done);
-            }
+            underBox(*box, done);
             return;
         }
         if (done || m_wait-- > 0)
@@ -114,6 +119,26 @@ private:
                                                        m_probe->text(QStringLiteral("Text5")));
         if (qEnvironmentVariableIsSet("SOAK_TRACE"))
             std::fprintf(stderr, "soak %u: %s\n", m_seed, qPrintable(actions.last()));
+    }
+
+    // Assistive technology acts on the window under an open box, whose
+    // answer waits a little, so that pressed buttons fire beneath it.
+    void underBox(QMessageBox &box, bool done)
+    {
+        if (box.property("answered").toBool())
+            return;
+        if (!box.property("seen").toBool()) {
+            box.setProperty("seen", true);
+            m_beforeBox = {searchState(), controlState()};
+            m_answerDelay = !done && chance(50) ? pick(0, 150) : 0;
+            m_boxClock.start();
+            for (int n = m_answerDelay > 0 ? pick(1, 3) : 0; n > 0; --n)
+                actAccessibly(true);
+        }
+        if (!m_closed && m_boxClock.elapsed() < m_answerDelay)
+            return;
+        box.setProperty("answered", true);
+        answer(box, done);
     }
 
     void answer(QMessageBox &box, bool done)
@@ -143,8 +168,10 @@ private:
             moveSlider(m_probe->slider(spalte), QStringLiteral("queen %1").arg(spalte), 40);
         } else if (roll <= 48) {
             moveSlider(m_probe->get<QScrollBar>(QStringLiteral("VScroll1")), QStringLiteral("cover"), 200);
-        } else if (roll <= 56) {
+        } else if (roll <= 52) {
             click(QStringLiteral("Command1"));
+        } else if (roll <= 60) {
+            actAccessibly(false);
         } else if (roll <= 74) {
             click(QStringLiteral("Command2"));
             if (chance(25) && !m_closed) // a double click
@@ -157,6 +184,64 @@ private:
             note(QStringLiteral("close window"));
             closeWindow();
         }
+    }
+
+    // As a screen reader, voice control or a test tool acts: a button's
+    // press is an animated click that fires about 100 ms later.
+    void actAccessibly(bool underBox)
+    {
+        static const QStringList buttons{"Command1", "Command2", "Command3", "Check1"};
+        const int kind = pick(0, underBox ? 3 : 2);
+        if (kind == 0) {
+            const QString name = buttons[pick(0, 3)];
+            note(QStringLiteral("accessible press %1").arg(name));
+            m_lastPress.start();
+            QAccessibleActionInterface *action = accessible(name)->actionInterface();
+            action->doAction(action->actionNames().value(0));
+        } else if (kind == 1) {
+            const int spalte = pick(0, 7);
+            const int wert = pick(0, 8);
+            note(QStringLiteral("accessible value %1 on queen %2").arg(wert).arg(spalte));
+            QAccessible::queryAccessibleInterface(m_probe->slider(spalte))->valueInterface()->setCurrentValue(wert);
+        } else if (kind == 2) {
+            const int wert = pick(0, 3000);
+            note(QStringLiteral("accessible value %1 on cover").arg(wert));
+            accessible(QStringLiteral("VScroll1"))->valueInterface()->setCurrentValue(wert);
+        } else {
+            // Only under a box: elsewhere a field the user writes into
+            // rightly shows what was written, which the checks would flag.
+            static const QStringList fields{"Text2_3", "Text3", "Text4", "Text5", "txtFeld_0"};
+            const QString name = fields[pick(0, int(fields.size()) - 1)];
+            note(QStringLiteral("accessible text into %1").arg(name));
+            accessible(name)->editableTextInterface()->insertText(0, QStringLiteral("7"));
+        }
+    }
+
+    QAccessibleInterface *accessible(const QString &name) const
+    {
+        return QAccessible::queryAccessibleInterface(m_probe->get(name));
+    }
+
+    // What no input may change while a box is open: the board and the
+    // search, and, once the box is answered, the check box and the cover.
+    QString searchState() const
+    {
+        QStringList werte;
+        for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte)
+            werte << QString::number(m_form->feld().wert(spalte));
+        const board::Suche &suche = m_form->suche();
+        return QStringLiteral("%1, step %2, solutions %3, column %4")
+            .arg(werte.join(u' '))
+            .arg(suche.schritte())
+            .arg(suche.loesungen())
+            .arg(suche.spalte());
+    }
+
+    QString controlState() const
+    {
+        return QStringLiteral("stop %1, cover %2")
+            .arg(m_probe->get<QCheckBox>(QStringLiteral("Check1"))->isChecked())
+            .arg(m_probe->get<QScrollBar>(QStringLiteral("VScroll1"))->value());
     }
 
     void click(const QString &name)
@@ -191,8 +276,7 @@ private:
     {
         m_closed = true;
         m_form->close();
-        // Closing shows the step the search had reached.
-        m_stepsAtClose = m_probe->text(QStringLiteral("Text5"));
+        m_stepsAtClose = m_form->suche().schritte();
     }
 
     void fail(const QString &what)
@@ -204,6 +288,17 @@ private:
     // What must hold whenever events run.
     void check()
     {
+        // Under a box the window is locked: what assistive technology writes
+        // into a control there is neither painted nor acted on, and is put
+        // back when the box closes.
+        if (QApplication::activeModalWidget() && !m_closed) {
+            if (searchState() != m_beforeBox.first && !m_beforeBox.first.isEmpty())
+                fail(QStringLiteral("changed under a box: %1, before: %2").arg(searchState(), m_beforeBox.first));
+            return;
+        }
+        if (!m_beforeBox.second.isEmpty() && !m_closed && controlState() != m_beforeBox.second)
+            fail(QStringLiteral("changed under a box: %1, before: %2").arg(controlState(), m_beforeBox.second));
+        m_beforeBox = {};
         static const QRegularExpression count(QStringLiteral("^(|0|[1-9][0-9]*)$"));
         const QString problem = m_probe->inconsistency();
         if (!problem.isEmpty())
@@ -215,17 +310,16 @@ private:
             if (!count.match(m_probe->text(QLatin1String(box))).hasMatch())
                 fail(QStringLiteral("%1 shows '%2'").arg(box, m_probe->text(QLatin1String(box))));
         }
-        // The pointer stands at 8 only while a solution's question is open.
         const int spalte = m_form->suche().spalte();
-        const int highest = QApplication::activeModalWidget() ? 8 : 7;
-        if (spalte < -1 || spalte > highest)
+        if (spalte < -1 || spalte > 7)
             fail(QStringLiteral("column pointer %1").arg(spalte));
         if (m_probe->get(QStringLiteral("Command3"))->isEnabled() == m_form->suche().runInProgress())
             fail(QStringLiteral("search buttons enabled during a run, or disabled outside one"));
         if (m_closed) {
-            if (m_probe->text(QStringLiteral("Text5")) != m_stepsAtClose)
+            if (m_form->suche().schritte() != m_stepsAtClose)
                 fail(QStringLiteral("a step ran after the window was closed (%1 then %2)")
-                         .arg(m_stepsAtClose, m_probe->text(QStringLiteral("Text5"))));
+                         .arg(m_stepsAtClose)
+                         .arg(m_form->suche().schritte()));
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                 fail(QStringLiteral("box '%1' shown after the window was closed").arg(box->text()));
         }
@@ -236,10 +330,15 @@ private:
     {
         m_closed = false;
         m_form->show();
+        ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+        // A press through accessibility fires 100 ms later, and may start a
+        // search or clear the board: the run below begins once all have fired.
+        if (m_lastPress.isValid())
+            QTest::qWait(int(std::max<qint64>(0, 200 - m_lastPress.elapsed())));
+        answerer.boxes.clear();
         auto *stop = m_probe->get<QCheckBox>(QStringLiteral("Check1"));
         if (stop->isChecked())
             m_probe->click(QStringLiteral("Check1"));
-        ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
         m_probe->click(QStringLiteral("Command3"));
         if (m_probe->text(QStringLiteral("Text5")) != "4021" || m_probe->text(QStringLiteral("Text4")) != "92"
             || m_probe->shownBoard() != EmptyBoard || answerer.boxes.size() != 1)
@@ -255,8 +354,13 @@ private:
     int m_actionsLeft;
     int m_wait = 0;
     int m_depth = 0;
+    bool m_ended = false;
     bool m_closed = false;
-    QString m_stepsAtClose;
+    std::int64_t m_stepsAtClose = 0;
+    std::pair<QString, QString> m_beforeBox; // search, controls
+    int m_answerDelay = 0;
+    QElapsedTimer m_boxClock;
+    QElapsedTimer m_lastPress;
     QEventLoop m_loop;
     std::unique_ptr<Form1> m_form;
     std::unique_ptr<FormProbe> m_probe;

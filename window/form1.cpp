@@ -8,6 +8,7 @@
 #include "ansage.h"
 #include "application.h"
 #include "damenregler.h"
+#include "eingabesperre.h"
 #include "rahmen.h"
 #include "schriften.h"
 #include "spaltenansicht.h"
@@ -201,7 +202,7 @@ void Form1::erzeugeSteuerelemente()
 
     m_command2 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492),
                                           QStringLiteral("Einzelschritt"), sansSerif(13.5));
-    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(m_command2, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Einzelschritt(); }); });
 
     m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
                                           QStringLiteral("Durchlauf"), sansSerif(13.5));
@@ -261,28 +262,13 @@ void Form1::Form_Load()
 template<typename Command>
 void Form1::befehl(Command command)
 {
+    // A press through accessibility fires a moment later, perhaps after the
+    // window has been closed.
+    if (!isVisible())
+        return;
     m_anzeige.festhalten();
     command();
     m_anzeige.freigeben();
-}
-
-void Form1::Command2_Click()
-{
-    const int spalte = std::max(m_suche.spalte(), 0);
-    const std::int64_t loesungen = m_suche.loesungen();
-    befehl([this] { m_suche.Einzelschritt(); });
-
-    // What the step did, for those who cannot see the board.
-    // Commas, not colons: Orca reads a colon out as a word.
-    QString was = QStringLiteral("Schritt %1, Spalte %2").arg(m_suche.schritte()).arg(spaltenName(spalte));
-    const int wert = m_feld.wert(spalte);
-    if (wert == 0)
-        was += m_suche.spalte() < 0 ? QStringLiteral(" geräumt, Suche beendet") : QStringLiteral(" geräumt");
-    else if (m_suche.loesungen() > loesungen)
-        was += QStringLiteral(", Reihe %1, Lösung %2").arg(wert).arg(m_suche.loesungen());
-    else
-        was += QStringLiteral(", Reihe %1, %2").arg(wert).arg(m_text3->text());
-    m_ansage->sage(was);
 }
 
 void Form1::Feld_SpalteGeaendert(int index)
@@ -380,8 +366,11 @@ void Form1::nebenDasBrett(QMessageBox &box) const
 int Form1::zeigeBox(QMessageBox &box)
 {
     m_offeneBox = &box;
-    // The box's own event loop paints the window as it stands.
+    // The window shows where the search stands, and holds still under the
+    // box: it takes no input from any source until the box is answered.
     zeigeBild();
+    repaint();
+    const Eingabesperre sperre(*this);
     return box.exec();
 }
 
@@ -431,6 +420,23 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1::stepDone(const board::Schritt &schritt)
+{
+    // What a single step did, for those who cannot see the board; a full
+    // run would flood them.
+    if (m_suche.runInProgress())
+        return;
+    // Commas, not colons: Orca reads a colon out as a word.
+    QString was = QStringLiteral("Schritt %1, Spalte %2").arg(schritt.nummer).arg(spaltenName(schritt.spalte));
+    if (schritt.reihe == 0)
+        was += schritt.ende ? QStringLiteral(" geräumt, Suche beendet") : QStringLiteral(" geräumt");
+    else if (schritt.loesung > 0)
+        was += QStringLiteral(", Reihe %1, Lösung %2").arg(schritt.reihe).arg(schritt.loesung);
+    else // the row a step keeps is one that fits
+        was += QStringLiteral(", Reihe %1, in Ordnung").arg(schritt.reihe);
+    m_ansage->sage(was);
 }
 
 void Form1::runningChanged(bool running)

@@ -43,6 +43,7 @@ public:
     ~Form1() override;
 
     const board::Suche &suche() const { return m_suche; }
+    const board::Feld &feld() const { return m_feld; }
     // The clock that paces the frames of a running search.
     void setzeUhr(Bildtakt::Uhr uhr) { m_takt.setzeUhr(std::move(uhr)); }
 
@@ -57,7 +58,6 @@ private:
     // Runs a command with the display held between frames.
     template<typename Command>
     void befehl(Command command);
-    void Command2_Click();
     void Feld_SpalteGeaendert(int index);
     void VScroll1_Change(int wert);
 
@@ -69,6 +69,7 @@ private:
     void announceEnd() override;
     void processEvents() override;
     void runningChanged(bool running) override;
+    void stepDone(const board::Schritt &schritt) override;
 
     void nebenDasBrett(QMessageBox &box) const;
     int zeigeBox(QMessageBox &box);

@@ -5,13 +5,15 @@
 #pragma once
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
 // The window's single-line text fields. Taking the focus by the keyboard,
 // a line edit selects its text before Qt reports the focus to screen
 // readers, and Orca, told of the caret first, says nothing of the field.
-// Here the text is selected just after the focus has been reported.
+// Here the text is selected just after the focus has been reported, or at
+// the first key typed before then, which replaces it as usual.
 class Textfeld : public QLineEdit
 {
 public:
@@ -27,9 +29,33 @@ protected:
         }
         QFocusEvent ohneAuswahl(event->type(), Qt::OtherFocusReason);
         QLineEdit::focusInEvent(&ohneAuswahl);
+        m_auswahlFolgt = true;
         QTimer::singleShot(0, this, [this] {
             if (hasFocus())
-                selectAll();
+                auswaehlen();
         });
     }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        m_auswahlFolgt = false;
+        QLineEdit::focusOutEvent(event);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        auswaehlen();
+        QLineEdit::keyPressEvent(event);
+    }
+
+private:
+    void auswaehlen()
+    {
+        if (!m_auswahlFolgt)
+            return;
+        m_auswahlFolgt = false;
+        selectAll();
+    }
+
+    bool m_auswahlFolgt = false;
 };
