@@ -56,19 +56,11 @@ void setupApplication(QApplication &app)
         delete translator;
 }
 
-void closeOnTerminationSignals(QWidget &window)
+void catchTerminationSignals()
 {
     // A signal handler may only write to a pipe; the event loop reads it.
-    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-        char byte = 0;
-        while (::read(signalPipe[0], &byte, 1) > 0) {
-        }
-        window.close();
-    });
-
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
@@ -81,6 +73,22 @@ void closeOnTerminationSignals(QWidget &window)
             continue;
         sigaction(signal, &action, nullptr);
     }
+}
+
+void closeOnTerminationSignals(QWidget &window)
+{
+    catchTerminationSignals();
+    if (signalPipe[0] < 0)
+        return;
+    // A signal caught before the window existed is read once the event loop
+    // runs, and closes the window then.
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        while (::read(signalPipe[0], &byte, 1) > 0) {
+        }
+        window.close();
+    });
 }
 
 bool displayAvailable(int argc, char *argv[])
@@ -105,6 +113,9 @@ int runProgram(int argc, char *argv[], const std::function<void(QWidget &)> &gez
         return 1;
     }
 
+    // From the very start: a session that ends while the program starts
+    // still gets a clean exit.
+    catchTerminationSignals();
     QApplication app(argc, argv);
     setupApplication(app);
     Form1 form;

@@ -16,7 +16,9 @@ void setupApplication(QApplication &app);
 
 // SIGTERM, SIGINT and SIGHUP close the window as the user would, so a
 // running search ends and the program exits cleanly (a session logging out,
-// Ctrl+C, a closed terminal).
+// Ctrl+C, a closed terminal). Catching them can begin before the window
+// exists; the window closes once it is there.
+void catchTerminationSignals();
 void closeOnTerminationSignals(QWidget &window);
 
 // False only when no platform is named and neither an X11 nor a Wayland
