@@ -13,8 +13,8 @@
 # that every date in the package is the release's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-missing.sh g++ cmake make qt6-base-dev libqt6svg6 git xz-utils dpkg-dev \
-    binutils faketime locales
+# What release.sh needs it installs itself.
+bash scripts/install-missing.sh git binutils faketime locales
 locale -a | grep -qx 'de_DE.utf8' || localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 commit=$(git rev-parse HEAD)

@@ -16,7 +16,9 @@ set -euo pipefail
 
 # The package's archive members take their mode from the umask.
 umask 022
+given=${1:+$(realpath "$1")}
 cd "$(dirname "$0")/.."
+bash scripts/install-missing.sh g++ cmake make qt6-base-dev libqt6svg6 git xz-utils dpkg-dev file
 top=$PWD
 version=$(sed -n 's/^project(acht-damen VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 name=acht-damen-$version
@@ -26,8 +28,7 @@ tarball=$dist/$name.tar.xz
 rm -rf "$work"
 mkdir -p "$work" "$dist"
 
-if [ $# -gt 0 ]; then
-    given=$(realpath "$1")
+if [ -n "$given" ]; then
     [ "$given" = "$tarball" ] || cp "$given" "$tarball"
     if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         trailer=$(tar -xOf "$tarball" "$name/data/changelog" | grep -m1 '^ -- ')
