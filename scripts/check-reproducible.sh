@@ -33,7 +33,7 @@ for dir in "$one" "$two"; do
 done
 echo "release of $commit, first build in $one"
 (umask 022; env -u SOURCE_DATE_EPOCH -u LC_ALL -u LANGUAGE HOME="$root/home-one" TZ=UTC LANG=C.UTF-8 \
-    bash -c "$show" && bash "$one/scripts/release.sh") > "$root/one.log" 2>&1 || { cat "$root/one.log"; exit 1; }
+    bash -c "$show && bash '$one/scripts/release.sh'") > "$root/one.log" 2>&1 || { cat "$root/one.log"; exit 1; }
 head -1 "$root/one.log"
 echo "second build in $two"
 (umask 002; env -u SOURCE_DATE_EPOCH -u LC_ALL -u LANGUAGE HOME="$root/home-two" TZ='<+1345>-13:45' \
