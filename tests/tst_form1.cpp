@@ -631,6 +631,7 @@ void TestForm1::inputUnderBox_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answerAfter"); // ms; a press fires 100 ms after it is made
 
     for (const char *box : {"question in a step", "question in a run", "fertig in a step", "fertig in a run"}) {
         for (const char *action : {"press Command2", "press Command1", "press Check1", "slider", "text"}) {
@@ -639,9 +640,14 @@ void TestForm1::inputUnderBox_data()
             if ((run && QByteArray(action) == "press Command2")
                 || (QByteArray(box) == "fertig in a run" && QByteArray(action) == "press Command1"))
                 continue;
-            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(box, action))) << box << action;
+            QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(box, action))) << box << action << 150;
         }
     }
+    QTest::newRow("question in a step: press Command2, answered at once") << "question in a step"
+                                                                          << "press Command2" << 0;
+    QTest::newRow("question in a step: press Command1, answered at once") << "question in a step"
+                                                                          << "press Command1" << 0;
+    QTest::newRow("question in a step: focus Command1") << "question in a step" << "focus Command1" << 0;
 }
 
 // Assistive technology acts past the modality that holds back the mouse and
@@ -650,6 +656,7 @@ void TestForm1::inputUnderBox()
 {
     QFETCH(QString, box);
     QFETCH(QString, action);
+    QFETCH(int, answerAfter);
 
     Window w;
     const auto shown = [&w] {
@@ -659,18 +666,23 @@ void TestForm1::inputUnderBox()
     };
     QStringList before;
     std::int64_t stepsBefore = -1;
+    QPointer<QWidget> focusBefore;
     ModalAnswerer answerer([&](QMessageBox &open) {
         before = shown();
         stepsBefore = w.form->suche().schritte();
+        focusBefore = w.form->focusWidget();
         QAccessibleInterface *target = QAccessible::queryAccessibleInterface(
-            action == "slider" ? w.probe.slider(2) : w.probe.get(action == "text" ? "txtFeld_0" : action.mid(6)));
+            action == "slider" ? w.probe.slider(2)
+                               : w.probe.get(action == "text" ? "txtFeld_0" : action.mid(action.indexOf(' ') + 1)));
         if (action == "slider")
             target->valueInterface()->setCurrentValue(6);
         else if (action == "text")
             target->editableTextInterface()->insertText(0, "7");
+        else if (action.startsWith("focus"))
+            target->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
         else
             target->actionInterface()->doAction(target->actionInterface()->actionNames().value(0));
-        QTest::qWait(150); // a press fires 100 ms later
+        QTest::qWait(answerAfter);
         QCOMPARE(w.form->suche().schritte(), stepsBefore);
         QTest::keyClick(&open, Qt::Key_Escape);
     });
@@ -685,9 +697,12 @@ void TestForm1::inputUnderBox()
         moveQueen(w.probe, 0, 8);
     }
     w.probe.click(run ? "Command3" : "Command2");
+    QTest::qWait(150); // for a press that fires after the box
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(shown(), before);
     QCOMPARE(w.form->suche().schritte(), stepsBefore);
+    if (!run) // a run gives the focus back to where it was before the run
+        QCOMPARE(w.form->focusWidget(), focusBefore.data());
     QCOMPARE(w.probe.inconsistency(), QString());
 }
 

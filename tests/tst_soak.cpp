@@ -193,7 +193,7 @@ private:
         static const QStringList buttons{"Command1", "Command2", "Command3", "Check1"};
         const int kind = pick(0, underBox ? 3 : 2);
         if (kind == 0) {
-            const QString name = buttons[pick(0, 3)];
+            const QString &name = buttons[pick(0, 3)];
             note(QStringLiteral("accessible press %1").arg(name));
             m_lastPress.start();
             QAccessibleActionInterface *action = accessible(name)->actionInterface();
@@ -211,7 +211,7 @@ private:
             // Only under a box: elsewhere a field the user writes into
             // rightly shows what was written, which the checks would flag.
             static const QStringList fields{"Text2_3", "Text3", "Text4", "Text5", "txtFeld_0"};
-            const QString name = fields[pick(0, int(fields.size()) - 1)];
+            const QString &name = fields[pick(0, int(fields.size()) - 1)];
             note(QStringLiteral("accessible text into %1").arg(name));
             accessible(name)->editableTextInterface()->insertText(0, QStringLiteral("7"));
         }

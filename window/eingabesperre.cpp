@@ -4,7 +4,10 @@
 
 #include "eingabesperre.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QMetaProperty>
+#include <QTimer>
 
 namespace {
 
@@ -13,10 +16,36 @@ QMetaProperty nutzerwert(const QWidget &widget)
     return widget.metaObject()->userProperty();
 }
 
+// A press through accessibility is a click that fires 100 ms later, by a
+// timer of the button's. One made under the box fires after it: for a
+// little longer than that, a button's timer runs with its signals silenced.
+class SpaeteKlicks : public QObject
+{
+public:
+    explicit SpaeteKlicks(QWidget &fenster)
+        : QObject(&fenster)
+    {
+        for (QAbstractButton *knopf : fenster.findChildren<QAbstractButton *>())
+            knopf->installEventFilter(this);
+        QTimer::singleShot(150, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Timer)
+            return false;
+        const QSignalBlocker stumm(watched);
+        watched->event(event);
+        return true;
+    }
+};
+
 } // namespace
 
 Eingabesperre::Eingabesperre(QWidget &fenster)
     : m_fenster(&fenster)
+    , m_fokus(fenster.focusWidget())
 {
     fenster.setUpdatesEnabled(false);
     for (QWidget *widget : fenster.findChildren<QWidget *>()) {
@@ -40,6 +69,10 @@ Eingabesperre::~Eingabesperre()
             wert.write(widget, gesperrt.wert);
         widget->blockSignals(gesperrt.warStumm);
     }
-    if (m_fenster)
-        m_fenster->setUpdatesEnabled(true);
+    if (!m_fenster)
+        return;
+    new SpaeteKlicks(*m_fenster);
+    if (m_fokus && m_fenster->focusWidget() != m_fokus)
+        m_fokus->setFocus(Qt::OtherFocusReason);
+    m_fenster->setUpdatesEnabled(true);
 }

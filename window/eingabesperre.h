@@ -18,8 +18,8 @@
 // window, whatever its kind, so that no handler hears of such an action,
 // and when it is lifted it puts back what the action changed, each
 // control's user value (Qt's user property: a slider's value, a field's
-// text, a check box's state). The window is not repainted meanwhile, so
-// none of it ever shows.
+// text, a check box's state) and where the keyboard focus was. The window
+// is not repainted meanwhile, so none of it ever shows.
 class Eingabesperre
 {
 public:
@@ -38,5 +38,6 @@ private:
     };
 
     QPointer<QWidget> m_fenster;
+    QPointer<QWidget> m_fokus;
     std::vector<Gesperrt> m_gesperrt;
 };

@@ -142,10 +142,10 @@ void Form1::erzeugeSteuerelemente()
                                    twipsRect(720 * c, 720 * r, 720, 720), Qt::AlignHCenter);
             zelle->setFont(zellSchrift);
             // A screen reader reads the square and whether a queen stands there.
-            const QString feld = spaltenName(c) + QString::number(8 - r);
-            zelle->setAccessibleName(feld + QStringLiteral(", leer"));
-            connect(zelle, &QLineEdit::textChanged, zelle, [zelle, feld](const QString &text) {
-                zelle->setAccessibleName(feld + QStringLiteral(", ")
+            const QString quadrat = spaltenName(c) + QString::number(8 - r);
+            zelle->setAccessibleName(quadrat + QStringLiteral(", leer"));
+            connect(zelle, &QLineEdit::textChanged, zelle, [zelle, quadrat](const QString &text) {
+                zelle->setAccessibleName(quadrat + QStringLiteral(", ")
                                          + (text.isEmpty() ? QStringLiteral("leer")
                                             : text == QLatin1String("X") ? QStringLiteral("Dame")
                                                                           : text));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -13,7 +14,9 @@
 // a line edit selects its text before Qt reports the focus to screen
 // readers, and Orca, told of the caret first, says nothing of the field.
 // Here the text is selected just after the focus has been reported, or at
-// the first key typed before then, which replaces it as usual.
+// the first key typed before then, which replaces it as usual; text that
+// arrives otherwise before then (a screen reader's insertion) drops the
+// selection, as it would in a plain line edit.
 class Textfeld : public QLineEdit
 {
 public:
@@ -30,6 +33,7 @@ protected:
         QFocusEvent ohneAuswahl(event->type(), Qt::OtherFocusReason);
         QLineEdit::focusInEvent(&ohneAuswahl);
         m_auswahlFolgt = true;
+        m_textBeimFokus = text();
         QTimer::singleShot(0, this, [this] {
             if (hasFocus())
                 auswaehlen();
@@ -48,14 +52,22 @@ protected:
         QLineEdit::keyPressEvent(event);
     }
 
+    void inputMethodEvent(QInputMethodEvent *event) override
+    {
+        auswaehlen();
+        QLineEdit::inputMethodEvent(event);
+    }
+
 private:
     void auswaehlen()
     {
         if (!m_auswahlFolgt)
             return;
         m_auswahlFolgt = false;
-        selectAll();
+        if (text() == m_textBeimFokus)
+            selectAll();
     }
 
     bool m_auswahlFolgt = false;
+    QString m_textBeimFokus;
 };
