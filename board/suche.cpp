@@ -131,6 +131,7 @@ void Suche::Suchschritt()
         if (schritt.ende)
             m_host.announceEnd();
     }
+    // cppcheck-suppress knownConditionTrueFalse ; the host's question and box may ask for the end
     if (!m_endeVerlangt)
         m_host.stepDone(schritt);
 }
