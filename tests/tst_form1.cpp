@@ -997,6 +997,10 @@ void TestForm1::accessibilityDuringRun()
     AccessibilityLog log;
     Window w;
     QCOMPARE(QAccessible::queryAccessibleInterface(w.form.get())->role(), QAccessible::Window);
+    // The run's frames on a clock of the test's, a dozen or so, not as many
+    // as a slow (or sanitized) build would take in real time.
+    std::chrono::nanoseconds now{};
+    w.form->setzeUhr([&now] { return now += std::chrono::microseconds(25); });
     ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
     log.events = 0;
     w.probe.click("Command3");
