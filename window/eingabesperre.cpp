@@ -16,6 +16,8 @@ QMetaProperty nutzerwert(const QWidget &widget)
     return widget.metaObject()->userProperty();
 }
 
+} // namespace
+
 // A press through accessibility is a click that fires 100 ms later, by a
 // timer of the button's. One made under the box fires after it: for a
 // little longer than that, a button's timer runs with its signals silenced.
@@ -24,10 +26,17 @@ class SpaeteKlicks : public QObject
 public:
     explicit SpaeteKlicks(QWidget &fenster)
         : QObject(&fenster)
+        , m_fenster(fenster)
     {
-        for (QAbstractButton *knopf : fenster.findChildren<QAbstractButton *>())
+        m_ende.setSingleShot(true);
+        connect(&m_ende, &QTimer::timeout, this, [this] { deleteLater(); });
+    }
+
+    void wachen()
+    {
+        for (QAbstractButton *knopf : m_fenster.findChildren<QAbstractButton *>())
             knopf->installEventFilter(this);
-        QTimer::singleShot(150, this, &QObject::deleteLater);
+        m_ende.start(150);
     }
 
 protected:
@@ -39,13 +48,16 @@ protected:
         watched->event(event);
         return true;
     }
-};
 
-} // namespace
+private:
+    QWidget &m_fenster;
+    QTimer m_ende;
+};
 
 Eingabesperre::Eingabesperre(QWidget &fenster)
     : m_fenster(&fenster)
     , m_fokus(fenster.focusWidget())
+    , m_spaeteKlicks(new SpaeteKlicks(fenster))
 {
     fenster.setUpdatesEnabled(false);
     for (QWidget *widget : fenster.findChildren<QWidget *>()) {
@@ -71,7 +83,8 @@ Eingabesperre::~Eingabesperre()
     }
     if (!m_fenster)
         return;
-    new SpaeteKlicks(*m_fenster);
+    if (m_spaeteKlicks)
+        m_spaeteKlicks->wachen();
     if (m_fokus && m_fenster->focusWidget() != m_fokus)
         m_fokus->setFocus(Qt::OtherFocusReason);
     m_fenster->setUpdatesEnabled(true);

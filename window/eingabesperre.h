@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class SpaeteKlicks;
+
 // Keeps a window from taking input for as long as it lives: while a message
 // box is open over it. Qt's modality holds back the mouse and the keyboard,
 // but not what assistive technology does through the accessibility
@@ -39,5 +41,6 @@ private:
 
     QPointer<QWidget> m_fenster;
     QPointer<QWidget> m_fokus;
+    QPointer<SpaeteKlicks> m_spaeteKlicks;
     std::vector<Gesperrt> m_gesperrt;
 };
