@@ -4,8 +4,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs whatever is missing (Debian 12, as root), builds, then either
-# starts the program ("run") or runs the whole test suite ("test").
+# Installs whatever is missing (Debian 12 or 13, as root), builds, then
+# either starts the program ("run") or runs the whole test suite ("test").
 set -euo pipefail
 
 mode=${1:-}
@@ -16,8 +16,13 @@ esac
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation libqt6svg6 libbenchmark-dev xvfb xauth x11-utils)
-[ "$mode" = test ] && packages+=(desktop-file-utils appstream reuse dpkg-dev lintian devscripts dbus-daemon at-spi2-core)
+# Qt's SVG image plug-in, which renders the PNG icons, comes with libqt6svg6
+# on Debian 12 and has a package of its own from Debian 13 on. reuse needs
+# git to leave out what .gitignore names.
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-liberation 'qt6-svg-plugins|libqt6svg6'
+    libbenchmark-dev xvfb xauth x11-utils)
+[ "$mode" = test ] && packages+=(desktop-file-utils appstream reuse git dpkg-dev lintian devscripts dbus-daemon
+    at-spi2-core)
 bash scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
