@@ -4,6 +4,7 @@
 
 #include "rahmen.h"
 
+#include <QFile>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 
@@ -34,14 +35,23 @@ QColor gemischt(const QColor &grund, Deckung deckung)
     return QColor(mix(grund.red()), mix(grund.green()), mix(grund.blue()));
 }
 
-// The space Fusion leaves above the frame, under the title.
+// The space Qt 6.4's Fusion leaves above the frame, under the title.
 constexpr int TitelAbstand = 3;
+
+// Whether the running Qt's Fusion draws its group box from the picture
+// copied here. Looking it up reads nothing.
+bool fusionsBild()
+{
+    static const bool da =
+        QFile::exists(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    return da;
+}
 
 } // namespace
 
 void Rahmen::paintEvent(QPaintEvent *event)
 {
-    if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+    if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 || !fusionsBild()) {
         QGroupBox::paintEvent(event);
         return;
     }
@@ -49,12 +59,21 @@ void Rahmen::paintEvent(QPaintEvent *event)
     QStyleOptionGroupBox option;
     initStyleOption(&option);
 
-    int oben = TitelAbstand;
-    if (isCheckable() || !title().isEmpty())
-        oben += std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this),
-                         option.fontMetrics.height());
-    const QRect rahmen = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this)
-                             .adjusted(1, oben + 1, 0, 0);
+    // Where Fusion lays its picture: Qt 6.4's names the whole box as the
+    // frame, even under a title, and lays it below the title itself; later
+    // ones name the frame's own rectangle.
+    QStyleOptionGroupBox betitelt = option;
+    betitelt.text = QStringLiteral("X");
+    QRect rahmen = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
+    if (style()->subControlRect(QStyle::CC_GroupBox, &betitelt, QStyle::SC_GroupBoxFrame, this).top() ==
+        option.rect.top()) {
+        int oben = TitelAbstand;
+        if (isCheckable() || !title().isEmpty())
+            oben += std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this),
+                             option.fontMetrics.height());
+        rahmen.setTop(rahmen.top() + oben);
+    }
+    rahmen.adjust(1, 1, 0, 0);
     const QColor grund = option.palette.window().color();
     const auto fuelle = [&](const QRect &flaeche, Deckung deckung) {
         painter.fillRect(flaeche, gemischt(grund, deckung));

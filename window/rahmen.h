@@ -10,6 +10,7 @@
 // Fusion paints it from a translucent picture: reading that makes Qt load
 // every image format plug-in, and stretching it over the box's height is
 // handed to worker threads, which the window's start would wait for.
+// Where the running Qt's Fusion has no such picture, the style draws.
 class Rahmen : public QGroupBox
 {
     Q_OBJECT
