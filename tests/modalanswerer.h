@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +27,7 @@ public:
         QMessageBox::StandardButton defaultButton;
         QStringList buttonTexts;
         QRect frame; // on screen, as shown
+        QString description; // for assistive technology
     };
 
     // Decides how to answer a box; the box is shown and modal when called.
@@ -58,8 +60,9 @@ private:
             return;
         box->setProperty("answered", true);
 
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
         Box seen{box->windowTitle(), box->text(), box->icon(), box->standardButtons(), QMessageBox::NoButton, {},
-                 box->frameGeometry()};
+                 box->frameGeometry(), iface ? iface->text(QAccessible::Description) : QString()};
         for (QAbstractButton *button : box->buttons()) {
             seen.buttonTexts << button->text();
             if (button == box->defaultButton())

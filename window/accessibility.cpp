@@ -7,6 +7,7 @@
 #include "damenregler.h"
 
 #include <QAccessibleWidget>
+#include <QMessageBox>
 
 namespace {
 
@@ -43,6 +44,42 @@ private:
     DamenRegler *regler() const { return static_cast<DamenRegler *>(object()); }
 };
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// A message box as Qt presents it, with its text also as its description:
+// Orca 48 (Debian 13, beside Qt 6.8) reads an alert's text from there, and
+// the labels under it only from three words up ("fertig" is one). Orca 43
+// (Debian 12, beside Qt 6.4) reads the label, and would say it twice.
+class MeldungAccessible : public QAccessibleWidget
+{
+public:
+    explicit MeldungAccessible(QMessageBox *box)
+        : QAccessibleWidget(box, QAccessible::AlertMessage)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: {
+            const QString titel = QAccessibleWidget::text(t);
+            return titel.isEmpty() ? box()->text() : titel;
+        }
+        case QAccessible::Description:
+            return box()->accessibleDescription().isEmpty() ? box()->text() : box()->accessibleDescription();
+        case QAccessible::Value:
+            return box()->text();
+        case QAccessible::Help:
+            return box()->informativeText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+private:
+    QMessageBox *box() const { return static_cast<QMessageBox *>(widget()); }
+};
+#endif
+
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
     if (!object->isWidgetType())
@@ -53,6 +90,10 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     // A top-level widget would be a mere "filler" to screen readers.
     if (className == QLatin1String("Form1"))
         return new QAccessibleWidget(widget, QAccessible::Window);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (className == QLatin1String("QMessageBox"))
+        return new MeldungAccessible(static_cast<QMessageBox *>(widget));
+#endif
     if (className == QLatin1String("Ansage"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
