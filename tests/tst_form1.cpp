@@ -923,10 +923,24 @@ void TestForm1::accessibleSliderValue()
     QCOMPARE(iface->role(), QAccessible::Slider);
     QCOMPARE(iface->valueInterface()->currentValue().toInt(), 0);
     QCOMPARE(iface->valueInterface()->maximumValue().toInt(), 8);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The value in words, as AT-SPI's "valuetext" attribute.
+    QVERIFY(iface->attributesInterface());
+    const auto inWorten = [&] {
+        return iface->attributesInterface()
+            ->attributeValue(QAccessible::Attribute::Custom)
+            .value<QHash<QString, QString>>()
+            .value("valuetext");
+    };
+    QCOMPARE(inWorten(), "keine Dame");
+#endif
 
     moveQueen(w.probe, 5, 2);
     QCOMPARE(iface->valueInterface()->currentValue().toInt(), 2);
     QCOMPARE(iface->text(QAccessible::Value), "2");
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QCOMPARE(inWorten(), "Reihe 2");
+#endif
 
     iface->valueInterface()->setCurrentValue(6);
     QCOMPARE(w.probe.valueBox(5)->text(), "6");
