@@ -65,4 +65,18 @@ bool DamePasst(Feld &feld, std::int16_t y, int c)
     return !konflikt;
 }
 
+std::vector<int> Bedroher(const Feld &feld, int c)
+{
+    std::vector<int> spalten;
+    const int y = feld.wert(c);
+    if (y == 0)
+        return spalten;
+    for (int k = 0; k < Feld::Spalten; ++k) {
+        const int v = feld.wert(k);
+        if (v != 0 && k != c && (v == y || std::abs(v - y) == std::abs(k - c)))
+            spalten.push_back(k);
+    }
+    return spalten;
+}
+
 } // namespace board

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace board {
 
@@ -37,6 +38,10 @@ private:
 // Places the queen under test at row y of column c (for y up to 8) and tells
 // whether no other queen attacks it. Rows above 8 are probed but never placed.
 bool DamePasst(Feld &feld, std::int16_t y, int c);
+
+// The columns, left to right, whose queens attack the queen in column c;
+// none where c is empty. The board is left as it is.
+std::vector<int> Bedroher(const Feld &feld, int c);
 
 // Board cells are numbered column + 9 * screen row, screen row 0 at the top.
 constexpr int zellIndexAufSchirm(int spalte, int schirmReihe)

@@ -42,6 +42,10 @@ public:
     // Reported at the end of every step, as it happens, so that steps run
     // from a queue or nested inside another are each told apart.
     virtual void stepDone(const Schritt &schritt) { (void)schritt; }
+    // Between two steps of a full run, where no step is half done: a host
+    // may hold a paused run here, handling input, and step it or end it
+    // through the search meanwhile.
+    virtual void betweenSteps() {}
 };
 
 } // namespace board

@@ -37,9 +37,24 @@ void Suche::requestEnd()
     m_warteschlange.clear();
 }
 
+bool Suche::DurchlaufBeenden()
+{
+    if (!m_durchlaufAktiv)
+        return false;
+    m_abbruch = true;
+    return true;
+}
+
 bool Suche::anfordern(Befehl befehl)
 {
     if (m_beschaeftigt) {
+        // A paused run steps on demand, but never inside its own step.
+        if (befehl == Befehl::Schritt && m_zwischenSchritten && runGoesOn()) {
+            m_zwischenSchritten = false;
+            Suchschritt();
+            m_zwischenSchritten = true;
+            return true;
+        }
         // Arrived through the event processing of a running step.
         if (m_durchlaufAktiv || m_endeVerlangt)
             return false;
@@ -81,7 +96,12 @@ void Suche::durchlaufen()
     m_host.runningChanged(true);
     do {
         Suchschritt();
-    } while (m_spalte != -1 && !m_abbruch && !m_endeVerlangt);
+        if (runGoesOn()) {
+            m_zwischenSchritten = true;
+            m_host.betweenSteps();
+            m_zwischenSchritten = false;
+        }
+    } while (runGoesOn());
     m_spalte = 0;
     m_durchlaufAktiv = false;
     m_host.runningChanged(false);

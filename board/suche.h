@@ -26,7 +26,9 @@ public:
 
     // "Null": empties every column, leaves the pointer and counters alone.
     void Null();
-    // "Einzelschritt": one step. Returns false if refused during a full run.
+    // "Einzelschritt": one step. Returns false if refused during a full run,
+    // except between two of its steps (Host::betweenSteps), where it makes
+    // the step the run would make next.
     bool Einzelschritt();
     // "Durchlauf": clears the board and searches until the end or until the
     // user declines to go on. Returns false if refused during a full run.
@@ -35,8 +37,13 @@ public:
     // Ends a running full run (and drops queued commands) without showing
     // any further box; used when the host goes away.
     void requestEnd();
+    // Ends a full run as a No at a solution does: board and counters stay,
+    // the pointer goes back to column 0. Returns false without a run.
+    bool DurchlaufBeenden();
 
     bool runInProgress() const { return m_durchlaufAktiv; }
+    // Whether a full run will make a further step.
+    bool runGoesOn() const { return m_durchlaufAktiv && m_spalte != -1 && !m_abbruch && !m_endeVerlangt; }
     // The column the next step works on, 0 to 7, or -1 once the search has
     // finished.
     int spalte() const { return m_spalte; }
@@ -63,6 +70,7 @@ private:
 
     bool m_beschaeftigt = false;
     bool m_durchlaufAktiv = false;
+    bool m_zwischenSchritten = false;
     bool m_endeVerlangt = false;
     std::deque<Befehl> m_warteschlange;
 };

@@ -52,6 +52,11 @@ public:
         if (onEvents)
             onEvents();
     }
+    void betweenSteps() override
+    {
+        if (onBetween)
+            onBetween();
+    }
     void runningChanged(bool running) override
     {
         log(running ? "run begins" : "run ends");
@@ -67,6 +72,7 @@ public:
     bool stop = false;
     std::function<bool()> answer;
     std::function<void()> onEvents;
+    std::function<void()> onBetween;
 
     std::int64_t steps = 0;
     std::int64_t solutions = 0;

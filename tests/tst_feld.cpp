@@ -82,19 +82,23 @@ void TestFeld::damePasst_data()
     QTest::addColumn<int>("c");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<QString>("after");
+    // The columns whose queens attack the one in column c afterwards.
+    QTest::addColumn<QString>("attackers");
 
-    QTest::newRow("diagonal") << "1 2 0 0 0 0 0 0" << 2 << 1 << false << "1 2 0 0 0 0 0 0";
-    QTest::newRow("same row") << "1 2 0 0 0 0 0 0" << 1 << 1 << false << "1 1 0 0 0 0 0 0";
-    QTest::newRow("free") << "1 2 0 0 0 0 0 0" << 3 << 1 << true << "1 3 0 0 0 0 0 0";
-    QTest::newRow("long diagonal, queen on the right") << "0 0 0 0 0 0 0 8" << 1 << 0 << false << "1 0 0 0 0 0 0 8";
-    QTest::newRow("row, queen on the right") << "0 0 0 0 0 4 0 0" << 4 << 2 << false << "0 0 4 0 0 4 0 0";
-    QTest::newRow("anti-diagonal") << "0 0 0 0 0 0 6 0" << 5 << 7 << false << "0 0 0 0 0 0 6 5";
-    QTest::newRow("two others attacking each other") << "1 1 0 0 0 0 0 0" << 6 << 4 << true << "1 1 0 0 6 0 0 0";
-    QTest::newRow("own old value is no obstacle") << "0 0 0 3 0 0 0 0" << 4 << 3 << true << "0 0 0 4 0 0 0 0";
-    QTest::newRow("row 9 places nothing") << "0 0 0 0 0 0 0 0" << 9 << 3 << true << "0 0 0 0 0 0 0 0";
-    QTest::newRow("row 9 keeps the column") << "0 0 0 6 0 0 0 0" << 9 << 3 << true << "0 0 0 6 0 0 0 0";
-    QTest::newRow("row 9 still meets a diagonal") << "2 0 0 0 0 0 0 0" << 9 << 7 << false << "2 0 0 0 0 0 0 0";
-    QTest::newRow("row 16 meets nothing") << "8 8 8 8 8 8 8 0" << 16 << 7 << true << "8 8 8 8 8 8 8 0";
+    QTest::newRow("diagonal") << "1 2 0 0 0 0 0 0" << 2 << 1 << false << "1 2 0 0 0 0 0 0" << "a";
+    QTest::newRow("same row") << "1 2 0 0 0 0 0 0" << 1 << 1 << false << "1 1 0 0 0 0 0 0" << "a";
+    QTest::newRow("free") << "1 2 0 0 0 0 0 0" << 3 << 1 << true << "1 3 0 0 0 0 0 0" << "";
+    QTest::newRow("long diagonal, queen on the right") << "0 0 0 0 0 0 0 8" << 1 << 0 << false << "1 0 0 0 0 0 0 8" << "h";
+    QTest::newRow("row, queen on the right") << "0 0 0 0 0 4 0 0" << 4 << 2 << false << "0 0 4 0 0 4 0 0" << "f";
+    QTest::newRow("anti-diagonal") << "0 0 0 0 0 0 6 0" << 5 << 7 << false << "0 0 0 0 0 0 6 5" << "g";
+    QTest::newRow("two others attacking each other") << "1 1 0 0 0 0 0 0" << 6 << 4 << true << "1 1 0 0 6 0 0 0" << "";
+    QTest::newRow("own old value is no obstacle") << "0 0 0 3 0 0 0 0" << 4 << 3 << true << "0 0 0 4 0 0 0 0" << "";
+    QTest::newRow("attacker on the right") << "0 0 0 0 4 0 0 0" << 3 << 3 << false << "0 0 0 3 4 0 0 0" << "e";
+    QTest::newRow("attackers on both sides") << "0 0 3 0 4 0 0 0" << 3 << 3 << false << "0 0 3 3 4 0 0 0" << "ce";
+    QTest::newRow("row 9 places nothing") << "0 0 0 0 0 0 0 0" << 9 << 3 << true << "0 0 0 0 0 0 0 0" << "";
+    QTest::newRow("row 9 keeps the column") << "0 0 0 6 0 0 0 0" << 9 << 3 << true << "0 0 0 6 0 0 0 0" << "";
+    QTest::newRow("row 9 still meets a diagonal") << "2 0 0 0 0 0 0 0" << 9 << 7 << false << "2 0 0 0 0 0 0 0" << "";
+    QTest::newRow("row 16 meets nothing") << "8 8 8 8 8 8 8 0" << 16 << 7 << true << "8 8 8 8 8 8 8 0" << "";
 }
 
 void TestFeld::damePasst()
@@ -104,10 +108,16 @@ void TestFeld::damePasst()
     QFETCH(int, c);
     QFETCH(bool, fits);
     QFETCH(QString, after);
+    QFETCH(QString, attackers);
 
     Feld feld;
     setBoard(feld, before);
     QCOMPARE(board::DamePasst(feld, static_cast<std::int16_t>(y), c), fits);
+    QCOMPARE(boardText(feld), after);
+    QString named;
+    for (const int spalte : board::Bedroher(feld, c))
+        named += QChar(u'a' + spalte);
+    QCOMPARE(named, attackers);
     QCOMPARE(boardText(feld), after);
 }
 

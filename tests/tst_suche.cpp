@@ -290,34 +290,49 @@ void TestSuche::nestedSingleStepIsQueued()
 void TestSuche::commandsDuringRun_data()
 {
     QTest::addColumn<bool>("run");
+    QTest::addColumn<bool>("paused");
 
-    QTest::newRow("single step") << false;
-    QTest::newRow("full run") << true;
+    QTest::newRow("single step") << false << false;
+    QTest::newRow("full run") << true << false;
+    // Between two steps a single step is the run's next one.
+    QTest::newRow("single step while paused") << false << true;
+    QTest::newRow("full run while paused") << true << true;
 }
 
 void TestSuche::commandsDuringRun()
 {
     QFETCH(bool, run);
+    QFETCH(bool, paused);
 
     Bench b;
     b.host.keepLog = false;
     int refused = 0;
-    b.host.onEvents = [&] {
+    int stepped = 0;
+    auto befehl = [&] {
         if (b.suche.schritte() % 100 == 50) {
             const int spalte = b.suche.spalte();
+            const auto schritte = b.suche.schritte();
             if (!(run ? b.suche.Durchlauf() : b.suche.Einzelschritt()))
                 ++refused;
-            QCOMPARE(b.suche.spalte(), spalte);
+            else
+                QCOMPARE(b.suche.schritte(), schritte + 1);
+            if (b.suche.schritte() == schritte)
+                QCOMPARE(b.suche.spalte(), spalte);
+            else
+                ++stepped;
         }
     };
+    (paused ? b.host.onBetween : b.host.onEvents) = befehl;
     b.suche.Durchlauf();
-    QCOMPARE(refused, 40);
+    QCOMPARE(refused, paused && !run ? 0 : 40);
+    QCOMPARE(stepped, paused && !run ? 40 : 0);
     QCOMPARE(b.suche.schritte(), FullRunSteps);
     QCOMPARE(b.suche.loesungen(), AllSolutions);
     QCOMPARE(b.host.ends, 1);
 
     // Once the run is over, commands work again.
     b.host.onEvents = {};
+    b.host.onBetween = {};
     QVERIFY(b.suche.Einzelschritt());
     QCOMPARE(b.suche.schritte(), FullRunSteps + 1);
 }
@@ -365,40 +380,62 @@ void TestSuche::nullDuringRun()
 
 void TestSuche::endRequest_data()
 {
-    QTest::addColumn<bool>("duringQuestion");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("boardAfter");
 
-    QTest::newRow("between steps") << false;
-    QTest::newRow("while a question is open") << true;
+    QTest::newRow("between steps") << "request" << 100 << "";
+    QTest::newRow("while a question is open") << "question" << 218 << "";
+    // As a No at a solution: where the run stood stays.
+    QTest::newRow("ended while paused") << "end" << 218 << FirstSolution;
+    QTest::newRow("last step made while paused") << "step" << FullRunSteps << EmptyBoard;
 }
 
 void TestSuche::endRequest()
 {
-    QFETCH(bool, duringQuestion);
+    QFETCH(QString, how);
+    QFETCH(int, steps);
+    QFETCH(QString, boardAfter);
 
     Bench b;
-    b.host.stop = duringQuestion;
+    b.host.stop = how == "question";
     b.host.answer = [&] {
         b.suche.requestEnd();
         return true;
     };
     b.host.onEvents = [&] {
-        if (b.suche.schritte() == 100 && !duringQuestion)
+        if (b.suche.schritte() == 100 && how == "request")
             b.suche.requestEnd();
+    };
+    b.host.onBetween = [&] {
+        if (how == "end" && b.suche.schritte() == steps) {
+            QVERIFY(b.suche.DurchlaufBeenden());
+            QVERIFY(!b.suche.runGoesOn());
+        } else if (how == "step" && b.suche.schritte() == steps - 1) {
+            QVERIFY(b.suche.Einzelschritt());
+            QCOMPARE(b.host.ends, 1);
+            QVERIFY(!b.suche.runGoesOn());
+        }
     };
     b.suche.Durchlauf();
 
-    QCOMPARE(b.suche.schritte(), duringQuestion ? 218 : 100);
-    QCOMPARE(b.host.questions, duringQuestion ? 1 : 0);
-    QCOMPARE(b.host.ends, 0);
+    QCOMPARE(b.suche.schritte(), steps);
+    QCOMPARE(b.host.questions, how == "question" ? 1 : 0);
+    QCOMPARE(b.host.ends, how == "step" ? 1 : 0);
     QCOMPARE(b.host.calls.back(), "run ends");
     QVERIFY(!b.suche.runInProgress());
+    QCOMPARE(b.suche.spalte(), 0);
+    if (!boardAfter.isEmpty())
+        QCOMPARE(b.boardText(), boardAfter);
+    QVERIFY(!b.suche.DurchlaufBeenden());
 
     // The request ended that run only.
     b.host.stop = false;
     b.host.onEvents = {};
+    b.host.onBetween = {};
     b.suche.Durchlauf();
     QCOMPARE(b.suche.loesungen(), AllSolutions);
-    QCOMPARE(b.host.ends, 1);
+    QCOMPARE(b.host.ends, how == "step" ? 2 : 1);
 }
 
 void TestSuche::endRequestDropsQueuedSteps()
