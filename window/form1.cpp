@@ -8,15 +8,19 @@
 #include "ansage.h"
 #include "application.h"
 #include "damenregler.h"
+#include "durchlaufmenue.h"
 #include "eingabesperre.h"
 #include "rahmen.h"
 #include "schriften.h"
 #include "spaltenansicht.h"
+#include "stellung.h"
 #include "textfeld.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -183,8 +187,11 @@ void Form1::erzeugeSteuerelemente()
             // The user's own move shows whole, also in the middle of a run,
             // and the screen reader says what became of the queen.
             m_anzeige.zeigen();
-            m_ansage->sage(wert == 0 ? QStringLiteral("keine Dame")
-                                     : QStringLiteral("Reihe %1, %2").arg(wert).arg(m_text3->text()));
+            QString was = wert == 0 ? QStringLiteral("keine Dame")
+                                    : QStringLiteral("Reihe %1, %2").arg(wert).arg(m_text3->text());
+            if (wert != 0 && !board::Bedroher(m_feld, i).empty())
+                was += QStringLiteral(", bedroht von ") + bedroher(m_feld, i);
+            m_ansage->sage(was);
         });
     }
 
@@ -206,7 +213,16 @@ void Form1::erzeugeSteuerelemente()
 
     m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
                                           QStringLiteral("Durchlauf"), sansSerif(13.5));
-    connect(m_command3, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Durchlauf(); }); });
+    m_command3->setToolTip(QStringLiteral("Sucht alle Lösungen. Ein Klick während des Durchlaufs hält ihn an und "
+                                          "setzt ihn fort, ebenso Esc; mit der rechten Maustaste wählen Sie das "
+                                          "Tempo."));
+    connect(m_command3, &QPushButton::clicked, this, [this] {
+        // During a run the button pauses and goes on, as in any player.
+        if (m_suche.runInProgress())
+            anhaltenOderFortsetzen();
+        else
+            befehl([this] { m_suche.Durchlauf(); });
+    });
 
     m_check1 = beschriftet<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612),
                                       QStringLiteral("Stop bei Lösung"), sansSerif(12));
@@ -236,6 +252,27 @@ void Form1::erzeugeSteuerelemente()
 
     m_picture1->raise();
     m_ansage = new Ansage(this);
+
+    m_menue = new DurchlaufMenue(*this);
+    connect(m_menue, &DurchlaufMenue::tempoGewaehlt, this, &Form1::waehleTempo);
+    connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, this, &Form1::anhaltenOderFortsetzen);
+    connect(m_menue, &DurchlaufMenue::beenden, this, &Form1::durchlaufBeenden);
+    // Esc is the window's only during a run, and a box over it takes it first.
+    m_esc = new QAction(this);
+    m_esc->setShortcut(Qt::Key_Escape);
+    m_esc->setEnabled(false);
+    addAction(m_esc);
+    connect(m_esc, &QAction::triggered, this, &Form1::anhaltenOderFortsetzen);
+    // The keyboard's way to the context menu of whatever has the focus.
+    auto *menuetaste = new QAction(this);
+    menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    addAction(menuetaste);
+    connect(menuetaste, &QAction::triggered, this, [this] {
+        QWidget *ziel = focusWidget() ? focusWidget() : this;
+        const QPoint mitte = ziel->rect().center();
+        QContextMenuEvent menue(QContextMenuEvent::Keyboard, mitte, ziel->mapToGlobal(mitte));
+        QCoreApplication::sendEvent(ziel, &menue);
+    });
 }
 
 void Form1::setzeFokusfolge()
@@ -269,6 +306,9 @@ void Form1::befehl(Command command)
     m_anzeige.festhalten();
     command();
     m_anzeige.freigeben();
+    // A paused run shows no further frame of its own.
+    if (m_haelt)
+        zeigeBild();
 }
 
 void Form1::Feld_SpalteGeaendert(int index)
@@ -382,15 +422,19 @@ void Form1::zeigeBild()
 
 void Form1::processEvents()
 {
+    // At a pace, every step of a run is shown and waits for its due time.
+    const bool getaktet = m_tempo.getaktet() && m_suche.runInProgress() && !m_haelt;
     // Input is handled at every step; the screen changes once per frame,
     // painted by this same event processing.
-    if (m_takt.faellig()) {
+    if (getaktet || m_takt.faellig()) {
         if (const QScreen *schirm = screen())
             m_takt.setzeFrequenz(schirm->refreshRate());
         zeigeBild();
     }
     m_eingabe = false;
     QCoreApplication::processEvents();
+    if (getaktet)
+        m_tempo.warten([this] { return m_anhalten || !m_suche.runGoesOn(); });
     // cppcheck-suppress knownConditionTrueFalse ; eventFilter() sets it while events run
     if (m_eingabe) {
         zeigeBild();
@@ -426,7 +470,7 @@ void Form1::stepDone(const board::Schritt &schritt)
 {
     // What a single step did, for those who cannot see the board; a full
     // run would flood them.
-    if (m_suche.runInProgress())
+    if (m_suche.runInProgress() && !m_haelt)
         return;
     // Commas, not colons: Orca reads a colon out as a word.
     QString was = QStringLiteral("Schritt %1, Spalte %2").arg(schritt.nummer).arg(spaltenName(schritt.spalte));
@@ -441,10 +485,13 @@ void Form1::stepDone(const board::Schritt &schritt)
 
 void Form1::runningChanged(bool running)
 {
-    if (running)
+    if (running) {
         m_fokusVorLauf = focusWidget();
+        m_tempo.vonJetztAn();
+    }
+    m_anhalten = false;
+    m_esc->setEnabled(running);
     m_command2->setEnabled(!running);
-    m_command3->setEnabled(!running);
     if (running) {
         // Where Qt moved the focus away from the disabled button.
         m_fokusWaehrendLauf = focusWidget();
@@ -453,4 +500,59 @@ void Form1::runningChanged(bool running)
         // Space on "Durchlauf" starts another run.
         m_fokusVorLauf->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void Form1::betweenSteps()
+{
+    if (!m_anhalten)
+        return;
+    m_haelt = true;
+    m_command2->setEnabled(true);
+    zeigeBild();
+    m_ansage->sage(QStringLiteral("Durchlauf angehalten, Schritt %1, %2 %3, Stellung %4")
+                       .arg(m_suche.schritte())
+                       .arg(m_suche.loesungen())
+                       .arg(m_suche.loesungen() == 1 ? QStringLiteral("Lösung") : QStringLiteral("Lösungen"))
+                       .arg(stellung(m_feld)));
+    // Input only, and asleep otherwise, until the user goes on, ends the run,
+    // steps it to its end or closes the window.
+    while (m_anhalten && m_suche.runGoesOn())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    m_haelt = false;
+    m_anhalten = false;
+    if (!m_suche.runGoesOn())
+        return;
+    if (m_command2->hasFocus())
+        m_command3->setFocus(Qt::OtherFocusReason);
+    m_command2->setEnabled(false);
+    m_tempo.vonJetztAn();
+    m_ansage->sage(QStringLiteral("Durchlauf fortgesetzt"));
+}
+
+void Form1::anhaltenOderFortsetzen()
+{
+    if (m_suche.runInProgress())
+        m_anhalten = !m_anhalten;
+}
+
+void Form1::waehleTempo(Tempo::Stufe stufe)
+{
+    m_tempo.setzeStufe(stufe);
+    m_ansage->sage(Tempo::ansage(stufe));
+}
+
+void Form1::durchlaufBeenden()
+{
+    if (m_haelt && m_suche.DurchlaufBeenden())
+        m_ansage->sage(QStringLiteral("Durchlauf beendet"));
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint wo = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        const QWidget *ziel = focusWidget() ? focusWidget() : this;
+        wo = ziel->mapToGlobal(ziel->rect().center());
+    }
+    m_menue->zeigen(wo, m_suche.runInProgress(), m_haelt);
 }

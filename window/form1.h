@@ -10,6 +10,7 @@
 #include "feldaufbauen.h"
 #include "host.h"
 #include "suche.h"
+#include "tempo.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -20,6 +21,7 @@
 
 class Ansage;
 class DamenRegler;
+class DurchlaufMenue;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -44,12 +46,18 @@ public:
 
     const board::Suche &suche() const { return m_suche; }
     const board::Feld &feld() const { return m_feld; }
-    // The clock that paces the frames of a running search.
-    void setzeUhr(Bildtakt::Uhr uhr) { m_takt.setzeUhr(std::move(uhr)); }
+    // The clock that paces the frames and the steps of a running search,
+    // and a sleep on it for a test; without one, the pace sleeps in real time.
+    void setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf = {})
+    {
+        m_takt.setzeUhr(uhr);
+        m_tempo.setzeUhr(uhr, std::move(schlaf));
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void erzeugeSteuerelemente();
@@ -70,6 +78,11 @@ private:
     void processEvents() override;
     void runningChanged(bool running) override;
     void stepDone(const board::Schritt &schritt) override;
+    void betweenSteps() override;
+
+    void anhaltenOderFortsetzen();
+    void waehleTempo(Tempo::Stufe stufe);
+    void durchlaufBeenden();
 
     void nebenDasBrett(QMessageBox &box) const;
     int zeigeBox(QMessageBox &box);
@@ -98,6 +111,13 @@ private:
 
     view::Anzeige m_anzeige;
     Bildtakt m_takt;
+    Tempo m_tempo;
+    DurchlaufMenue *m_menue = nullptr;
+    QAction *m_esc = nullptr;
+    // The user has asked for a pause that has not yet been taken back.
+    bool m_anhalten = false;
+    // The run is held between two steps.
+    bool m_haelt = false;
     bool m_eingabe = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     Ansage *m_ansage = nullptr;

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "durchlaufmenue.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
+    : QObject(&fenster)
+    , m_fenster(fenster)
+    , m_menue(new QMenu(&fenster))
+{
+    m_menue->setObjectName(QStringLiteral("Kontextmenue"));
+    QMenu *tempo = m_menue->addMenu(QStringLiteral("Tempo des Durchlaufs"));
+    tempo->setObjectName(QStringLiteral("Tempomenue"));
+    auto *gruppe = new QActionGroup(tempo);
+    gruppe->setExclusive(true);
+    for (const Tempo::Stufe stufe : Tempo::Stufen) {
+        QAction *wahl = tempo->addAction(Tempo::menuetext(stufe));
+        wahl->setCheckable(true);
+        wahl->setChecked(stufe == Tempo::Stufe::Sofort);
+        gruppe->addAction(wahl);
+        connect(wahl, &QAction::triggered, this, [this, stufe] { emit tempoGewaehlt(stufe); });
+    }
+
+    m_anhalten = m_menue->addAction(QString());
+    connect(m_anhalten, &QAction::triggered, this, &DurchlaufMenue::anhaltenOderFortsetzen);
+    m_beenden = m_menue->addAction(QStringLiteral("Durchlauf beenden"));
+    connect(m_beenden, &QAction::triggered, this, &DurchlaufMenue::beenden);
+    m_menue->addSeparator();
+    connect(m_menue->addAction(QStringLiteral("Über Acht Damen")), &QAction::triggered, this,
+            [this] { ueber(m_fenster); });
+}
+
+void DurchlaufMenue::zeigen(const QPoint &wo, bool laeuft, bool angehalten)
+{
+    // The key is shown only: Esc is the window's own, live without the menu,
+    // and in the open menu it closes the menu.
+    m_anhalten->setText(angehalten ? QStringLiteral("Durchlauf fortsetzen\tEsc")
+                                   : QStringLiteral("Durchlauf anhalten\tEsc"));
+    m_anhalten->setVisible(laeuft);
+    m_beenden->setVisible(angehalten);
+    m_menue->popup(wo);
+}
+
+void DurchlaufMenue::ueber(QWidget &fenster)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Über Acht Damen"),
+                                QStringLiteral("Acht Damen %1").arg(QStringLiteral(ACHT_DAMEN_VERSION)),
+                                QMessageBox::Ok, &fenster);
+    box->setObjectName(QStringLiteral("Ueber"));
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->setInformativeText(QStringLiteral(
+        "Acht Damen auf dem Schachbrett, von Hand gesetzt oder von einem Backtracker gesucht.\n\n"
+        "Copyright 2026 Das Acht-Damen-Team\n\n"
+        "Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public "
+        "License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder modifizieren, "
+        "entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder neueren Version.\n\n"
+        "Dieses Programm wird in der Hoffnung bereitgestellt, dass es nützlich ist, aber OHNE JEDE "
+        "GEWÄHRLEISTUNG; sogar ohne die implizite Gewährleistung der MARKTFÄHIGKEIT oder EIGNUNG FÜR "
+        "EINEN BESTIMMTEN ZWECK. Siehe die GNU General Public License für weitere Einzelheiten."));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Without a nested event loop: a run goes on behind it.
+    box->open();
+}

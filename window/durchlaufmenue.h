@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "tempo.h"
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// The window's context menu: the pace of a full run, pausing, going on and
+// ending it, and what the program is. It opens without a nested event
+// loop, so a run goes on under it.
+class DurchlaufMenue : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DurchlaufMenue(QWidget &fenster);
+
+    // `laeuft`: a full run is in progress; `angehalten`: it is paused.
+    void zeigen(const QPoint &wo, bool laeuft, bool angehalten);
+
+    static void ueber(QWidget &fenster);
+
+signals:
+    void tempoGewaehlt(Tempo::Stufe stufe);
+    void anhaltenOderFortsetzen();
+    void beenden();
+
+private:
+    QWidget &m_fenster;
+    QMenu *m_menue = nullptr;
+    QAction *m_anhalten = nullptr;
+    QAction *m_beenden = nullptr;
+};

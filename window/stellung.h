@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "feld.h"
+
+#include <QString>
+
+// What a screen reader is told of the board, where a sighted user looks.
+
+// "a1, b5, d8": the queens on the board in column order.
+QString stellung(const board::Feld &feld);
+// "c3 und e4": the queens that attack the one in column `spalte`.
+QString bedroher(const board::Feld &feld, int spalte);

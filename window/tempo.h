@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "bildtakt.h"
+
+#include <QString>
+
+#include <array>
+#include <chrono>
+#include <functional>
+
+// How fast a full run goes: at once, or at a rate the eye can follow. At a
+// rate, each step waits for its due time in the step's own event
+// processing, handling input and sleeping otherwise.
+class Tempo
+{
+public:
+    enum class Stufe { Sofort, Schnell, Zuschauen, Langsam };
+    static constexpr std::array<Stufe, 4> Stufen{Stufe::Sofort, Stufe::Schnell, Stufe::Zuschauen, Stufe::Langsam};
+
+    // Waits the given time, handling events meanwhile.
+    using Schlaf = std::function<void(std::chrono::nanoseconds)>;
+
+    static QString menuetext(Stufe stufe);
+    static QString ansage(Stufe stufe);
+    // Zero at "sofort".
+    static std::chrono::nanoseconds intervall(Stufe stufe);
+
+    Stufe stufe() const { return m_stufe; }
+    void setzeStufe(Stufe stufe) { m_stufe = stufe; }
+    bool getaktet() const { return m_stufe != Stufe::Sofort; }
+
+    // The frame clock's seam, and a sleep on that clock for a test.
+    void setzeUhr(Bildtakt::Uhr uhr, Schlaf schlaf);
+
+    // The next step is due one interval from now.
+    void vonJetztAn();
+    // Waits until the next step is due, or until `aufhoeren` says so.
+    void warten(const std::function<bool()> &aufhoeren);
+
+private:
+    Stufe m_stufe = Stufe::Sofort;
+    Bildtakt::Uhr m_uhr{[] { return std::chrono::steady_clock::now().time_since_epoch(); }};
+    Schlaf m_schlaf;
+    std::chrono::nanoseconds m_faellig{};
+};
