@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QScreen>
@@ -42,6 +43,12 @@ struct Window
     std::unique_ptr<Form1> form = std::make_unique<Form1>();
     FormProbe probe{*form};
 };
+
+// The context menu's pace choices, in order.
+QList<QAction *> paceChoices(Form1 &form)
+{
+    return form.findChild<QMenu *>(QStringLiteral("Tempomenue"))->actions();
+}
 
 // Arrow clicks on a queen slider: positive raises the queen.
 void moveQueen(const FormProbe &probe, int spalte, int clicks)
@@ -249,9 +256,11 @@ private slots:
     void coverFollowsDrag();
     void fullRun();
     void consistentWheneverEventsRun();
+    void framesDuringRun_data();
     void framesDuringRun();
     void stopAtFirstSolution_data();
     void stopAtFirstSolution();
+    void buttonsDuringRun_data();
     void buttonsDuringRun();
     void doubleClickOnSingleStep();
     void inputUnderBox_data();
@@ -510,15 +519,43 @@ void TestForm1::consistentWheneverEventsRun()
     QVERIFY2(checks >= 4021, qPrintable(QString::number(checks)));
 }
 
+void TestForm1::framesDuringRun_data()
+{
+    QTest::addColumn<int>("pace"); // index in the menu
+    QTest::addColumn<int>("allowedGap"); // in steps between frames
+
+    QTest::newRow("sofort") << 0 << 17;
+    QTest::newRow("zum Zuschauen") << 2 << 1;
+    QTest::newRow("langsam") << 3 << 1;
+}
+
 // A run shows itself once per refresh interval, on a clock the test moves
 // by a millisecond per reading: the frames keep coming, and each one shows
-// one moment of the search.
+// one moment of the search. At a pace the clock moves only while the run
+// sleeps: every step is a frame, and each takes one interval.
 void TestForm1::framesDuringRun()
 {
+    QFETCH(int, pace);
+    QFETCH(int, allowedGap);
+
     Window w;
     ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
     std::chrono::nanoseconds now{};
-    w.form->setzeUhr([&now] { return now += std::chrono::milliseconds(1); });
+    if (pace == 0)
+        w.form->setzeUhr([&now] { return now += std::chrono::milliseconds(1); });
+    else
+        w.form->setzeUhr([&now] { return now; }, [&now](std::chrono::nanoseconds rest) {
+            now += rest;
+            QCoreApplication::processEvents();
+        });
+    const auto choices = paceChoices(*w.form);
+    QStringList texts;
+    for (const QAction *choice : choices)
+        texts << choice->text() + (choice->isChecked() ? "*" : "");
+    QCOMPARE(texts, QStringList({"sofort*", "schnell (100 Schritte pro Sekunde)",
+                                 "zum Zuschauen (20 Schritte pro Sekunde)", "langsam (5 Schritte pro Sekunde)"}));
+    choices[pace]->trigger();
+    QVERIFY(choices[pace]->isChecked());
 
     QList<qint64> frameSteps;
     QStringList problems;
@@ -540,8 +577,10 @@ void TestForm1::framesDuringRun()
     qint64 longestGap = frameSteps.first();
     for (qsizetype i = 1; i < frameSteps.size(); ++i)
         longestGap = std::max(longestGap, frameSteps[i] - frameSteps[i - 1]);
-    QVERIFY2(longestGap <= 17, qPrintable(QString::number(longestGap))); // 60 Hz: 16.7 ms
+    QVERIFY2(longestGap <= allowedGap, qPrintable(QString::number(longestGap))); // 60 Hz: 16.7 ms
     QCOMPARE(w.probe.text("Text5"), "4021");
+    if (pace != 0)
+        QCOMPARE(now, 4021 * (pace == 2 ? std::chrono::milliseconds(50) : std::chrono::milliseconds(200)));
 }
 
 void TestForm1::stopAtFirstSolution_data()
@@ -614,20 +653,90 @@ void TestForm1::stopAtFirstSolution()
     QCOMPARE(w.probe.text("Text5"), "219");
 }
 
+void TestForm1::buttonsDuringRun_data()
+{
+    QTest::addColumn<QString>("pause"); // how the run is paused at step 100, and goes on
+    QTest::addColumn<QString>("then");  // while paused, after one single step
+
+    QTest::newRow("no pause") << "" << "";
+    QTest::newRow("click on Durchlauf") << "click" << "go on";
+    QTest::newRow("Space on Durchlauf") << "space" << "go on";
+    QTest::newRow("Esc") << "escape" << "go on";
+    QTest::newRow("ended from the menu") << "escape" << "end";
+}
+
+// During a run "Durchlauf" pauses and goes on; paused, "Einzelschritt"
+// makes the run's next step.
 void TestForm1::buttonsDuringRun()
 {
+    QFETCH(QString, pause);
+    QFETCH(QString, then);
+
     Window w;
-    w.probe.click("Check1");
+    if (pause.isEmpty())
+        w.probe.click("Check1");
     QList<bool> enabled;
-    ModalAnswerer answerer([&](QMessageBox &box) {
+    auto buttons = [&] {
         for (const char *name : {"Command1", "Command2", "Command3", "Check1", "VScroll1", "VScroll2_0"})
             enabled << w.probe.get(name)->isEnabled();
+    };
+    ModalAnswerer answerer([&](QMessageBox &box) {
+        if (!box.button(QMessageBox::No)) {
+            QTest::keyClick(&box, Qt::Key_Return); // "fertig"
+            return;
+        }
+        buttons();
         QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
     });
+    auto act = [&] {
+        if (pause == "click")
+            w.probe.click("Command3");
+        else if (pause == "space")
+            QTest::keyClick(w.probe.get("Command3"), Qt::Key_Space);
+        else
+            QTest::keyClick(w.probe.get("Text4"), Qt::Key_Escape);
+    };
+    QString pausedAt;
+    QTimer actor;
+    connect(&actor, &QTimer::timeout, w.form.get(), [&] {
+        const auto schritte = w.form->suche().schritte();
+        if (schritte == 100 && pausedAt.isEmpty() && !pause.isEmpty()) {
+            pausedAt = "asked";
+            w.probe.get("Command3")->setFocus();
+            act();
+        } else if (pausedAt == "asked" && w.probe.get("Command2")->isEnabled()) {
+            // Held between step 100 and 101, where it stood.
+            pausedAt = w.probe.text("Text5") + ' ' + w.probe.shownBoard();
+            buttons();
+            w.probe.click("Command2");
+            QCOMPARE(w.probe.text("Text5"), "101");
+            QVERIFY(w.probe.get("Command2")->isEnabled());
+            if (then == "end") {
+                const auto actions = w.form->findChild<QMenu *>("Kontextmenue")->actions();
+                const auto ende = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
+                    return action->text() == "Durchlauf beenden";
+                });
+                QVERIFY(ende != actions.end());
+                (*ende)->trigger();
+            } else {
+                act();
+            }
+        }
+    });
+    actor.start(0);
     w.probe.click("Command3");
-    QCOMPARE(enabled, QList<bool>({true, false, false, true, true, true}));
+    actor.stop();
+
+    QCOMPARE(enabled, QList<bool>({true, pause.isEmpty() ? false : true, true, true, true, true}));
     QVERIFY(w.probe.get("Command2")->isEnabled());
     QVERIFY(w.probe.get("Command3")->isEnabled());
+    if (pause.isEmpty())
+        return;
+    QCOMPARE(pausedAt, "100 1 4 2 0 0 0 0 0");
+    QCOMPARE(w.form->suche().spalte(), 0);
+    QCOMPARE(w.form->focusWidget(), w.probe.get("Command3"));
+    QCOMPARE(w.probe.text("Text5"), then == "end" ? "101" : "4021");
+    QCOMPARE(answerer.boxes.size(), then == "end" ? 0 : 1);
 }
 
 void TestForm1::doubleClickOnSingleStep()
@@ -955,7 +1064,12 @@ void TestForm1::spokenAnswers_data()
     QTest::addColumn<QString>("cellA1");
 
     QTest::newRow("queen up") << QStringList{"c+"} << QStringList{"Reihe 1, in Ordnung"} << "a1, leer";
-    QTest::newRow("queen attacked") << QStringList{"a+", "b+"} << QStringList{"Reihe 1, geht nicht"} << "a1, Dame";
+    QTest::newRow("queen attacked") << QStringList{"a+", "b+"} << QStringList{"Reihe 1, geht nicht, bedroht von a1"}
+                                    << "a1, Dame";
+    QTest::newRow("queen attacked twice") << QStringList{"a+", "c+", "c+", "b+"}
+                                          << QStringList{"Reihe 1, geht nicht, bedroht von a1 und c2"} << "a1, Dame";
+    QTest::newRow("pace chosen") << QStringList{"pace 2"} << QStringList{"Tempo, 20 Schritte pro Sekunde"}
+                                 << "a1, leer";
     QTest::newRow("queen taken off") << QStringList{"c+", "c-"} << QStringList{"keine Dame"} << "a1, leer";
     QTest::newRow("single step") << QStringList{"step"} << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"}
                                  << "a1, Dame";
@@ -1002,6 +1116,8 @@ void TestForm1::spokenAnswers()
             QTimer::singleShot(0, w.form.get(), [&w, button] { w.probe.click(button); });
         } else if (action == "step") {
             w.probe.click("Command2");
+        } else if (action.startsWith("pace ")) {
+            paceChoices(*w.form)[action.mid(5).toInt()]->trigger();
         } else if (action == "stop") {
             w.probe.click("Check1");
         } else if (action.startsWith("run ")) {
