@@ -734,7 +734,9 @@ void TestForm1::buttonsDuringRun()
         return;
     QCOMPARE(pausedAt, "100 1 4 2 0 0 0 0 0");
     QCOMPARE(w.form->suche().spalte(), 0);
-    QCOMPARE(w.form->focusWidget(), w.probe.get("Command3"));
+    // Going on takes the focus from "Einzelschritt", which goes off.
+    if (then != "end")
+        QCOMPARE(w.form->focusWidget(), w.probe.get("Command3"));
     QCOMPARE(w.probe.text("Text5"), then == "end" ? "101" : "4021");
     QCOMPARE(answerer.boxes.size(), then == "end" ? 0 : 1);
 }
