@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,6 +20,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <ctime>
+#include <functional>
+#include <set>
 #include <cstdlib>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -215,6 +220,98 @@ void BM_WindowFullRun(benchmark::State &state)
     state.counters["peak_rss_mib"] = peakRssMib();
 }
 BENCHMARK(BM_WindowFullRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Sees every frame of the window during a paced run.
+class FrameHook : public QObject
+{
+public:
+    explicit FrameHook(std::function<void()> onFrame)
+        : m_onFrame(std::move(onFrame))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            m_onFrame();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onFrame;
+};
+
+double prozessSekunden()
+{
+    timespec zeit{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &zeit);
+    return static_cast<double>(zeit.tv_sec) + static_cast<double>(zeit.tv_nsec) / 1e9;
+}
+
+// 100 steps at "zum Zuschauen" (20 per second) in real time: how close to
+// 5.00 s, whether each step has a frame of its own, how much of the time
+// the program computes, and how soon a key on a queen slider is shown.
+void BM_PacedRun(benchmark::State &state)
+{
+    constexpr int Schritte = 100;
+    double paceErrorPct = 0;
+    double cpuSharePct = 0;
+    double latencyMs = -1;
+    std::size_t shownSteps = 0;
+    // NOLINTNEXTLINE(clang-analyzer-deadcode.DeadStores): benchmark's loop variable only counts
+    for (auto _ : state) {
+        Form1 form;
+        form.show();
+        QApplication::processEvents();
+        form.findChild<QMenu *>(QStringLiteral("Tempomenue"))->actions().at(2)->trigger();
+        auto *regler = form.findChild<QWidget *>(QStringLiteral("VScroll2_7"));
+
+        QElapsedTimer wand;
+        double cpuStart = 0;
+        double elapsed = 0;
+        double cpu = 0;
+        std::set<std::int64_t> steps;
+        qint64 posted = -1;
+        FrameHook hook([&] {
+            const auto schritt = form.suche().schritte();
+            if (posted > 0 && latencyMs < 0 && form.feld().wert(7) == 1)
+                latencyMs = static_cast<double>(wand.nsecsElapsed() - posted) / 1e6;
+            if (schritt == 50 && posted < 0) {
+                posted = 0;
+                // In the middle of the step's sleep, as a user would press it.
+                QTimer::singleShot(20, &form, [&] {
+                    regler->setFocus();
+                    posted = wand.nsecsElapsed();
+                    QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
+                    QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier));
+                });
+            }
+            if (schritt <= Schritte) {
+                steps.insert(schritt);
+            } else if (elapsed == 0) {
+                // Step 101 begins: 100 intervals have passed since the click.
+                elapsed = static_cast<double>(wand.nsecsElapsed()) / 1e9;
+                cpu = prozessSekunden() - cpuStart;
+                form.close();
+            }
+        });
+        form.installEventFilter(&hook);
+        auto *durchlauf = form.findChild<QPushButton *>(QStringLiteral("Command3"));
+        wand.start();
+        cpuStart = prozessSekunden();
+        durchlauf->click();
+        paceErrorPct = (elapsed - Schritte * 0.05) / (Schritte * 0.05) * 100.0;
+        cpuSharePct = elapsed > 0 ? cpu / elapsed * 100.0 : -1;
+        shownSteps = steps.size();
+        state.SetIterationTime(elapsed);
+    }
+    state.counters["pace_error_pct"] = paceErrorPct;
+    state.counters["frames"] = static_cast<double>(shownSteps);
+    state.counters["cpu_share_pct"] = cpuSharePct;
+    state.counters["input_latency_ms"] = latencyMs;
+}
+BENCHMARK(BM_PacedRun)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Start-up, whole process: the bench starts itself as the program or as a
 // minimal Qt Widgets program, and each child reports its first painted
