@@ -101,6 +101,12 @@ private:
             underBox(*box, done);
             return;
         }
+        // A run the session paused goes on, so that the session can end.
+        if (done && m_form->suche().runInProgress() && m_probe->get(QStringLiteral("Command2"))->isEnabled()) {
+            note(QStringLiteral("go on"));
+            click(QStringLiteral("Command3"));
+            return;
+        }
         if (done || m_wait-- > 0)
             return;
         m_wait = pick(0, 3) == 0 ? pick(0, 600) : pick(0, 4);
@@ -313,8 +319,10 @@ private:
         const int spalte = m_form->suche().spalte();
         if (spalte < -1 || spalte > 7)
             fail(QStringLiteral("column pointer %1").arg(spalte));
-        if (m_probe->get(QStringLiteral("Command3"))->isEnabled() == m_form->suche().runInProgress())
-            fail(QStringLiteral("search buttons enabled during a run, or disabled outside one"));
+        // "Durchlauf" pauses a run, "Einzelschritt" steps a paused one.
+        if (!m_probe->get(QStringLiteral("Command3"))->isEnabled()
+            || (!m_form->suche().runInProgress() && !m_probe->get(QStringLiteral("Command2"))->isEnabled()))
+            fail(QStringLiteral("search buttons disabled"));
         if (m_closed) {
             if (m_form->suche().schritte() != m_stepsAtClose)
                 fail(QStringLiteral("a step ran after the window was closed (%1 then %2)")
