@@ -273,6 +273,14 @@ void BM_PacedRun(benchmark::State &state)
         double cpu = 0;
         std::set<std::int64_t> steps;
         qint64 posted = -1;
+        QTimer taste;
+        taste.setSingleShot(true);
+        QObject::connect(&taste, &QTimer::timeout, &form, [&] {
+            regler->setFocus();
+            posted = wand.nsecsElapsed();
+            QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
+            QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier));
+        });
         FrameHook hook([&] {
             const auto schritt = form.suche().schritte();
             if (posted > 0 && latencyMs < 0 && form.feld().wert(7) == 1)
@@ -280,12 +288,7 @@ void BM_PacedRun(benchmark::State &state)
             if (schritt == 50 && posted < 0) {
                 posted = 0;
                 // In the middle of the step's sleep, as a user would press it.
-                QTimer::singleShot(20, &form, [&] {
-                    regler->setFocus();
-                    posted = wand.nsecsElapsed();
-                    QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
-                    QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier));
-                });
+                taste.start(20);
             }
             if (schritt <= Schritte) {
                 steps.insert(schritt);
