@@ -277,6 +277,7 @@ private slots:
     void accessibleSliderValue();
     void spokenAnswers_data();
     void spokenAnswers();
+    void accessibilityDuringRun_data();
     void accessibilityDuringRun();
     void closeDuringRun_data();
     void closeDuringRun();
@@ -1134,19 +1135,31 @@ void TestForm1::spokenAnswers()
     QCOMPARE(QAccessible::queryAccessibleInterface(w.probe.cell(63))->text(QAccessible::Name), cellA1);
 }
 
-// A full run must not flood the screen reader: what changed between two
-// frames sends nothing.
+void TestForm1::accessibilityDuringRun_data()
+{
+    QTest::addColumn<int>("pace");
+
+    QTest::newRow("sofort") << 0;
+    QTest::newRow("zum Zuschauen") << 2;
+}
+
+// A full run must not flood the screen reader, at any pace: what changed
+// between two frames sends nothing, and neither do the steps of a paced run.
 void TestForm1::accessibilityDuringRun()
 {
+    QFETCH(int, pace);
+
     if (!AccessibilityLog::available())
         QSKIP("needs the accessibility bus");
     AccessibilityLog log;
     Window w;
     QCOMPARE(QAccessible::queryAccessibleInterface(w.form.get())->role(), QAccessible::Window);
-    // The run's frames on a clock of the test's, a dozen or so, not as many
-    // as a slow (or sanitized) build would take in real time.
+    // The run's frames on a clock of the test's, not as many as a slow (or
+    // sanitized) build would take in real time; a paced run sleeps on it.
     std::chrono::nanoseconds now{};
-    w.form->setzeUhr([&now] { return now += std::chrono::microseconds(25); });
+    w.form->setzeUhr([&now] { return now += std::chrono::microseconds(25); },
+                     [&now](std::chrono::nanoseconds rest) { now += rest; });
+    paceChoices(*w.form)[pace]->trigger();
     ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
     log.events = 0;
     w.probe.click("Command3");

@@ -490,6 +490,8 @@ void Form1::runningChanged(bool running)
         m_tempo.vonJetztAn();
     }
     m_anhalten = false;
+    if (!running)
+        m_stille.ende();
     m_esc->setEnabled(running);
     m_command2->setEnabled(!running);
     if (running) {
@@ -509,6 +511,7 @@ void Form1::betweenSteps()
     m_haelt = true;
     m_command2->setEnabled(true);
     zeigeBild();
+    m_stille.ende();
     m_ansage->sage(QStringLiteral("Durchlauf angehalten, Schritt %1, %2 %3, Stellung %4")
                        .arg(m_suche.schritte())
                        .arg(m_suche.loesungen())

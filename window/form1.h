@@ -9,6 +9,7 @@
 #include "feld.h"
 #include "feldaufbauen.h"
 #include "host.h"
+#include "stille.h"
 #include "suche.h"
 #include "tempo.h"
 
@@ -121,6 +122,7 @@ private:
     bool m_eingabe = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     Ansage *m_ansage = nullptr;
+    Stille m_stille{*this, [this] { return m_suche.runInProgress() && !m_haelt; }};
     // The answer to the question at the solution being counted.
     std::optional<bool> m_antwort;
     QPointer<QMessageBox> m_offeneBox;
