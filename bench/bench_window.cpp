@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "form1.h"
+#include "framewatcher.h"
 #include "startupchild.h"
 
 #include <QApplication>
@@ -221,27 +222,6 @@ void BM_WindowFullRun(benchmark::State &state)
 }
 BENCHMARK(BM_WindowFullRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Sees every frame of the window during a paced run.
-class FrameHook : public QObject
-{
-public:
-    explicit FrameHook(std::function<void()> onFrame)
-        : m_onFrame(std::move(onFrame))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::UpdateRequest)
-            m_onFrame();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onFrame;
-};
-
 double prozessSekunden()
 {
     timespec zeit{};
@@ -281,7 +261,7 @@ void BM_PacedRun(benchmark::State &state)
             QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
             QCoreApplication::postEvent(regler, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier));
         });
-        FrameHook hook([&] {
+        FrameWatcher hook([&] {
             const auto schritt = form.suche().schritte();
             if (posted > 0 && latencyMs < 0 && form.feld().wert(7) == 1)
                 latencyMs = static_cast<double>(wand.nsecsElapsed() - posted) / 1e6;

@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "formprobe.h"
+#include "framewatcher.h"
 #include "modalanswerer.h"
 #include "rahmen.h"
 #include "schriften.h"
@@ -146,27 +147,6 @@ int largestDifference(const QImage &a, const QImage &b)
     }
     return largest;
 }
-
-// Calls back whenever the watched window is about to repaint.
-class FrameWatcher : public QObject
-{
-public:
-    explicit FrameWatcher(std::function<void()> onFrame)
-        : m_onFrame(std::move(onFrame))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::UpdateRequest)
-            m_onFrame();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onFrame;
-};
 
 // Collects what Qt tells assistive technology while it lives: the number of
 // updates and the messages of every notification shown.
