@@ -189,8 +189,8 @@ void Form1::erzeugeSteuerelemente()
             m_anzeige.zeigen();
             QString was = wert == 0 ? QStringLiteral("keine Dame")
                                     : QStringLiteral("Reihe %1, %2").arg(wert).arg(m_text3->text());
-            if (wert != 0 && !board::Bedroher(m_feld, i).empty())
-                was += QStringLiteral(", bedroht von ") + bedroher(m_feld, i);
+            if (const QString von = bedroher(m_feld, i); !von.isEmpty())
+                was += QStringLiteral(", bedroht von ") + von;
             m_ansage->sage(was);
         });
     }
@@ -351,10 +351,7 @@ void Form1::showSolutions(std::int64_t loesungen)
     // The count after the question; after a No, also which solution stands.
     QString was = QStringLiteral("Lösung %1").arg(loesungen);
     if (!*m_antwort) {
-        QStringList damen;
-        for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte)
-            damen << spaltenName(spalte) + QString::number(m_feld.wert(spalte));
-        was += QStringLiteral(" steht auf dem Brett, ") + damen.join(QStringLiteral(", "));
+        was += QStringLiteral(" steht auf dem Brett, ") + stellung(m_feld);
     }
     m_antwort.reset();
     m_ansage->sage(was);
