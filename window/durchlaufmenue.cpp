@@ -64,6 +64,9 @@ void DurchlaufMenue::ueber(QWidget &fenster)
         "GEWÄHRLEISTUNG; sogar ohne die implizite Gewährleistung der MARKTFÄHIGKEIT oder EIGNUNG FÜR "
         "EINEN BESTIMMTEN ZWECK. Siehe die GNU General Public License für weitere Einzelheiten."));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    // Without a nested event loop: a run goes on behind it.
-    box->open();
+    // A window beside the program's, not over it: a run goes on behind it,
+    // and the window takes input as before, from the mouse and the keyboard
+    // as from assistive technology, which no modality would hold back.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
