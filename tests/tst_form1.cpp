@@ -148,6 +148,33 @@ int largestDifference(const QImage &a, const QImage &b)
     return largest;
 }
 
+// Counts the events of one type that reach a widget, seen before any
+// filter of the widget's own.
+class EventCounter : public QObject
+{
+public:
+    EventCounter(QObject *watched, QEvent::Type type, int &count)
+        : m_watched(watched)
+        , m_type(type)
+        , m_count(count)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_watched && event->type() == m_type)
+            ++m_count;
+        return false;
+    }
+
+private:
+    QObject *m_watched;
+    QEvent::Type m_type;
+    int &m_count;
+};
+
 // Collects what Qt tells assistive technology while it lives: the number of
 // updates and the messages of every notification shown.
 struct AccessibilityLog
@@ -666,7 +693,9 @@ void TestForm1::buttonsDuringRun()
             QTest::keyClick(&box, Qt::Key_Return); // "fertig"
             return;
         }
-        buttons();
+        // Under the box every button is off: a press is refused at once.
+        for (const char *name : {"Command1", "Command2", "Command3", "Check1"})
+            QVERIFY(!w.probe.get(name)->isEnabled());
         QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
     });
     auto act = [&] {
@@ -681,7 +710,9 @@ void TestForm1::buttonsDuringRun()
     QTimer actor;
     connect(&actor, &QTimer::timeout, w.form.get(), [&] {
         const auto schritte = w.form->suche().schritte();
-        if (schritte == 100 && pausedAt.isEmpty() && !pause.isEmpty()) {
+        if (schritte == 100 && pause.isEmpty() && enabled.isEmpty()) {
+            buttons();
+        } else if (schritte == 100 && pausedAt.isEmpty() && !pause.isEmpty()) {
             pausedAt = "asked";
             w.probe.get("Command3")->setFocus();
             act();
@@ -754,10 +785,17 @@ void TestForm1::inputUnderBox_data()
     QTest::newRow("question in a step: press Command1, answered at once") << "question in a step"
                                                                           << "press Command1" << 0;
     QTest::newRow("question in a step: focus Command1") << "question in a step" << "focus Command1" << 0;
+    // The mouse is held on the cover's arrow as the box opens, and let go
+    // under it, where the window never hears of it.
+    QTest::newRow("question in a step: cover arrow held") << "question in a step" << "hold" << 600;
+    QTest::newRow("question in a step: press Command2 just after") << "question in a step" << "press after" << 0;
+    QTest::newRow("fertig in a run: press Command2 just after") << "fertig in a run" << "press after" << 0;
 }
 
 // Assistive technology acts past the modality that holds back the mouse and
-// the keyboard; under a box the window must refuse it all the same.
+// the keyboard; under a box the window must refuse it all the same, and
+// show, whenever it repaints, what it showed as the box opened. Only what
+// was done under the box is refused.
 void TestForm1::inputUnderBox()
 {
     QFETCH(QString, box);
@@ -770,26 +808,35 @@ void TestForm1::inputUnderBox()
                            w.probe.cell(0)->text(), QString::number(w.probe.get<QScrollBar>("VScroll1")->value()),
                            w.probe.get<QCheckBox>("Check1")->isChecked() ? "stop" : "no stop"};
     };
+    int paints = 0;
+    EventCounter painted(w.form.get(), QEvent::Paint, paints);
+    auto *cover = w.probe.get<QScrollBar>("VScroll1");
     QStringList before;
     std::int64_t stepsBefore = -1;
-    QPointer<QWidget> focusBefore;
     ModalAnswerer answerer([&](QMessageBox &open) {
         before = shown();
         stepsBefore = w.form->suche().schritte();
-        focusBefore = w.form->focusWidget();
-        QAccessibleInterface *target = QAccessible::queryAccessibleInterface(
-            action == "slider" ? w.probe.slider(2)
-                               : w.probe.get(action == "text" ? "txtFeld_0" : action.mid(action.indexOf(' ') + 1)));
+        const QImage picture = w.form->grab().toImage();
+        const auto target = [&] {
+            return QAccessible::queryAccessibleInterface(
+                action == "slider" ? w.probe.slider(2)
+                                   : w.probe.get(action == "text" ? "txtFeld_0" : action.mid(action.indexOf(' ') + 1)));
+        };
         if (action == "slider")
-            target->valueInterface()->setCurrentValue(6);
+            target()->valueInterface()->setCurrentValue(6);
         else if (action == "text")
-            target->editableTextInterface()->insertText(0, "7");
+            target()->editableTextInterface()->insertText(0, "7");
         else if (action.startsWith("focus"))
-            target->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
-        else
-            target->actionInterface()->doAction(target->actionInterface()->actionNames().value(0));
+            target()->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        else if (action.startsWith("press C"))
+            target()->actionInterface()->doAction(action.endsWith("Check1") ? QAccessibleActionInterface::toggleAction()
+                                                                          : QAccessibleActionInterface::pressAction());
         QTest::qWait(answerAfter);
         QCOMPARE(w.form->suche().schritte(), stepsBefore);
+        paints = 0;
+        w.form->update();
+        QTRY_VERIFY(paints > 0);
+        QVERIFY(w.form->grab().toImage() == picture);
         QTest::keyClick(&open, Qt::Key_Escape);
     });
     const bool run = box.endsWith("run");
@@ -802,14 +849,25 @@ void TestForm1::inputUnderBox()
         moveQueen(w.probe, 5, 3); // stays when the search goes back past column a
         moveQueen(w.probe, 0, 8);
     }
+    if (action == "hold")
+        QTest::mousePress(cover, Qt::LeftButton, {}, FormProbe::part(cover, QStyle::SC_ScrollBarAddLine).center());
     w.probe.click(run ? "Command3" : "Command2");
-    QTest::qWait(150); // for a press that fires after the box
     QCOMPARE(answerer.boxes.size(), 1);
+    if (action == "press after") {
+        // At once after the box, from where a screen reader stands.
+        QAccessibleActionInterface *press = QAccessible::queryAccessibleInterface(w.probe.get("Command2"))->actionInterface();
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(w.form->suche().schritte(), stepsBefore + 1);
+        return;
+    }
+    QTest::qWait(answerAfter + 150); // for a press that fires after the box, or an arrow that repeats
     QCOMPARE(shown(), before);
     QCOMPARE(w.form->suche().schritte(), stepsBefore);
     if (!run) // a run gives the focus back to where it was before the run
-        QCOMPARE(w.form->focusWidget(), focusBefore.data());
+        QCOMPARE(w.form->focusWidget(), w.probe.get("Command2"));
     QCOMPARE(w.probe.inconsistency(), QString());
+    if (action == "hold")
+        QTest::mouseRelease(cover, Qt::LeftButton); // QTest's own record of the button
 }
 
 // Keys typed at once after a Tab land in the field, behind its text.

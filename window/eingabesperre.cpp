@@ -5,9 +5,12 @@
 #include "eingabesperre.h"
 
 #include <QAbstractButton>
-#include <QEvent>
+#include <QAbstractSlider>
+#include <QCoreApplication>
 #include <QMetaProperty>
-#include <QTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -16,56 +19,86 @@ QMetaProperty nutzerwert(const QWidget &widget)
     return widget.metaObject()->userProperty();
 }
 
+// The window and its controls, without the box over it, which stays live.
+QList<QWidget *> eigeneWidgets(QWidget &fenster)
+{
+    QList<QWidget *> widgets{&fenster};
+    for (QWidget *widget : fenster.findChildren<QWidget *>()) {
+        if (widget->window() == &fenster)
+            widgets << widget;
+    }
+    return widgets;
+}
+
+// A button that is down, and any slider: one that nothing presses ignores
+// a release, and one held on an arrow or in its track does not say so.
+bool vielleichtGedrueckt(const QWidget &widget)
+{
+    if (const auto *knopf = qobject_cast<const QAbstractButton *>(&widget))
+        return knopf->isDown();
+    return qobject_cast<const QAbstractSlider *>(&widget) != nullptr;
+}
+
+// The release that will go to the box instead: outside the control, so
+// that a button ends its press without a click and a slider its drag or
+// auto-repeat where it stands.
+void loslassen(QWidget &widget)
+{
+    const QPointF aussen(-1, -1);
+    QMouseEvent los(QEvent::MouseButtonRelease, aussen, widget.mapToGlobal(aussen), Qt::LeftButton, Qt::NoButton,
+                    Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &los);
+}
+
 } // namespace
 
-// A press through accessibility is a click that fires 100 ms later, by a
-// timer of the button's. One made under the box fires after it: for a
-// little longer than that, a button's timer runs with its signals silenced.
-class SpaeteKlicks : public QObject
+// Paints each widget of the window, whenever it is exposed, from a picture
+// of the window taken as the lock began.
+class Standbild : public QObject
 {
 public:
-    explicit SpaeteKlicks(QWidget &fenster)
-        : QObject(&fenster)
-        , m_fenster(fenster)
+    Standbild(QWidget &fenster, const QList<QWidget *> &widgets)
+        : m_fenster(fenster)
+        , m_bild(fenster.grab())
     {
-        m_ende.setSingleShot(true);
-        connect(&m_ende, &QTimer::timeout, this, [this] { deleteLater(); });
-    }
-
-    void wachen()
-    {
-        for (QAbstractButton *knopf : m_fenster.findChildren<QAbstractButton *>())
-            knopf->installEventFilter(this);
-        m_ende.start(150);
+        for (QWidget *widget : widgets)
+            widget->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Timer)
+        if (event->type() != QEvent::Paint)
             return false;
-        const QSignalBlocker stumm(watched);
-        watched->event(event);
+        auto *widget = static_cast<QWidget *>(watched);
+        const qreal dpr = m_bild.devicePixelRatio();
+        const QRectF quelle(QPointF(widget->mapTo(&m_fenster, QPoint())) * dpr, QSizeF(widget->size()) * dpr);
+        QPainter painter(widget);
+        painter.drawPixmap(QRectF(widget->rect()), m_bild, quelle);
         return true;
     }
 
 private:
     QWidget &m_fenster;
-    QTimer m_ende;
+    QPixmap m_bild;
 };
 
 Eingabesperre::Eingabesperre(QWidget &fenster)
     : m_fenster(&fenster)
     , m_fokus(fenster.focusWidget())
-    , m_spaeteKlicks(new SpaeteKlicks(fenster))
 {
-    fenster.setUpdatesEnabled(false);
-    for (QWidget *widget : fenster.findChildren<QWidget *>()) {
-        // The box over the window, and its buttons, stay live.
-        if (widget->window() != &fenster)
-            continue;
+    const QList<QWidget *> widgets = eigeneWidgets(fenster);
+    for (QWidget *widget : widgets) {
+        if (vielleichtGedrueckt(*widget))
+            loslassen(*widget);
+    }
+    m_standbild = std::make_unique<Standbild>(fenster, widgets);
+    for (QWidget *widget : widgets) {
         const QMetaProperty wert = nutzerwert(*widget);
-        m_gesperrt.push_back({widget, widget->blockSignals(true), wert.isReadable() ? wert.read(widget) : QVariant()});
+        m_gesperrt.push_back({widget, widget->blockSignals(true), widget->testAttribute(Qt::WA_ForceDisabled),
+                              wert.isReadable() ? wert.read(widget) : QVariant()});
+        if (qobject_cast<QAbstractButton *>(widget))
+            widget->setEnabled(false);
     }
 }
 
@@ -79,13 +112,14 @@ Eingabesperre::~Eingabesperre()
         const QMetaProperty wert = nutzerwert(*widget);
         if (wert.isWritable() && wert.read(widget) != gesperrt.wert)
             wert.write(widget, gesperrt.wert);
+        if (qobject_cast<QAbstractButton *>(widget))
+            widget->setEnabled(!gesperrt.warAus);
         widget->blockSignals(gesperrt.warStumm);
     }
     if (!m_fenster)
         return;
-    if (m_spaeteKlicks)
-        m_spaeteKlicks->wachen();
     if (m_fokus && m_fenster->focusWidget() != m_fokus)
         m_fokus->setFocus(Qt::OtherFocusReason);
-    m_fenster->setUpdatesEnabled(true);
+    m_standbild.reset();
+    m_fenster->update();
 }

@@ -8,20 +8,26 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
-class SpaeteKlicks;
+class Standbild;
 
 // Keeps a window from taking input for as long as it lives: while a message
 // box is open over it. Qt's modality holds back the mouse and the keyboard,
 // but not what assistive technology does through the accessibility
 // interfaces (a button's press, a slider's value, a field's text), which
-// call the controls directly. So the lock silences every control of the
-// window, whatever its kind, so that no handler hears of such an action,
-// and when it is lifted it puts back what the action changed, each
-// control's user value (Qt's user property: a slider's value, a field's
-// text, a check box's state) and where the keyboard focus was. The window
-// is not repainted meanwhile, so none of it ever shows.
+// call the controls directly. So the lock
+// - ends whatever press, drag or auto-repeat was going on in the window,
+//   since its release will go to the box;
+// - turns the buttons off, so that a press on one is refused at once
+//   instead of firing after the box;
+// - silences every control, whatever its kind, so that no handler hears of
+//   a value written under the box, and puts back each control's user value
+//   (Qt's user property: a slider's value, a field's text, a check box's
+//   state) and the keyboard focus when it is lifted;
+// - paints the window, whenever it is exposed, as it was when the box
+//   opened, so that nothing of all this ever shows.
 class Eingabesperre
 {
 public:
@@ -36,11 +42,12 @@ private:
     {
         QPointer<QWidget> widget;
         bool warStumm;
+        bool warAus;
         QVariant wert;
     };
 
     QPointer<QWidget> m_fenster;
     QPointer<QWidget> m_fokus;
-    QPointer<SpaeteKlicks> m_spaeteKlicks;
+    std::unique_ptr<Standbild> m_standbild;
     std::vector<Gesperrt> m_gesperrt;
 };

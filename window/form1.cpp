@@ -406,7 +406,6 @@ int Form1::zeigeBox(QMessageBox &box)
     // The window shows where the search stands, and holds still under the
     // box: it takes no input from any source until the box is answered.
     zeigeBild();
-    repaint();
     const Eingabesperre sperre(*this);
     return box.exec();
 }
