@@ -48,10 +48,20 @@ bool Suche::DurchlaufBeenden()
 bool Suche::anfordern(Befehl befehl)
 {
     if (m_beschaeftigt) {
-        // A paused run steps on demand, but never inside its own step.
+        // A paused run steps on demand, never inside its own step: a step
+        // asked for during one (a double click) follows it, still paused.
+        if (befehl == Befehl::Schritt && m_schrittImHalt && runGoesOn()) {
+            ++m_weitereSchritte;
+            return true;
+        }
         if (befehl == Befehl::Schritt && m_zwischenSchritten && runGoesOn()) {
             m_zwischenSchritten = false;
+            m_schrittImHalt = true;
             Suchschritt();
+            for (; m_weitereSchritte > 0 && runGoesOn(); --m_weitereSchritte)
+                Suchschritt();
+            m_weitereSchritte = 0;
+            m_schrittImHalt = false;
             m_zwischenSchritten = true;
             return true;
         }

@@ -71,6 +71,9 @@ private:
     bool m_beschaeftigt = false;
     bool m_durchlaufAktiv = false;
     bool m_zwischenSchritten = false;
+    // A step of a paused run is running, and further ones asked for meanwhile.
+    bool m_schrittImHalt = false;
+    int m_weitereSchritte = 0;
     bool m_endeVerlangt = false;
     std::deque<Befehl> m_warteschlange;
 };

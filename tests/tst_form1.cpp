@@ -269,7 +269,8 @@ private slots:
     void stopAtFirstSolution();
     void buttonsDuringRun_data();
     void buttonsDuringRun();
-    void doubleClickOnSingleStep();
+    void doubleClicks_data();
+    void doubleClicks();
     void inputUnderBox_data();
     void inputUnderBox();
     void tabThenKeys();
@@ -753,15 +754,74 @@ void TestForm1::buttonsDuringRun()
     QCOMPARE(answerer.boxes.size(), then == "end" ? 0 : 1);
 }
 
-void TestForm1::doubleClickOnSingleStep()
+void TestForm1::doubleClicks_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("paused"); // a run at 5 steps per second, paused at step 9
+    QTest::addColumn<int>("steps");   // made by the double click
+    QTest::addColumn<bool>("running"); // a run goes on after it
+
+    QTest::newRow("Einzelschritt") << "Command2" << false << 2 << false;
+    QTest::newRow("Einzelschritt, run paused") << "Command2" << true << 2 << true;
+    QTest::newRow("Durchlauf") << "Command3" << false << -1 << true;
+}
+
+// The second click of a double click arrives while the first one's step
+// handles events: "Einzelschritt" steps twice, "Durchlauf" counts once.
+void TestForm1::doubleClicks()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, paused);
+    QFETCH(int, steps);
+    QFETCH(bool, running);
+
     Window w;
-    // The second click arrives while the first step handles events.
-    QTimer::singleShot(0, w.form.get(), [&] { w.probe.click("Command2"); });
-    w.probe.click("Command2");
-    QCOMPARE(w.probe.text("Text5"), "2");
-    QCOMPARE(w.probe.shownBoard(), "1 3 0 0 0 0 0 0");
-    QCOMPARE(w.form->suche().spalte(), 2);
+    std::chrono::nanoseconds now{};
+    w.form->setzeUhr([&now] { return now; }, [&now](std::chrono::nanoseconds rest) {
+        now += rest;
+        QCoreApplication::processEvents();
+    });
+    paceChoices(*w.form)[3]->trigger();
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    QWidget *target = w.probe.get(button);
+    std::int64_t made = -1;
+    std::optional<bool> runningAfter;
+    const auto doubleClick = [&] {
+        const auto before = w.form->suche().schritte();
+        QTimer::singleShot(0, w.form.get(), [&] {
+            QTest::mouseDClick(target, Qt::LeftButton);
+            QTest::mouseRelease(target, Qt::LeftButton);
+        });
+        w.probe.click(button);
+        made = w.form->suche().schritte() - before;
+    };
+    QTimer actor;
+    connect(&actor, &QTimer::timeout, w.form.get(), [&] {
+        const board::Suche &suche = w.form->suche();
+        const bool pausedNow = suche.runInProgress() && w.probe.get("Command2")->isEnabled();
+        if (runningAfter || !suche.runInProgress())
+            return;
+        if (paused && !pausedNow && suche.schritte() == 9) {
+            w.probe.click("Command3");
+        } else if (paused && pausedNow) {
+            doubleClick();
+            runningAfter = suche.runInProgress();
+            w.probe.click("Command3"); // goes on to the end
+        } else if (!paused && (pausedNow || suche.schritte() == 20)) {
+            runningAfter = !pausedNow;
+            if (pausedNow)
+                w.probe.click("Command3");
+        }
+    });
+    actor.start(0);
+    if (paused)
+        w.probe.click("Command3");
+    else
+        doubleClick();
+    actor.stop();
+    if (steps > 0)
+        QCOMPARE(made, steps);
+    QCOMPARE(runningAfter.value_or(false), running);
 }
 
 void TestForm1::inputUnderBox_data()

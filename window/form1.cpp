@@ -32,6 +32,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 using view::twipsRect;
 
@@ -217,7 +218,10 @@ void Form1::erzeugeSteuerelemente()
                                           "setzt ihn fort, ebenso Esc; mit der rechten Maustaste wählen Sie das "
                                           "Tempo."));
     connect(m_command3, &QPushButton::clicked, this, [this] {
-        // During a run the button pauses and goes on, as in any player.
+        // The button starts, pauses and goes on, as in any player; a double
+        // click, as many people give any button, counts once.
+        if (std::exchange(m_zweiterKlick, false))
+            return;
         if (m_suche.runInProgress())
             anhaltenOderFortsetzen();
         else
@@ -448,8 +452,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             zeigeBild();
         break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+        m_zweiterKlick = event->type() == QEvent::MouseButtonDblClick && watched == m_command3;
+        m_eingabe = true;
+        break;
+    case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

@@ -120,6 +120,8 @@ private:
     // The run is held between two steps.
     bool m_haelt = false;
     bool m_eingabe = false;
+    // The press under way is the second of a double click on "Durchlauf".
+    bool m_zweiterKlick = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     Ansage *m_ansage = nullptr;
     Stille m_stille{*this, [this] { return m_suche.runInProgress() && !m_haelt; }};
