@@ -7,7 +7,58 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+bool gehoertZurFlut(QAccessible::Event art)
+{
+    switch (art) {
+    case QAccessible::NameChanged:
+    case QAccessible::ValueChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString textVon(QObject *objekt)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(objekt);
+    QAccessibleTextInterface *text = iface ? iface->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QString();
+}
+
+// The text before the change that `event` tells of; the control holds the
+// new one already.
+std::optional<QString> textDavor(QAccessibleEvent *event)
+{
+    QString jetzt = textVon(event->object());
+    switch (event->type()) {
+    case QAccessible::TextInserted: {
+        const auto *e = static_cast<QAccessibleTextInsertEvent *>(event);
+        return jetzt.remove(e->changePosition(), e->textInserted().size());
+    }
+    case QAccessible::TextRemoved: {
+        const auto *e = static_cast<QAccessibleTextRemoveEvent *>(event);
+        return jetzt.insert(e->changePosition(), e->textRemoved());
+    }
+    case QAccessible::TextUpdated: {
+        const auto *e = static_cast<QAccessibleTextUpdateEvent *>(event);
+        return jetzt.replace(e->changePosition(), e->textInserted().size(), e->textRemoved());
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 Stille::Stille(QWidget &fenster, std::function<bool()> still)
     : m_fenster(fenster)
@@ -26,13 +77,8 @@ Stille::~Stille()
 
 void Stille::ende()
 {
-    const QList<QPointer<QObject>> namen = std::exchange(m_neueNamen, {});
-    for (const QPointer<QObject> &objekt : namen) {
-        if (!objekt)
-            continue;
-        QAccessibleEvent geaendert(objekt.data(), QAccessible::NameChanged);
-        weiter(&geaendert);
-    }
+    for (const Zurueckgehalten &was : std::exchange(m_zurueckgehalten, {}))
+        nachholen(was);
 }
 
 void Stille::update(QAccessibleEvent *event)
@@ -44,15 +90,73 @@ void Stille::update(QAccessibleEvent *event)
 bool Stille::zurueckhalten(QAccessibleEvent *event)
 {
     auto *widget = qobject_cast<QWidget *>(event->object());
-    if (!widget || widget == &m_fenster || widget->window() != &m_fenster || !m_still())
+    if (!widget || widget == &m_fenster || widget->window() != &m_fenster)
+        return false;
+    if (event->type() == QAccessible::Focus) {
+        const auto gehalten = std::find_if(m_zurueckgehalten.begin(), m_zurueckgehalten.end(),
+                                           [widget](const Zurueckgehalten &was) { return was.objekt == widget; });
+        if (gehalten != m_zurueckgehalten.end()) {
+            const Zurueckgehalten was = *gehalten;
+            m_zurueckgehalten.erase(gehalten);
+            nachholen(was);
+        }
+        return false;
+    }
+    if (!gehoertZurFlut(event->type()) || !m_still() || widget == QApplication::focusWidget())
         return false;
     // The announcer speaks by being shown, with its new name.
     const QAccessibleInterface *iface = event->accessibleInterface();
-    if (widget == QApplication::focusWidget() || (iface && iface->role() == QAccessible::Notification))
+    if (iface && iface->role() == QAccessible::Notification)
         return false;
-    if (event->type() == QAccessible::NameChanged && !m_neueNamen.contains(widget))
-        m_neueNamen << widget;
+    vormerken(event);
     return true;
+}
+
+void Stille::vormerken(QAccessibleEvent *event)
+{
+    QObject *objekt = event->object();
+    auto was = std::find_if(m_zurueckgehalten.begin(), m_zurueckgehalten.end(),
+                            [objekt](const Zurueckgehalten &w) { return w.objekt == objekt; });
+    if (was == m_zurueckgehalten.end())
+        was = m_zurueckgehalten.insert(m_zurueckgehalten.end(), Zurueckgehalten{objekt, false, false, std::nullopt});
+    if (event->type() == QAccessible::NameChanged)
+        was->name = true;
+    else if (event->type() == QAccessible::ValueChanged)
+        was->wert = true;
+    else if (!was->text)
+        was->text = textDavor(event);
+}
+
+void Stille::nachholen(const Zurueckgehalten &was)
+{
+    QObject *objekt = was.objekt;
+    if (!objekt)
+        return;
+    if (was.name) {
+        QAccessibleEvent geaendert(objekt, QAccessible::NameChanged);
+        weiter(&geaendert);
+    }
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(objekt);
+    if (was.wert && iface && iface->valueInterface()) {
+        QAccessibleValueChangeEvent geaendert(objekt, iface->valueInterface()->currentValue());
+        weiter(&geaendert);
+    }
+    if (!was.text)
+        return;
+    const QString &davor = *was.text;
+    const QString jetzt = textVon(objekt);
+    if (jetzt == davor)
+        return;
+    if (davor.isEmpty()) {
+        QAccessibleTextInsertEvent geaendert(objekt, 0, jetzt);
+        weiter(&geaendert);
+    } else if (jetzt.isEmpty()) {
+        QAccessibleTextRemoveEvent geaendert(objekt, 0, davor);
+        weiter(&geaendert);
+    } else {
+        QAccessibleTextUpdateEvent geaendert(objekt, 0, davor, jetzt);
+        weiter(&geaendert);
+    }
 }
 
 void Stille::weiter(QAccessibleEvent *event) const

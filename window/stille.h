@@ -5,10 +5,12 @@
 #pragma once
 
 #include <QAccessible>
-#include <QList>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -16,10 +18,13 @@ class QWidget;
 // value boxes, the counters and the verdict change at every step, and at a
 // pace every step is a frame of its own: told of each change, a screen
 // reader falls minutes behind and drops what matters. While `still` holds,
-// the updates of the window's own controls stay back; the announcer, the
-// boxes and menus over the window and the control with the keyboard focus
-// still speak. When it ends, the controls whose names changed meanwhile say
-// so once, so that no screen reader keeps an old name.
+// the window's controls keep the changes of their names, values and texts
+// to themselves; everything else (states, focus, what is shown) passes at
+// once, and so does all that the announcer, the boxes and menus over the
+// window and the control with the keyboard focus say. A control that takes
+// the focus first reports what it holds back, and when the stillness ends
+// every control does, once, so that a client that caches what it was told
+// holds what the window shows.
 class Stille
 {
 public:
@@ -32,15 +37,27 @@ public:
     void ende();
 
 private:
+    // What a control has held back: whether its name and its value
+    // changed, and the text a client last heard of, where that changed.
+    struct Zurueckgehalten
+    {
+        QPointer<QObject> objekt;
+        bool name = false;
+        bool wert = false;
+        std::optional<QString> text;
+    };
+
     static void update(QAccessibleEvent *event);
     bool zurueckhalten(QAccessibleEvent *event);
+    void vormerken(QAccessibleEvent *event);
+    void nachholen(const Zurueckgehalten &was);
     void weiter(QAccessibleEvent *event) const;
 
     QWidget &m_fenster;
     std::function<bool()> m_still;
     QAccessible::UpdateHandler m_vorher;
     Stille *m_frueher;
-    QList<QPointer<QObject>> m_neueNamen;
+    std::vector<Zurueckgehalten> m_zurueckgehalten;
 
     static inline Stille *s_aktuell = nullptr;
 };
