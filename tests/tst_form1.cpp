@@ -1142,26 +1142,69 @@ void TestForm1::accessibleNames_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text"); // written into a text field first
 
-    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1, leer";
-    QTest::newRow("top-right cell") << "txtFeld_7" << "h8, leer";
-    QTest::newRow("cell 34") << "txtFeld_34" << "h5, leer";
-    QTest::newRow("value box") << "Text2_2" << "Reihe der Dame in Spalte c";
-    QTest::newRow("slider") << "VScroll2_7" << "Dame in Spalte h";
-    QTest::newRow("solutions") << "Text4" << "Lösungszähler";
-    QTest::newRow("steps") << "Text5" << "Such- bzw. Rechenschritte";
-    QTest::newRow("button") << "Command3" << "Durchlauf";
+    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1, leer" << "";
+    QTest::newRow("top-right cell") << "txtFeld_7" << "h8, leer" << "";
+    QTest::newRow("cell 34") << "txtFeld_34" << "h5, leer" << "";
+    QTest::newRow("cell with a queen") << "txtFeld_0" << "a8, Dame" << "X";
+    QTest::newRow("value box") << "Text2_2" << "Reihe der Dame in Spalte c" << "0";
+    QTest::newRow("slider") << "VScroll2_7" << "Dame in Spalte h" << "";
+    QTest::newRow("solutions") << "Text4" << "Lösungszähler" << "";
+    QTest::newRow("steps") << "Text5" << "Such- bzw. Rechenschritte" << "12";
+    QTest::newRow("verdict") << "Text3" << "Urteil über die zuletzt gesetzte Dame" << "in Ordnung";
+    QTest::newRow("button") << "Command3" << "Durchlauf" << "";
 }
 
+// Every control has a German name, and a text field answers every text
+// query at every offset, the end included, with a piece of its text.
 void TestForm1::accessibleNames()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
+    QFETCH(QString, text);
 
     Form1 form;
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(FormProbe(form).get(control));
+    QWidget *widget = FormProbe(form).get(control);
+    if (auto *field = qobject_cast<QLineEdit *>(widget))
+        field->setText(text);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(iface);
     QCOMPARE(iface->text(QAccessible::Name), name);
+    QAccessibleTextInterface *t = iface->textInterface();
+    if (!t)
+        return;
+    const int length = int(text.size());
+    QCOMPARE(t->characterCount(), length);
+    for (int offset = 0; offset <= length; ++offset) {
+        int start = -1;
+        int end = -1;
+        t->attributes(offset, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(0, length)); // one run of plain text
+        for (const auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+                                    QAccessible::LineBoundary, QAccessible::ParagraphBoundary, QAccessible::NoBoundary}) {
+            const QString at = t->textAtOffset(offset, boundary, &start, &end);
+            QVERIFY(0 <= start && start <= end && end <= length);
+            QCOMPARE(at, text.mid(start, end - start));
+            if (offset < length)
+                QVERIFY(start <= offset && offset < end);
+            if (boundary >= QAccessible::LineBoundary)
+                QCOMPARE(at, text); // a single line
+            for (const bool before : {true, false}) {
+                const QString piece = before ? t->textBeforeOffset(offset, boundary, &start, &end)
+                                             : t->textAfterOffset(offset, boundary, &start, &end);
+                QVERIFY(0 <= start && start <= end && end <= length);
+                QCOMPARE(piece, text.mid(start, end - start));
+            }
+        }
+    }
+    // Word by word, the pieces make up the text.
+    QString words;
+    for (int offset = 0, start = 0, end = 0; offset < length; offset = end) {
+        words += t->textAtOffset(offset, QAccessible::WordBoundary, &start, &end);
+        QVERIFY(end > offset);
+    }
+    QCOMPARE(words, text);
 }
 
 void TestForm1::accessibleSliderValue()

@@ -197,7 +197,8 @@ private:
     void actAccessibly(bool underBox)
     {
         static const QStringList buttons{"Command1", "Command2", "Command3", "Check1"};
-        const int kind = pick(0, underBox ? 3 : 2);
+        static const QStringList fields{"Text2_3", "Text3", "Text4", "Text5", "txtFeld_0", "txtFeld_63"};
+        const int kind = pick(0, underBox ? 4 : 3);
         if (kind == 0) {
             const QString &name = buttons[pick(0, 3)];
             note(QStringLiteral("accessible press %1").arg(name));
@@ -213,14 +214,49 @@ private:
             const int wert = pick(0, 3000);
             note(QStringLiteral("accessible value %1 on cover").arg(wert));
             accessible(QStringLiteral("VScroll1"))->valueInterface()->setCurrentValue(wert);
+        } else if (kind == 3) {
+            queryText(fields[pick(0, int(fields.size()) - 1)]);
         } else {
             // Only under a box: elsewhere a field the user writes into
             // rightly shows what was written, which the checks would flag.
-            static const QStringList fields{"Text2_3", "Text3", "Text4", "Text5", "txtFeld_0"};
             const QString &name = fields[pick(0, int(fields.size()) - 1)];
             note(QStringLiteral("accessible text into %1").arg(name));
             accessible(name)->editableTextInterface()->insertText(0, QStringLiteral("7"));
         }
+    }
+
+    // As word navigation, a braille display or a test tool reads a field:
+    // a piece of its text at, before or after an offset, or its attributes.
+    void queryText(const QString &name)
+    {
+        QAccessibleTextInterface *text = accessible(name)->textInterface();
+        const QString whole = text->text(0, text->characterCount());
+        const int offset = pick(-2, int(whole.size()) + 1);
+        const auto boundary = static_cast<QAccessible::TextBoundaryType>(pick(QAccessible::CharBoundary,
+                                                                              QAccessible::NoBoundary));
+        const int which = pick(0, 3);
+        note(QStringLiteral("accessible text query %1 at %2 in %3 ('%4'), boundary %5")
+                 .arg(which)
+                 .arg(offset)
+                 .arg(name, whole)
+                 .arg(boundary));
+        int start = -1;
+        int end = -1;
+        QString piece;
+        if (which == 0)
+            piece = text->textAtOffset(offset, boundary, &start, &end);
+        else if (which == 1)
+            piece = text->textBeforeOffset(offset, boundary, &start, &end);
+        else if (which == 2)
+            piece = text->textAfterOffset(offset, boundary, &start, &end);
+        else
+            text->attributes(offset, &start, &end);
+        // One run of plain text; a piece of the text, or none off the text.
+        const bool fits = which == 3 ? start == 0 && end == whole.size()
+                          : start >= 0 ? start <= end && end <= whole.size() && piece == whole.mid(start, end - start)
+                                       : start == -1 && end == -1 && piece.isEmpty();
+        if (!fits)
+            fail(QStringLiteral("text query in %1: '%2' at %3..%4").arg(name, piece).arg(start).arg(end));
     }
 
     QAccessibleInterface *accessible(const QString &name) const

@@ -5,6 +5,8 @@
 #include "accessibility.h"
 
 #include "damenregler.h"
+#include "textfeld.h"
+#include "textfeldaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QMessageBox>
@@ -117,6 +119,8 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     if (className == QLatin1String("QMessageBox"))
         return new MeldungAccessible(static_cast<QMessageBox *>(widget));
 #endif
+    if (className == QLatin1String("Textfeld"))
+        return new TextfeldAccessible(static_cast<Textfeld *>(widget));
     if (className == QLatin1String("Ansage"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;

@@ -5,6 +5,6 @@
 #pragma once
 
 // What assistive technology learns of the window beyond Qt's defaults: the
-// window is a window, a queen slider reports the queen's row, and the
-// announcer is a notification.
+// window is a window, a queen slider reports the queen's row, the text
+// fields answer every text query, and the announcer is a notification.
 void installAccessibility();

@@ -19,8 +19,14 @@
 // selection, as it would in a plain line edit.
 class Textfeld : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     using QLineEdit::QLineEdit;
+
+    // Where the character at `offset` is drawn, in the field's coordinates;
+    // empty past the text.
+    QRect zeichenRechteck(int offset) const;
 
 protected:
     void focusInEvent(QFocusEvent *event) override

@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "textfeldaccessible.h"
+
+#include "textfeld.h"
+
+#include <QTextBoundaryFinder>
+
+namespace {
+
+struct Stueck
+{
+    int anfang;
+    int ende;
+};
+
+// The text cut at the boundaries of `art` into pieces that cover it from
+// start to end: characters, words and the gaps between them, sentences;
+// a single-line field is a single line and paragraph.
+QList<Stueck> stuecke(const QString &text, QAccessible::TextBoundaryType art)
+{
+    QTextBoundaryFinder::BoundaryType finderArt = QTextBoundaryFinder::Grapheme;
+    switch (art) {
+    case QAccessible::CharBoundary:
+        break;
+    case QAccessible::WordBoundary:
+        finderArt = QTextBoundaryFinder::Word;
+        break;
+    case QAccessible::SentenceBoundary:
+        finderArt = QTextBoundaryFinder::Sentence;
+        break;
+    default:
+        return text.isEmpty() ? QList<Stueck>{} : QList<Stueck>{{0, int(text.size())}};
+    }
+    QList<Stueck> teile;
+    QTextBoundaryFinder finder(finderArt, text);
+    int anfang = 0;
+    // Each call moves forward, and past the end it answers -1.
+    for (qsizetype grenze = finder.toNextBoundary(); grenze > 0; grenze = finder.toNextBoundary()) {
+        const bool rand = finder.boundaryReasons()
+                          & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem);
+        if (!rand && grenze < text.size())
+            continue;
+        teile.append({anfang, int(grenze)});
+        anfang = int(grenze);
+    }
+    return teile;
+}
+
+} // namespace
+
+TextfeldAccessible::TextfeldAccessible(Textfeld *feld)
+    : QAccessibleWidget(feld, QAccessible::EditableText)
+{
+}
+
+Textfeld *TextfeldAccessible::feld() const
+{
+    return static_cast<Textfeld *>(widget());
+}
+
+void *TextfeldAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::State TextfeldAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.readOnly = feld()->isReadOnly();
+    state.selectableText = true;
+    return state;
+}
+
+QString TextfeldAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return feld()->text();
+    return QAccessibleWidget::text(t);
+}
+
+void TextfeldAccessible::setText(QAccessible::Text t, const QString &text)
+{
+    if (t == QAccessible::Value)
+        feld()->setText(text);
+    else
+        QAccessibleWidget::setText(t, text);
+}
+
+void TextfeldAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
+{
+    *startOffset = *endOffset = 0;
+    if (selectionIndex != 0 || !feld()->hasSelectedText())
+        return;
+    *startOffset = feld()->selectionStart();
+    *endOffset = feld()->selectionEnd();
+}
+
+int TextfeldAccessible::selectionCount() const
+{
+    return feld()->hasSelectedText() ? 1 : 0;
+}
+
+void TextfeldAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void TextfeldAccessible::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        feld()->deselect();
+}
+
+void TextfeldAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex == 0)
+        feld()->setSelection(startOffset, endOffset - startOffset);
+}
+
+int TextfeldAccessible::cursorPosition() const
+{
+    return feld()->cursorPosition();
+}
+
+void TextfeldAccessible::setCursorPosition(int position)
+{
+    feld()->setCursorPosition(position);
+}
+
+QString TextfeldAccessible::text(int startOffset, int endOffset) const
+{
+    if (startOffset > endOffset)
+        return {};
+    return feld()->text().mid(startOffset, endOffset - startOffset);
+}
+
+QString TextfeldAccessible::stueck(int offset, QAccessible::TextBoundaryType art, int schritt, int *anfang,
+                                   int *ende) const
+{
+    const QString text = feld()->text();
+    if (offset == -2)
+        offset = feld()->cursorPosition();
+    else if (offset == -1)
+        offset = int(text.size());
+    if (offset < 0 || offset > text.size()) {
+        *anfang = *ende = -1;
+        return {};
+    }
+    const QList<Stueck> teile = stuecke(text, art);
+    qsizetype index = 0;
+    while (index < teile.size() && teile[index].ende <= offset)
+        ++index;
+    // At the end of the text, where the caret mostly stands, the word, the
+    // sentence and the line are the last ones; a character there is none.
+    if (index == teile.size() && index > 0 && art != QAccessible::CharBoundary)
+        --index;
+    index += schritt;
+    if (index < 0 || index >= teile.size()) {
+        *anfang = *ende = index < 0 ? 0 : int(text.size());
+        return {};
+    }
+    *anfang = teile[index].anfang;
+    *ende = teile[index].ende;
+    return text.mid(*anfang, *ende - *anfang);
+}
+
+QString TextfeldAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int *startOffset, int *endOffset) const
+{
+    return stueck(offset, boundaryType, -1, startOffset, endOffset);
+}
+
+QString TextfeldAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int *startOffset, int *endOffset) const
+{
+    return stueck(offset, boundaryType, 1, startOffset, endOffset);
+}
+
+QString TextfeldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                                         int *endOffset) const
+{
+    return stueck(offset, boundaryType, 0, startOffset, endOffset);
+}
+
+int TextfeldAccessible::characterCount() const
+{
+    return int(feld()->text().size());
+}
+
+QRect TextfeldAccessible::characterRect(int offset) const
+{
+    const QRect rechteck = feld()->zeichenRechteck(offset);
+    return rechteck.isEmpty() ? rechteck : rechteck.translated(feld()->mapToGlobal(QPoint()));
+}
+
+int TextfeldAccessible::offsetAtPoint(const QPoint &point) const
+{
+    return feld()->cursorPositionAt(feld()->mapFromGlobal(point));
+}
+
+void TextfeldAccessible::scrollToSubstring(int startIndex, int endIndex)
+{
+    feld()->setCursorPosition(endIndex);
+    feld()->setCursorPosition(startIndex);
+}
+
+QString TextfeldAccessible::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    // Plain text: one run without attributes, whatever the offset.
+    Q_UNUSED(offset)
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+void TextfeldAccessible::deleteText(int startOffset, int endOffset)
+{
+    feld()->setText(feld()->text().remove(startOffset, endOffset - startOffset));
+}
+
+void TextfeldAccessible::insertText(int offset, const QString &text)
+{
+    feld()->setText(feld()->text().insert(offset, text));
+}
+
+void TextfeldAccessible::replaceText(int startOffset, int endOffset, const QString &text)
+{
+    feld()->setText(feld()->text().replace(startOffset, endOffset - startOffset, text));
+}
