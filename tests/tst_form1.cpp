@@ -1266,6 +1266,10 @@ void TestForm1::spokenAnswers_data()
         << "a1, Dame";
     QTest::newRow("run queued behind a step") << QStringList{"queue run", "step"}
                                               << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"} << "a1, leer";
+    QTest::newRow("single step to a solution, No")
+        << (QStringList{"stop"} + QStringList(217, "step") + QStringList{"step no"})
+        << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1 steht auf dem Brett, a1, b5, c8, d6, e3, f7, g2, h4"}
+        << "a1, Dame";
     QTest::newRow("run, Yes then No")
         << QStringList{"stop", "run yes,no"}
         << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"} << "a1, Dame";
@@ -1297,7 +1301,8 @@ void TestForm1::spokenAnswers()
             // Delivered by the event processing of the next step.
             const QString button = action == "queue step" ? "Command2" : "Command3";
             QTimer::singleShot(0, w.form.get(), [&w, button] { w.probe.click(button); });
-        } else if (action == "step") {
+        } else if (action.startsWith("step")) {
+            answers = action.split(u' ').mid(1);
             w.probe.click("Command2");
         } else if (action.startsWith("pace ")) {
             paceChoices(*w.form)[action.mid(5).toInt()]->trigger();

@@ -350,15 +350,6 @@ void Form1::showSteps(std::int64_t schritte)
 void Form1::showSolutions(std::int64_t loesungen)
 {
     m_anzeige.text(*m_text4, QString::number(loesungen));
-    if (!m_antwort)
-        return;
-    // The count after the question; after a No, also which solution stands.
-    QString was = QStringLiteral("Lösung %1").arg(loesungen);
-    if (!*m_antwort) {
-        was += QStringLiteral(" steht auf dem Brett, ") + stellung(m_feld);
-    }
-    m_antwort.reset();
-    m_ansage->sage(was);
 }
 
 void Form1::clearSolutions()
@@ -471,16 +462,27 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::stepDone(const board::Schritt &schritt)
 {
+    // The count after a question; after a No, also which solution stands.
+    QString loesung;
+    if (schritt.loesung > 0) {
+        loesung = QStringLiteral("Lösung %1").arg(schritt.loesung);
+        if (m_antwort && !*m_antwort)
+            loesung += QStringLiteral(" steht auf dem Brett, ") + stellung(m_feld);
+    }
+    const bool gefragt = std::exchange(m_antwort, std::nullopt).has_value();
     // What a single step did, for those who cannot see the board; a full
-    // run would flood them.
-    if (m_suche.runInProgress() && !m_haelt)
+    // run would flood them, and says only what was asked.
+    if (m_suche.runInProgress() && !m_haelt) {
+        if (gefragt)
+            m_ansage->sage(loesung);
         return;
+    }
     // Commas, not colons: Orca reads a colon out as a word.
     QString was = QStringLiteral("Schritt %1, Spalte %2").arg(schritt.nummer).arg(spaltenName(schritt.spalte));
     if (schritt.reihe == 0)
         was += schritt.ende ? QStringLiteral(" geräumt, Suche beendet") : QStringLiteral(" geräumt");
     else if (schritt.loesung > 0)
-        was += QStringLiteral(", Reihe %1, Lösung %2").arg(schritt.reihe).arg(schritt.loesung);
+        was += QStringLiteral(", Reihe %1, ").arg(schritt.reihe) + loesung;
     else // the row a step keeps is one that fits
         was += QStringLiteral(", Reihe %1, in Ordnung").arg(schritt.reihe);
     m_ansage->sage(was);
