@@ -34,6 +34,7 @@ void Feld::setzeWert(int spalte, std::int16_t wert)
     if (stored == wert)
         return;
     stored = wert;
+    ++m_stand;
     if (m_listener)
         m_listener(spalte);
 }
@@ -43,40 +44,53 @@ void Feld::setListener(Listener listener)
     m_listener = std::move(listener);
 }
 
-bool DamePasst(Feld &feld, std::int16_t y, int c)
+std::uint8_t Angreifer(const Feld &feld, std::int16_t y, int c)
+{
+    BOARD_REQUIRE(y >= 1);
+    BOARD_REQUIRE(gueltigeSpalte(c));
+    std::uint8_t spalten = 0;
+    for (int k = 0; k < Feld::Spalten; ++k) {
+        const int v = feld.wert(k);
+        if (v != 0 && k != c && (v == y || std::abs(v - y) == std::abs(k - c)))
+            spalten |= static_cast<std::uint8_t>(1U << k);
+    }
+    return spalten;
+}
+
+bool DamePasst(Feld &feld, std::int16_t y, int c, std::uint8_t *angreifer)
 {
     BOARD_REQUIRE(y >= 1);
     BOARD_REQUIRE(gueltigeSpalte(c));
     if (y <= Feld::HoechsteReihe)
         feld.setzeWert(c, y);
-
-    // Both tests look at every other column, left and right of c: a queen
-    // set by hand anywhere is an obstacle.
-    bool konflikt = false;
-    for (int k = 0; k < Feld::Spalten; ++k) {
-        if (k != c && feld.wert(k) == y)
-            konflikt = true;
-    }
-    for (int k = 0; k < Feld::Spalten; ++k) {
-        const int v = feld.wert(k);
-        if (v != 0 && k != c && std::abs(v - y) == std::abs(k - c))
-            konflikt = true;
-    }
-    return !konflikt;
+    const std::uint8_t spalten = Angreifer(feld, y, c);
+    if (angreifer)
+        *angreifer = spalten;
+    return spalten == 0;
 }
 
 std::vector<int> Bedroher(const Feld &feld, int c)
 {
     std::vector<int> spalten;
-    const int y = feld.wert(c);
+    const std::int16_t y = feld.wert(c);
     if (y == 0)
         return spalten;
+    const std::uint8_t angreifer = Angreifer(feld, y, c);
     for (int k = 0; k < Feld::Spalten; ++k) {
-        const int v = feld.wert(k);
-        if (v != 0 && k != c && (v == y || std::abs(v - y) == std::abs(k - c)))
+        if (angreifer & (1U << k))
             spalten.push_back(k);
     }
     return spalten;
+}
+
+bool IstLoesung(const Feld &feld)
+{
+    for (int c = 0; c < Feld::Spalten; ++c) {
+        const std::int16_t y = feld.wert(c);
+        if (y == 0 || Angreifer(feld, y, c) != 0)
+            return false;
+    }
+    return true;
 }
 
 } // namespace board

@@ -30,18 +30,33 @@ public:
     // The one listener; an empty function removes it.
     void setListener(Listener listener);
 
+    // How many changes the board has seen, so that whoever remembers a
+    // board can tell whether anything has changed it since.
+    std::uint64_t stand() const { return m_stand; }
+
 private:
     std::array<std::int16_t, Spalten> m_werte{};
     Listener m_listener;
+    std::uint64_t m_stand = 0;
 };
 
+// The attack rule: the columns (bit k for column k) whose queens attack a
+// queen at row y of column c, in the same row or as many rows apart as
+// columns. Every other column counts, left and right of c; y may lie above
+// the board, where only a diagonal can reach it.
+std::uint8_t Angreifer(const Feld &feld, std::int16_t y, int c);
+
 // Places the queen under test at row y of column c (for y up to 8) and tells
-// whether no other queen attacks it. Rows above 8 are probed but never placed.
-bool DamePasst(Feld &feld, std::int16_t y, int c);
+// whether no other queen attacks it; `angreifer`, where given, receives the
+// attacking columns. Rows above 8 are probed but never placed.
+bool DamePasst(Feld &feld, std::int16_t y, int c, std::uint8_t *angreifer = nullptr);
 
 // The columns, left to right, whose queens attack the queen in column c;
 // none where c is empty. The board is left as it is.
 std::vector<int> Bedroher(const Feld &feld, int c);
+
+// Whether eight queens stand on the board and none attacks another.
+bool IstLoesung(const Feld &feld);
 
 // Board cells are numbered column + 9 * screen row, screen row 0 at the top.
 constexpr int zellIndexAufSchirm(int spalte, int schirmReihe)

@@ -6,6 +6,8 @@
 
 #include "host.h"
 
+#include <utility>
+
 namespace board {
 
 Suche::Suche(Feld &feld, Host &host)
@@ -16,7 +18,12 @@ Suche::Suche(Feld &feld, Host &host)
 
 void Suche::Null()
 {
-    feldLeeren();
+    if (m_durchlaufAktiv) {
+        m_abbruch = true;
+        m_nullNachLauf = true;
+        return;
+    }
+    leeren();
 }
 
 bool Suche::Einzelschritt()
@@ -43,6 +50,33 @@ bool Suche::DurchlaufBeenden()
         return false;
     m_abbruch = true;
     return true;
+}
+
+bool Suche::SchrittZurueck()
+{
+    if (!kannZurueck())
+        return false;
+    const Schritt schritt = m_verlauf.back();
+    m_verlauf.pop_back();
+    m_feld.setzeWert(schritt.spalte, schritt.vorher);
+    m_spalte = schritt.zeigerVorher;
+    m_schritte = schritt.nummer - 1;
+    if (schritt.loesung > 0)
+        m_loesungen = schritt.loesung - 1;
+    m_abbruch = schritt.abbruchVorher;
+    m_stand = m_feld.stand();
+    m_host.stepUndone(schritt);
+    return true;
+}
+
+bool Suche::kannZurueck() const
+{
+    return (!m_beschaeftigt || m_zwischenSchritten) && letzterSchritt();
+}
+
+const Schritt *Suche::letzterSchritt() const
+{
+    return m_verlauf.empty() || m_feld.stand() != m_stand ? nullptr : &m_verlauf.back();
 }
 
 bool Suche::anfordern(Befehl befehl)
@@ -95,7 +129,7 @@ void Suche::ausfuehren(Befehl befehl)
 
 void Suche::durchlaufen()
 {
-    feldLeeren();
+    leeren();
     m_abbruch = false;
     m_schritte = 0;
     m_loesungen = 0;
@@ -114,17 +148,25 @@ void Suche::durchlaufen()
     } while (runGoesOn());
     m_spalte = 0;
     m_durchlaufAktiv = false;
+    if (std::exchange(m_nullNachLauf, false))
+        leeren();
     m_host.runningChanged(false);
 }
 
 void Suche::Suchschritt()
 {
+    m_host.stepBegins();
+    Schritt schritt;
+    schritt.zeigerVorher = m_spalte;
+    schritt.abbruchVorher = m_abbruch;
     // After the search has finished, a further step starts it again.
     if (m_spalte < 0)
         m_spalte = 0;
 
     auto y = m_feld.wert(m_spalte);
-    ++m_schritte;
+    schritt.spalte = m_spalte;
+    schritt.vorher = y;
+    schritt.nummer = ++m_schritte;
     m_host.showSteps(m_schritte);
 
     // The only point besides the question at which an end request can
@@ -132,44 +174,70 @@ void Suche::Suchschritt()
     m_host.processEvents();
     if (m_endeVerlangt)
         return;
+    // Changed since the last step by anything but the search (by hand, by
+    // "Null"), the board begins a history of its own.
+    if (m_feld.stand() != m_stand)
+        m_verlauf.clear();
 
-    // Every candidate up to row 8 passes through the board, so it is shown.
+    // Every candidate up to row 8 passes through the board, so it is shown;
+    // the report keeps who attacks each of them.
+    std::uint8_t ueberDemBrett = 0;
+    const auto angreifer = [&](int zeile) {
+        return zeile <= Feld::HoechsteReihe ? &schritt.bedroher[static_cast<std::size_t>(zeile - 1)] : &ueberDemBrett;
+    };
     do {
         ++y;
-    } while (!DamePasst(m_feld, y, m_spalte));
+    } while (!DamePasst(m_feld, y, m_spalte, angreifer(y)));
 
-    Schritt schritt{m_schritte, m_spalte, 0, 0, false};
+    bool loesung = false;
     if (y <= Feld::HoechsteReihe) {
         m_feld.setzeWert(m_spalte, y);
         schritt.reihe = y;
         // The eighth queen fills the board. The pointer stays on the last
         // column, where the next step goes on: it never leaves the board
-        // while the host, asked whether to go on, handles events.
-        if (m_spalte + 1 < Feld::Spalten) {
+        // while the host, asked whether to go on, handles events. A board
+        // filled around an empty column, or beside queens that attack each
+        // other (set by hand, or left by "Null"), holds no solution: the
+        // search goes on there without asking or counting.
+        if (m_spalte + 1 < Feld::Spalten)
             ++m_spalte;
-        } else {
-            if (m_host.stopAtSolutions() && !m_host.askContinue())
-                m_abbruch = true;
-            ++m_loesungen;
-            m_host.showSolutions(m_loesungen);
-            schritt.loesung = m_loesungen;
-        }
+        else
+            loesung = IstLoesung(m_feld);
     } else {
         m_feld.setzeWert(m_spalte, 0);
         --m_spalte;
         schritt.ende = m_spalte == -1;
-        if (schritt.ende)
-            m_host.announceEnd();
     }
+    m_host.stepTaken(schritt);
+    if (loesung) {
+        if (m_host.stopAtSolutions() && !m_host.askContinue())
+            m_abbruch = true;
+        ++m_loesungen;
+        m_host.showSolutions(m_loesungen);
+        schritt.loesung = m_loesungen;
+    }
+    if (schritt.ende)
+        m_host.announceEnd();
     // cppcheck-suppress knownConditionTrueFalse ; the host's question and box may ask for the end
-    if (!m_endeVerlangt)
-        m_host.stepDone(schritt);
+    if (m_endeVerlangt)
+        return;
+    merken(schritt);
+    m_host.stepDone(schritt);
 }
 
-void Suche::feldLeeren()
+void Suche::merken(const Schritt &schritt)
+{
+    m_verlauf.push_back(schritt);
+    if (m_verlauf.size() > Verlaufsgrenze)
+        m_verlauf.pop_front();
+    m_stand = m_feld.stand();
+}
+
+void Suche::leeren()
 {
     for (int index = 0; index < Feld::Spalten; ++index)
         m_feld.setzeWert(index, 0);
+    m_verlauf.clear();
 }
 
 } // namespace board

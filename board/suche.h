@@ -5,13 +5,13 @@
 #pragma once
 
 #include "feld.h"
+#include "host.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 
 namespace board {
-
-class Host;
 
 // The column-by-column backtracker and the three commands that drive it.
 //
@@ -25,6 +25,7 @@ public:
     Suche(Feld &feld, Host &host);
 
     // "Null": empties every column, leaves the pointer and counters alone.
+    // During a full run it ends the run first, as DurchlaufBeenden does.
     void Null();
     // "Einzelschritt": one step. Returns false if refused during a full run,
     // except between two of its steps (Host::betweenSteps), where it makes
@@ -40,6 +41,19 @@ public:
     // Ends a full run as a No at a solution does: board and counters stay,
     // the pointer goes back to column 0. Returns false without a run.
     bool DurchlaufBeenden();
+    // Takes the last step back: board, pointer and counters as before it.
+    // Possible back to the first step since the board was last changed
+    // otherwise (by hand, by "Null", by a run's start), for the last
+    // Verlaufsgrenze steps, and never while a step or an unpaused run is
+    // under way. Returns false where it is not possible.
+    bool SchrittZurueck();
+    bool kannZurueck() const;
+    // How many steps can be taken back, one after another.
+    std::size_t verlaufsLaenge() const { return letzterSchritt() ? m_verlauf.size() : 0; }
+    // The last step, as long as nothing else has changed the board since.
+    const Schritt *letzterSchritt() const;
+
+    static constexpr std::size_t Verlaufsgrenze = 10000;
 
     bool runInProgress() const { return m_durchlaufAktiv; }
     // Whether a full run will make a further step.
@@ -58,7 +72,9 @@ private:
     void ausfuehren(Befehl befehl);
     void durchlaufen();
     void Suchschritt();
-    void feldLeeren();
+    // Empties the board; what went before cannot be taken back.
+    void leeren();
+    void merken(const Schritt &schritt);
 
     Feld &m_feld;
     Host &m_host;
@@ -75,7 +91,14 @@ private:
     bool m_schrittImHalt = false;
     int m_weitereSchritte = 0;
     bool m_endeVerlangt = false;
+    // "Null" during a run, which empties the board once the run has ended.
+    bool m_nullNachLauf = false;
     std::deque<Befehl> m_warteschlange;
+
+    // The steps that can be taken back, and the board's count of changes
+    // after the last of them.
+    std::deque<Schritt> m_verlauf;
+    std::uint64_t m_stand = 0;
 };
 
 } // namespace board

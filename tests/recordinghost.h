@@ -65,8 +65,13 @@ public:
     // Step number, column, row, solution, end: "done 2 1 3 0 0".
     void stepDone(const board::Schritt &s) override
     {
+        last = s;
         log("done " + std::to_string(s.nummer) + ' ' + std::to_string(s.spalte) + ' ' + std::to_string(s.reihe) + ' '
             + std::to_string(s.loesung) + ' ' + std::to_string(int(s.ende)));
+    }
+    void stepUndone(const board::Schritt &s) override
+    {
+        log("undone " + std::to_string(s.nummer));
     }
 
     bool stop = false;
@@ -79,6 +84,7 @@ public:
     int questions = 0;
     int ends = 0;
     std::int64_t endAtStep = 0;
+    board::Schritt last;
     bool keepLog = true;
     std::vector<std::string> calls;
 

@@ -84,21 +84,23 @@ void TestFeld::damePasst_data()
     QTest::addColumn<QString>("after");
     // The columns whose queens attack the one in column c afterwards.
     QTest::addColumn<QString>("attackers");
+    // Those that attack the row probed, by the same rule.
+    QTest::addColumn<QString>("probeAttackers");
 
-    QTest::newRow("diagonal") << "1 2 0 0 0 0 0 0" << 2 << 1 << false << "1 2 0 0 0 0 0 0" << "a";
-    QTest::newRow("same row") << "1 2 0 0 0 0 0 0" << 1 << 1 << false << "1 1 0 0 0 0 0 0" << "a";
-    QTest::newRow("free") << "1 2 0 0 0 0 0 0" << 3 << 1 << true << "1 3 0 0 0 0 0 0" << "";
-    QTest::newRow("long diagonal, queen on the right") << "0 0 0 0 0 0 0 8" << 1 << 0 << false << "1 0 0 0 0 0 0 8" << "h";
-    QTest::newRow("row, queen on the right") << "0 0 0 0 0 4 0 0" << 4 << 2 << false << "0 0 4 0 0 4 0 0" << "f";
-    QTest::newRow("anti-diagonal") << "0 0 0 0 0 0 6 0" << 5 << 7 << false << "0 0 0 0 0 0 6 5" << "g";
-    QTest::newRow("two others attacking each other") << "1 1 0 0 0 0 0 0" << 6 << 4 << true << "1 1 0 0 6 0 0 0" << "";
-    QTest::newRow("own old value is no obstacle") << "0 0 0 3 0 0 0 0" << 4 << 3 << true << "0 0 0 4 0 0 0 0" << "";
-    QTest::newRow("attacker on the right") << "0 0 0 0 4 0 0 0" << 3 << 3 << false << "0 0 0 3 4 0 0 0" << "e";
-    QTest::newRow("attackers on both sides") << "0 0 3 0 4 0 0 0" << 3 << 3 << false << "0 0 3 3 4 0 0 0" << "ce";
-    QTest::newRow("row 9 places nothing") << "0 0 0 0 0 0 0 0" << 9 << 3 << true << "0 0 0 0 0 0 0 0" << "";
-    QTest::newRow("row 9 keeps the column") << "0 0 0 6 0 0 0 0" << 9 << 3 << true << "0 0 0 6 0 0 0 0" << "";
-    QTest::newRow("row 9 still meets a diagonal") << "2 0 0 0 0 0 0 0" << 9 << 7 << false << "2 0 0 0 0 0 0 0" << "";
-    QTest::newRow("row 16 meets nothing") << "8 8 8 8 8 8 8 0" << 16 << 7 << true << "8 8 8 8 8 8 8 0" << "";
+    QTest::newRow("diagonal") << "1 2 0 0 0 0 0 0" << 2 << 1 << false << "1 2 0 0 0 0 0 0" << "a" << "a";
+    QTest::newRow("same row") << "1 2 0 0 0 0 0 0" << 1 << 1 << false << "1 1 0 0 0 0 0 0" << "a" << "a";
+    QTest::newRow("free") << "1 2 0 0 0 0 0 0" << 3 << 1 << true << "1 3 0 0 0 0 0 0" << "" << "";
+    QTest::newRow("long diagonal, queen on the right") << "0 0 0 0 0 0 0 8" << 1 << 0 << false << "1 0 0 0 0 0 0 8" << "h" << "h";
+    QTest::newRow("row, queen on the right") << "0 0 0 0 0 4 0 0" << 4 << 2 << false << "0 0 4 0 0 4 0 0" << "f" << "f";
+    QTest::newRow("anti-diagonal") << "0 0 0 0 0 0 6 0" << 5 << 7 << false << "0 0 0 0 0 0 6 5" << "g" << "g";
+    QTest::newRow("two others attacking each other") << "1 1 0 0 0 0 0 0" << 6 << 4 << true << "1 1 0 0 6 0 0 0" << "" << "";
+    QTest::newRow("own old value is no obstacle") << "0 0 0 3 0 0 0 0" << 4 << 3 << true << "0 0 0 4 0 0 0 0" << "" << "";
+    QTest::newRow("attacker on the right") << "0 0 0 0 4 0 0 0" << 3 << 3 << false << "0 0 0 3 4 0 0 0" << "e" << "e";
+    QTest::newRow("attackers on both sides") << "0 0 3 0 4 0 0 0" << 3 << 3 << false << "0 0 3 3 4 0 0 0" << "ce" << "ce";
+    QTest::newRow("row 9 places nothing") << "0 0 0 0 0 0 0 0" << 9 << 3 << true << "0 0 0 0 0 0 0 0" << "" << "";
+    QTest::newRow("row 9 keeps the column") << "0 0 0 6 0 0 0 0" << 9 << 3 << true << "0 0 0 6 0 0 0 0" << "" << "";
+    QTest::newRow("row 9 still meets a diagonal") << "2 0 0 0 0 0 0 0" << 9 << 7 << false << "2 0 0 0 0 0 0 0" << "" << "a";
+    QTest::newRow("row 16 meets nothing") << "8 8 8 8 8 8 8 0" << 16 << 7 << true << "8 8 8 8 8 8 8 0" << "" << "";
 }
 
 void TestFeld::damePasst()
@@ -109,15 +111,25 @@ void TestFeld::damePasst()
     QFETCH(bool, fits);
     QFETCH(QString, after);
     QFETCH(QString, attackers);
+    QFETCH(QString, probeAttackers);
 
+    const auto named = [](auto spalten) {
+        QString namen;
+        for (int spalte = 0; spalte < Feld::Spalten; ++spalte) {
+            if (spalten & (1U << spalte))
+                namen += QChar(u'a' + spalte);
+        }
+        return namen;
+    };
     Feld feld;
     setBoard(feld, before);
+    QCOMPARE(named(board::Angreifer(feld, static_cast<std::int16_t>(y), c)), probeAttackers);
     QCOMPARE(board::DamePasst(feld, static_cast<std::int16_t>(y), c), fits);
     QCOMPARE(boardText(feld), after);
-    QString named;
+    QString bedroher;
     for (const int spalte : board::Bedroher(feld, c))
-        named += QChar(u'a' + spalte);
-    QCOMPARE(named, attackers);
+        bedroher += QChar(u'a' + spalte);
+    QCOMPARE(bedroher, attackers);
     QCOMPARE(boardText(feld), after);
 }
 

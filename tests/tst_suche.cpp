@@ -9,6 +9,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 
 using board::Feld;
 using board::Suche;
@@ -68,7 +70,10 @@ private slots:
     void commandsDuringRun_data();
     void commandsDuringRun();
     void runAskedForDuringStepFollowsIt();
-    void nullDuringRun();
+    void meddledRuns_data();
+    void meddledRuns();
+    void backAndForth_data();
+    void backAndForth();
     void endRequest_data();
     void endRequest();
     void endRequestDropsQueuedSteps();
@@ -108,6 +113,11 @@ void TestSuche::everyProbeIsPlacedInRisingOrder()
     b.suche.Einzelschritt();
     QCOMPARE(shown, QList<int>({1, 2, 3}));
     QCOMPARE(b.suche.spalte(), 2);
+    // The report: rows 1 and 2 ruled out by the queen in a1, row 3 kept.
+    const board::Schritt &s = b.host.last;
+    QCOMPARE(std::tuple(s.nummer, s.spalte, s.vorher, s.reihe, s.zeigerVorher), std::tuple(2, 1, 0, 3, 1));
+    QCOMPARE(s.bedroher, (std::array<std::uint8_t, 8>{0b1, 0b1, 0, 0, 0, 0, 0, 0}));
+    QCOMPARE(s.letzteAbgelehnte(), 2);
 }
 
 void TestSuche::queenAtTopGoesBack()
@@ -122,6 +132,7 @@ void TestSuche::queenAtTopGoesBack()
     QCOMPARE(shown, QList<int>({20})); // cleared, nothing probed on the board
     QCOMPARE(b.suche.spalte(), 1);
     QCOMPARE(b.suche.schritte(), 3);
+    QCOMPARE(std::tuple(b.host.last.vorher, b.host.last.reihe, b.host.last.letzteAbgelehnte()), std::tuple(8, 0, 0));
 }
 
 void TestSuche::fullRun_data()
@@ -250,6 +261,10 @@ void TestSuche::stepAfterStoppedRunFinishesAtOnce()
     QCOMPARE(b.host.ends, 1);
     QCOMPARE(b.suche.schritte(), 219);
     QCOMPARE(b.host.calls.back(), "done 219 0 0 0 1");
+    // Rows 2 to 8 ruled out; row 8 by the queens in c8 and g2.
+    QCOMPARE(b.host.last.bedroher[0], 0);
+    QVERIFY(std::all_of(b.host.last.bedroher.begin() + 1, b.host.last.bedroher.end(), [](auto m) { return m != 0; }));
+    QCOMPARE(b.host.last.bedroher[7], 0b01000100);
 }
 
 void TestSuche::stepAfterFinishStartsAgain()
@@ -355,27 +370,144 @@ void TestSuche::runAskedForDuringStepFollowsIt()
     QCOMPARE(b.suche.spalte(), 0);
 }
 
-void TestSuche::nullDuringRun()
+void TestSuche::meddledRuns_data()
 {
+    QTest::addColumn<QString>("meddling");
+    QTest::addColumn<int>("steps"); // where the search ends
+    QTest::addColumn<int>("solutions");
+    QTest::addColumn<bool>("finished"); // with "fertig"
+
+    // "Null" ends a run as a No at a solution does, then empties the board.
+    QTest::newRow("Null in a running run") << "null running" << 1000 << 12 << false;
+    QTest::newRow("Null in a paused run") << "null paused" << 500 << 5 << false;
+    // The search goes on in the column it stood in, around empty columns,
+    // and fills the last column 1914 times without a solution.
+    QTest::newRow("Null after single steps, then single steps") << "null steps" << 13001 << 92 << true;
+    // A queen set by hand where another attacks it stays an obstacle; the
+    // search meets some solutions twice.
+    QTest::newRow("queen moved onto an attacked row in a run") << "hand" << 4336 << 94 << true;
+    QTest::newRow("nothing") << "" << FullRunSteps << AllSolutions << true;
+}
+
+// Whatever the user does to a search, it asks and counts only true
+// solutions: eight queens, none attacked.
+void TestSuche::meddledRuns()
+{
+    QFETCH(QString, meddling);
+    QFETCH(int, steps);
+    QFETCH(int, solutions);
+    QFETCH(bool, finished);
+
     Bench b;
     b.host.keepLog = false;
-    bool cleared = false;
+    b.host.stop = true;
+    int falseQuestions = 0;
+    int filledWithoutSolution = 0;
+    b.host.answer = [&] {
+        falseQuestions += board::IstLoesung(b.feld) ? 0 : 1;
+        return true;
+    };
     b.host.onEvents = [&] {
-        if (b.suche.schritte() == 1000) {
-            const int spalte = b.suche.spalte();
+        const board::Schritt &last = b.host.last;
+        filledWithoutSolution += last.spalte == 7 && last.reihe > 0 && last.loesung == 0 ? 1 : 0;
+        if (meddling == "null running" && b.suche.schritte() == 1000)
             b.suche.Null();
-            cleared = true;
-            QCOMPARE(b.boardText(), EmptyBoard);
-            QCOMPARE(b.suche.spalte(), spalte);
+        if (meddling == "hand" && b.suche.schritte() == 300)
+            b.feld.setzeWert(1, b.feld.wert(0)); // b beside a, in a's row
+    };
+    b.host.onBetween = [&] {
+        if (meddling == "null paused" && b.suche.schritte() == 500)
+            b.suche.Null();
+    };
+    if (meddling == "null steps") {
+        for (int i = 0; i < 5; ++i)
+            b.suche.Einzelschritt();
+        b.suche.Null();
+        b.stepUntilFinished();
+    } else {
+        b.suche.Durchlauf();
+    }
+
+    QCOMPARE(falseQuestions, 0);
+    QCOMPARE(b.host.questions, b.suche.loesungen());
+    QCOMPARE(b.suche.schritte(), steps);
+    QCOMPARE(b.suche.loesungen(), solutions);
+    QCOMPARE(b.host.ends, finished ? 1 : 0);
+    QVERIFY(!b.suche.runInProgress());
+    QCOMPARE(b.boardText(), EmptyBoard);
+    if (meddling.isEmpty())
+        QCOMPARE(filledWithoutSolution, 0);
+    else if (meddling == "null steps" || meddling == "hand")
+        QVERIFY2(filledWithoutSolution > 0, "the eighth column was never filled around a gap or a clash");
+    else
+        QCOMPARE(b.suche.spalte(), 0);
+}
+
+void TestSuche::backAndForth_data()
+{
+    QTest::addColumn<int>("steps"); // single steps from an empty board
+    QTest::addColumn<int>("back");  // taken back and made again
+    QTest::addColumn<bool>("atEveryStep"); // or once, at the end
+
+    QTest::newRow("one, at every step") << FullRunSteps << 1 << true;
+    QTest::newRow("seven, at every step") << FullRunSteps << 7 << true;
+    QTest::newRow("the whole search") << FullRunSteps << FullRunSteps << false;
+    QTest::newRow("as far as the history reaches") << 10050 << int(Suche::Verlaufsgrenze) << false;
+}
+
+// Going back k steps and forward k steps passes through the same states,
+// each one exactly: board, pointer, counters, stop request, last report.
+void TestSuche::backAndForth()
+{
+    QFETCH(int, steps);
+    QFETCH(int, back);
+    QFETCH(bool, atEveryStep);
+
+    Bench b;
+    b.host.keepLog = false;
+    const auto state = [&b] {
+        const board::Schritt *last = b.suche.letzterSchritt();
+        return QStringLiteral("%1, column %2, step %3, %4 solutions, stop %5, last %6")
+            .arg(b.boardText())
+            .arg(b.suche.spalte())
+            .arg(b.suche.schritte())
+            .arg(b.suche.loesungen())
+            .arg(b.suche.abbruch())
+            .arg(last ? last->nummer * 100 + last->spalte * 10 + last->reihe : -1);
+    };
+    QStringList states{state()};
+    const auto backAndForth = [&](int n, int k) {
+        for (int j = 1; j <= k; ++j) {
+            QVERIFY(b.suche.SchrittZurueck());
+            QCOMPARE(state(), states[n - j]);
+        }
+        for (int j = k - 1; j >= 0; --j) {
+            b.suche.Einzelschritt();
+            QCOMPARE(state(), states[n - j]);
         }
     };
-    b.suche.Durchlauf();
-    QVERIFY(cleared);
-    // The search went on from the emptied board to its end.
-    QCOMPARE(b.host.ends, 1);
-    QCOMPARE(b.boardText(), EmptyBoard);
-    QCOMPARE(b.suche.spalte(), 0);
-    QVERIFY(b.suche.schritte() > 1000);
+    for (int n = 1; n <= steps; ++n) {
+        b.suche.Einzelschritt();
+        states << state();
+        if (atEveryStep)
+            backAndForth(n, std::min(n, back));
+        if (QTest::currentTestFailed())
+            return;
+    }
+    if (!atEveryStep) {
+        for (int j = 1; j <= back; ++j)
+            QVERIFY(b.suche.SchrittZurueck());
+        // Where the history is cut, the step before it is no longer known.
+        QCOMPARE(state().section(u',', 0, -2), states[steps - back].section(u',', 0, -2));
+        QVERIFY(!b.suche.SchrittZurueck()); // the start of the search, or of what is kept of it
+        for (int j = back - 1; j >= 0; --j) {
+            b.suche.Einzelschritt();
+            QCOMPARE(state(), states[steps - j]);
+        }
+    }
+    // A change by hand starts the history afresh.
+    b.feld.setzeWert(3, b.feld.wert(3) == 1 ? 2 : 1);
+    QVERIFY(!b.suche.kannZurueck());
 }
 
 void TestSuche::endRequest_data()
