@@ -4,6 +4,10 @@
 
 #include "ansage.h"
 
+#include <QEvent>
+
+#include <utility>
+
 Ansage::Ansage(QWidget *parent)
     : QWidget(parent)
 {
@@ -12,12 +16,36 @@ Ansage::Ansage(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);
     hide();
+    window()->installEventFilter(this);
+    m_spaetestens.setSingleShot(true);
+    m_spaetestens.setInterval(500);
+    connect(&m_spaetestens, &QTimer::timeout, this, &Ansage::sagen);
 }
 
 void Ansage::sage(const QString &text)
 {
+    m_wartend = m_wartend.isEmpty() ? text : m_wartend + QStringLiteral(", ") + text;
+    if (window()->isActiveWindow())
+        sagen();
+    else
+        m_spaetestens.start();
+}
+
+bool Ansage::eventFilter(QObject *watched, QEvent *event)
+{
+    // After what the window's activation tells screen readers.
+    if (event->type() == QEvent::WindowActivate && !m_wartend.isEmpty())
+        QTimer::singleShot(0, this, &Ansage::sagen);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Ansage::sagen()
+{
+    m_spaetestens.stop();
+    if (m_wartend.isEmpty())
+        return;
     // Shown anew for every message: showing is what is presented.
     hide();
-    setAccessibleName(text);
+    setAccessibleName(std::exchange(m_wartend, {}));
     show();
 }
