@@ -799,10 +799,12 @@ void TestForm1::doubleClicks_data()
     QTest::addColumn<bool>("paused"); // a run at 5 steps per second, paused at step 9
     QTest::addColumn<int>("steps");   // made by the double click
     QTest::addColumn<bool>("running"); // a run goes on after it
+    QTest::addColumn<bool>("thenSpace"); // the second press let go off the button, then Space
 
-    QTest::newRow("Einzelschritt") << "Command2" << false << 2 << false;
-    QTest::newRow("Einzelschritt, run paused") << "Command2" << true << 2 << true;
-    QTest::newRow("Durchlauf") << "Command3" << false << -1 << true;
+    QTest::newRow("Einzelschritt") << "Command2" << false << 2 << false << false;
+    QTest::newRow("Einzelschritt, run paused") << "Command2" << true << 2 << true << false;
+    QTest::newRow("Durchlauf") << "Command3" << false << -1 << true << false;
+    QTest::newRow("Durchlauf, then Space pauses") << "Command3" << false << -1 << false << true;
 }
 
 // The second click of a double click arrives while the first one's step
@@ -813,6 +815,7 @@ void TestForm1::doubleClicks()
     QFETCH(bool, paused);
     QFETCH(int, steps);
     QFETCH(bool, running);
+    QFETCH(bool, thenSpace);
 
     Window w;
     std::chrono::nanoseconds now{};
@@ -829,7 +832,9 @@ void TestForm1::doubleClicks()
         const auto before = w.form->suche().schritte();
         QTimer::singleShot(0, w.form.get(), [&] {
             QTest::mouseDClick(target, Qt::LeftButton);
-            QTest::mouseRelease(target, Qt::LeftButton);
+            QTest::mouseRelease(target, Qt::LeftButton, {}, thenSpace ? QPoint(-5, -5) : QPoint());
+            if (thenSpace)
+                QTest::keyClick(target, Qt::Key_Space);
         });
         w.probe.click(button);
         made = w.form->suche().schritte() - before;
@@ -888,6 +893,8 @@ void TestForm1::inputUnderBox_data()
     // under it, where the window never hears of it.
     QTest::newRow("question in a step: cover arrow held") << "question in a step" << "hold" << 600;
     QTest::newRow("question in a step: press Command2 just after") << "question in a step" << "press after" << 0;
+    // "Null" pressed a moment before the box, which is answered at once.
+    QTest::newRow("question in a step: press Command1 just before") << "question in a step" << "press before" << 0;
     QTest::newRow("fertig in a run: press Command2 just after") << "fertig in a run" << "press after" << 0;
 }
 
@@ -950,6 +957,10 @@ void TestForm1::inputUnderBox()
     }
     if (action == "hold")
         QTest::mousePress(cover, Qt::LeftButton, {}, FormProbe::part(cover, QStyle::SC_ScrollBarAddLine).center());
+    if (action == "press before")
+        QAccessible::queryAccessibleInterface(w.probe.get("Command1"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
     w.probe.click(run ? "Command3" : "Command2");
     QCOMPARE(answerer.boxes.size(), 1);
     if (action == "press after") {
@@ -1180,7 +1191,7 @@ void TestForm1::accessibleNames()
         int start = -1;
         int end = -1;
         t->attributes(offset, &start, &end);
-        QCOMPARE(QPair(start, end), QPair(0, length)); // one run of plain text
+        QCOMPARE(std::pair(start, end), std::pair(0, length)); // one run of plain text
         for (const auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
                                     QAccessible::LineBoundary, QAccessible::ParagraphBoundary, QAccessible::NoBoundary}) {
             const QString at = t->textAtOffset(offset, boundary, &start, &end);
@@ -1205,6 +1216,13 @@ void TestForm1::accessibleNames()
         QVERIFY(end > offset);
     }
     QCOMPARE(words, text);
+    // Offsets from outside are held to the text.
+    QCOMPARE(t->text(INT_MIN, INT_MAX), text);
+    t->setSelection(0, INT_MIN, INT_MAX);
+    auto *edit = iface->editableTextInterface();
+    edit->deleteText(-1, 0);
+    edit->insertText(INT_MAX, "7");
+    QCOMPARE(t->text(0, t->characterCount()), text + "7");
 }
 
 void TestForm1::accessibleSliderValue()
@@ -1342,6 +1360,11 @@ void TestForm1::accessibilityDuringRun()
     AccessibilityLog log;
     Window w;
     QCOMPARE(QAccessible::queryAccessibleInterface(w.form.get())->role(), QAccessible::Window);
+    {
+        // A second window beside the first holds back its own updates only.
+        Form1 second;
+        second.setAccessibleName("Zweites");
+    }
     // The run's frames on a clock of the test's, not as many as a slow (or
     // sanitized) build would take in real time; a paced run sleeps on it.
     std::chrono::nanoseconds now{};

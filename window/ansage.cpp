@@ -18,7 +18,6 @@ Ansage::Ansage(QWidget *parent)
     hide();
     window()->installEventFilter(this);
     m_spaetestens.setSingleShot(true);
-    m_spaetestens.setInterval(500);
     connect(&m_spaetestens, &QTimer::timeout, this, &Ansage::sagen);
 }
 
@@ -28,14 +27,14 @@ void Ansage::sage(const QString &text)
     if (window()->isActiveWindow())
         sagen();
     else
-        m_spaetestens.start();
+        m_spaetestens.start(500);
 }
 
 bool Ansage::eventFilter(QObject *watched, QEvent *event)
 {
     // After what the window's activation tells screen readers.
     if (event->type() == QEvent::WindowActivate && !m_wartend.isEmpty())
-        QTimer::singleShot(0, this, &Ansage::sagen);
+        m_spaetestens.start(0);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 namespace {
 
@@ -39,6 +40,43 @@ bool vielleichtGedrueckt(const QWidget &widget)
     return qobject_cast<const QAbstractSlider *>(&widget) != nullptr;
 }
 
+// A press through accessibility clicks a tenth of a second after it is
+// made, by a timer of the button's. One under way as a box opens ends with
+// it: the click, whether it falls under the box or, with the box answered
+// at once, after it, runs silenced and changes nothing.
+class VerworfenerKlick : public QObject
+{
+public:
+    explicit VerworfenerKlick(QAbstractButton &knopf)
+        : QObject(&knopf)
+        , m_knopf(knopf)
+    {
+        knopf.installEventFilter(this);
+        m_frist.setSingleShot(true);
+        connect(&m_frist, &QTimer::timeout, this, &QObject::deleteLater);
+        m_frist.start(150);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Timer)
+            return false;
+        const bool war = m_knopf.isChecked();
+        const QSignalBlocker stumm(m_knopf);
+        static_cast<QObject &>(m_knopf).event(event);
+        m_knopf.setChecked(war);
+        deleteLater();
+        return true;
+    }
+
+private:
+    QAbstractButton &m_knopf;
+    QTimer m_frist;
+};
+
+} // namespace
+
 // The release that will go to the box instead: outside the control, so
 // that a button ends its press without a click and a slider its drag or
 // auto-repeat where it stands.
@@ -49,8 +87,6 @@ void loslassen(QWidget &widget)
                     Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &los);
 }
-
-} // namespace
 
 // Paints each widget of the window, whenever it is exposed, from a picture
 // of the window taken as the lock began.
@@ -89,6 +125,8 @@ Eingabesperre::Eingabesperre(QWidget &fenster)
 {
     const QList<QWidget *> widgets = eigeneWidgets(fenster);
     for (QWidget *widget : widgets) {
+        if (auto *knopf = qobject_cast<QAbstractButton *>(widget); knopf && knopf->isDown())
+            new VerworfenerKlick(*knopf);
         if (vielleichtGedrueckt(*widget))
             loslassen(*widget);
     }

@@ -13,6 +13,10 @@
 
 class Standbild;
 
+// Ends a press on a control without a click, as a release outside it: the
+// release that went to a box, or that the window takes for itself.
+void loslassen(QWidget &widget);
+
 // Keeps a window from taking input for as long as it lives: while a message
 // box is open over it. Qt's modality holds back the mouse and the keyboard,
 // but not what assistive technology does through the accessibility

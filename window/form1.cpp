@@ -218,10 +218,7 @@ void Form1::erzeugeSteuerelemente()
                                           "setzt ihn fort, ebenso Esc; mit der rechten Maustaste wählen Sie das "
                                           "Tempo."));
     connect(m_command3, &QPushButton::clicked, this, [this] {
-        // The button starts, pauses and goes on, as in any player; a double
-        // click, as many people give any button, counts once.
-        if (std::exchange(m_zweiterKlick, false))
-            return;
+        // The button starts, pauses and goes on, as in any player.
         if (m_suche.runInProgress())
             anhaltenOderFortsetzen();
         else
@@ -448,6 +445,14 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         m_eingabe = true;
         break;
     case QEvent::MouseButtonRelease:
+        m_eingabe = true;
+        // A double click, as many people give any button, counts once on
+        // "Durchlauf": the release that ends it lets go without a click.
+        if (watched == m_command3 && std::exchange(m_zweiterKlick, false)) {
+            loslassen(*m_command3);
+            return true;
+        }
+        break;
     case QEvent::MouseMove:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:

@@ -63,16 +63,17 @@ std::optional<QString> textDavor(QAccessibleEvent *event)
 Stille::Stille(QWidget &fenster, std::function<bool()> still)
     : m_fenster(fenster)
     , m_still(std::move(still))
-    , m_vorher(QAccessible::installUpdateHandler(&Stille::update))
-    , m_frueher(s_aktuell)
 {
-    s_aktuell = this;
+    if (s_alle.empty())
+        s_vorher = QAccessible::installUpdateHandler(&Stille::update);
+    s_alle.push_back(this);
 }
 
 Stille::~Stille()
 {
-    s_aktuell = m_frueher;
-    QAccessible::installUpdateHandler(m_vorher);
+    s_alle.erase(std::find(s_alle.begin(), s_alle.end(), this));
+    if (s_alle.empty())
+        QAccessible::installUpdateHandler(s_vorher);
 }
 
 void Stille::ende()
@@ -83,8 +84,11 @@ void Stille::ende()
 
 void Stille::update(QAccessibleEvent *event)
 {
-    if (s_aktuell && !s_aktuell->zurueckhalten(event))
-        s_aktuell->weiter(event);
+    for (Stille *stille : s_alle) {
+        if (stille->zurueckhalten(event))
+            return;
+    }
+    weiter(event);
 }
 
 bool Stille::zurueckhalten(QAccessibleEvent *event)
@@ -159,10 +163,10 @@ void Stille::nachholen(const Zurueckgehalten &was)
     }
 }
 
-void Stille::weiter(QAccessibleEvent *event) const
+void Stille::weiter(QAccessibleEvent *event)
 {
-    if (m_vorher) {
-        m_vorher(event);
+    if (s_vorher) {
+        s_vorher(event);
         return;
     }
     // Without a handler of its own, Qt hands the update to the platform's

@@ -47,17 +47,18 @@ private:
         std::optional<QString> text;
     };
 
+    // One handler for every window's stillness, in place of the one
+    // installed before the first.
     static void update(QAccessibleEvent *event);
+    static void weiter(QAccessibleEvent *event);
     bool zurueckhalten(QAccessibleEvent *event);
     void vormerken(QAccessibleEvent *event);
     void nachholen(const Zurueckgehalten &was);
-    void weiter(QAccessibleEvent *event) const;
 
     QWidget &m_fenster;
     std::function<bool()> m_still;
-    QAccessible::UpdateHandler m_vorher;
-    Stille *m_frueher;
     std::vector<Zurueckgehalten> m_zurueckgehalten;
 
-    static inline Stille *s_aktuell = nullptr;
+    static inline std::vector<Stille *> s_alle;
+    static inline QAccessible::UpdateHandler s_vorher = nullptr;
 };

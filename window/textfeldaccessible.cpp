@@ -8,6 +8,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace {
 
 struct Stueck
@@ -59,6 +61,11 @@ TextfeldAccessible::TextfeldAccessible(Textfeld *feld)
 Textfeld *TextfeldAccessible::feld() const
 {
     return static_cast<Textfeld *>(widget());
+}
+
+int TextfeldAccessible::amText(int offset) const
+{
+    return std::clamp(offset, 0, characterCount());
 }
 
 void *TextfeldAccessible::interface_cast(QAccessible::InterfaceType type)
@@ -121,8 +128,9 @@ void TextfeldAccessible::removeSelection(int selectionIndex)
 
 void TextfeldAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
+    const int anfang = amText(startOffset);
     if (selectionIndex == 0)
-        feld()->setSelection(startOffset, endOffset - startOffset);
+        feld()->setSelection(anfang, amText(endOffset) - anfang);
 }
 
 int TextfeldAccessible::cursorPosition() const
@@ -132,14 +140,13 @@ int TextfeldAccessible::cursorPosition() const
 
 void TextfeldAccessible::setCursorPosition(int position)
 {
-    feld()->setCursorPosition(position);
+    feld()->setCursorPosition(amText(position));
 }
 
 QString TextfeldAccessible::text(int startOffset, int endOffset) const
 {
-    if (startOffset > endOffset)
-        return {};
-    return feld()->text().mid(startOffset, endOffset - startOffset);
+    const int anfang = amText(startOffset);
+    return feld()->text().mid(anfang, std::max(0, amText(endOffset) - anfang));
 }
 
 QString TextfeldAccessible::stueck(int offset, QAccessible::TextBoundaryType art, int schritt, int *anfang,
@@ -208,8 +215,8 @@ int TextfeldAccessible::offsetAtPoint(const QPoint &point) const
 
 void TextfeldAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
-    feld()->setCursorPosition(endIndex);
-    feld()->setCursorPosition(startIndex);
+    feld()->setCursorPosition(amText(endIndex));
+    feld()->setCursorPosition(amText(startIndex));
 }
 
 QString TextfeldAccessible::attributes(int offset, int *startOffset, int *endOffset) const
@@ -223,15 +230,17 @@ QString TextfeldAccessible::attributes(int offset, int *startOffset, int *endOff
 
 void TextfeldAccessible::deleteText(int startOffset, int endOffset)
 {
-    feld()->setText(feld()->text().remove(startOffset, endOffset - startOffset));
+    replaceText(startOffset, endOffset, QString());
 }
 
 void TextfeldAccessible::insertText(int offset, const QString &text)
 {
-    feld()->setText(feld()->text().insert(offset, text));
+    replaceText(offset, offset, text);
 }
 
 void TextfeldAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    feld()->setText(feld()->text().replace(startOffset, endOffset - startOffset, text));
+    // Offsets off the text would pad it, or take from its end.
+    const int anfang = amText(startOffset);
+    feld()->setText(feld()->text().replace(anfang, std::max(0, amText(endOffset) - anfang), text));
 }

@@ -53,6 +53,8 @@ public:
 
 private:
     Textfeld *feld() const;
+    // An offset from outside, held to the text: 0 to its length.
+    int amText(int offset) const;
     // The piece of text `schritt` pieces away from the one at `offset`.
     QString stueck(int offset, QAccessible::TextBoundaryType art, int schritt, int *anfang, int *ende) const;
 };
