@@ -171,13 +171,16 @@ void Suche::Suchschritt()
 
     // The only point besides the question at which an end request can
     // arrive: the rest of the step processes no events.
+    const std::uint64_t standVorher = m_feld.stand();
     m_host.processEvents();
     if (m_endeVerlangt)
         return;
     // Changed since the last step by anything but the search (by hand, by
-    // "Null"), the board begins a history of its own.
+    // "Null"), the board begins a history of its own. Changed meanwhile,
+    // it leaves this step, which took its row before, out of it too.
     if (m_feld.stand() != m_stand)
         m_verlauf.clear();
+    const bool genau = m_feld.stand() == standVorher;
 
     // Every candidate up to row 8 passes through the board, so it is shown;
     // the report keeps who attacks each of them.
@@ -210,7 +213,9 @@ void Suche::Suchschritt()
     }
     m_host.stepTaken(schritt);
     if (loesung) {
-        if (m_host.stopAtSolutions() && !m_host.askContinue())
+        // A run that is ending ("Null" came during this step) asks nothing.
+        const bool laufEndet = m_durchlaufAktiv && !runGoesOn();
+        if (!laufEndet && m_host.stopAtSolutions() && !m_host.askContinue())
             m_abbruch = true;
         ++m_loesungen;
         m_host.showSolutions(m_loesungen);
@@ -221,7 +226,8 @@ void Suche::Suchschritt()
     // cppcheck-suppress knownConditionTrueFalse ; the host's question and box may ask for the end
     if (m_endeVerlangt)
         return;
-    merken(schritt);
+    if (genau)
+        merken(schritt);
     m_host.stepDone(schritt);
 }
 
