@@ -310,6 +310,8 @@ private slots:
     void buttonsDuringRun();
     void doubleClicks_data();
     void doubleClicks();
+    void stepBack_data();
+    void stepBack();
     void inputUnderBox_data();
     void inputUnderBox();
     void tabThenKeys();
@@ -711,17 +713,24 @@ void TestForm1::buttonsDuringRun_data()
     QTest::newRow("Space on Durchlauf") << "space" << "go on";
     QTest::newRow("Esc") << "escape" << "go on";
     QTest::newRow("ended from the menu") << "escape" << "end";
+    QTest::newRow("Null while running") << "null" << "";
+    // Null in the step that finds the first solution: the run ends asking nothing.
+    QTest::newRow("Null at a solution") << "null at a solution" << "";
+    QTest::newRow("Null while paused") << "escape" << "null";
+    QTest::newRow("a step back from the menu") << "escape" << "back";
+    QTest::newRow("a step back by its key") << "escape" << "back key";
 }
 
 // During a run "Durchlauf" pauses and goes on; paused, "Einzelschritt"
-// makes the run's next step.
+// makes the run's next step and "Schritt zurück" takes the last one back.
+// "Null" ends a run, running or paused, and empties the board.
 void TestForm1::buttonsDuringRun()
 {
     QFETCH(QString, pause);
     QFETCH(QString, then);
 
     Window w;
-    if (pause.isEmpty())
+    if (pause.isEmpty() || pause == "null at a solution")
         w.probe.click("Check1");
     QList<bool> enabled;
     auto buttons = [&] {
@@ -747,30 +756,45 @@ void TestForm1::buttonsDuringRun()
             QTest::keyClick(w.probe.get("Text4"), Qt::Key_Escape);
     };
     QString pausedAt;
+    QStringList titles;
+    QString afterBack;
+    std::optional<bool> backWhileRunning;
     QTimer actor;
     connect(&actor, &QTimer::timeout, w.form.get(), [&] {
         const auto schritte = w.form->suche().schritte();
+        if (schritte == 150 && !backWhileRunning)
+            backWhileRunning = w.form->findChild<QAction *>("Zurueck")->isEnabled();
         if (schritte == 100 && pause.isEmpty() && enabled.isEmpty()) {
             buttons();
-        } else if (schritte == 100 && pausedAt.isEmpty() && !pause.isEmpty()) {
+        } else if (schritte == (pause == "null" ? 100 : 218) && pause.startsWith("null") && pausedAt.isEmpty()) {
+            pausedAt = "null";
+            w.probe.click("Command1");
+        } else if (schritte == 100 && pausedAt.isEmpty() && !pause.isEmpty() && !pause.startsWith("null")) {
             pausedAt = "asked";
             w.probe.get("Command3")->setFocus();
             act();
         } else if (pausedAt == "asked" && w.probe.get("Command2")->isEnabled()) {
             // Held between step 100 and 101, where it stood.
             pausedAt = w.probe.text("Text5") + ' ' + w.probe.shownBoard();
+            titles << w.form->windowTitle();
             buttons();
             w.probe.click("Command2");
-            QCOMPARE(w.probe.text("Text5"), "101");
-            QVERIFY(w.probe.get("Command2")->isEnabled());
+            titles << w.probe.text("Text5");
             if (then == "end") {
                 const auto actions = w.form->findChild<QMenu *>("Kontextmenue")->actions();
                 const auto ende = std::find_if(actions.begin(), actions.end(), [](const QAction *action) {
                     return action->text() == "Durchlauf beenden";
                 });
-                QVERIFY(ende != actions.end());
-                (*ende)->trigger();
+                if (ende != actions.end())
+                    (*ende)->trigger();
+            } else if (then == "null") {
+                w.probe.click("Command1");
             } else {
+                if (then == "back")
+                    w.form->findChild<QAction *>("Zurueck")->trigger();
+                else if (then == "back key")
+                    QTest::keyClick(w.probe.get("Text4"), Qt::Key_Left, Qt::AltModifier);
+                afterBack = w.probe.text("Text5") + ' ' + w.probe.shownBoard();
                 act();
             }
         }
@@ -779,13 +803,32 @@ void TestForm1::buttonsDuringRun()
     w.probe.click("Command3");
     actor.stop();
 
-    QCOMPARE(enabled, QList<bool>({true, pause.isEmpty() ? false : true, true, true, true, true}));
     QVERIFY(w.probe.get("Command2")->isEnabled());
     QVERIFY(w.probe.get("Command3")->isEnabled());
+    QCOMPARE(w.form->windowTitle(), "Acht Damen");
+    QVERIFY(!w.form->suche().runInProgress());
+    QCOMPARE(w.form->suche().spalte(), 0);
+    if (pause.startsWith("null")) {
+        QCOMPARE(w.probe.text("Text5") + ' ' + w.probe.shownBoard(),
+                 (pause == "null" ? "100 " : "218 ") + EmptyBoard);
+        QCOMPARE(w.probe.text("Text4"), pause == "null" ? "" : "1");
+        QCOMPARE(answerer.boxes.size(), 0);
+        return;
+    }
+    if (then == "go on" || then.startsWith("back"))
+        QCOMPARE(backWhileRunning, false);
+    QCOMPARE(enabled, QList<bool>({true, pause.isEmpty() ? false : true, true, true, true, true}));
     if (pause.isEmpty())
         return;
     QCOMPARE(pausedAt, "100 1 4 2 0 0 0 0 0");
-    QCOMPARE(w.form->suche().spalte(), 0);
+    QCOMPARE(titles, QStringList({"Acht Damen", "101"}));
+    if (then.startsWith("back"))
+        QCOMPARE(afterBack, pausedAt);
+    if (then == "null") {
+        QCOMPARE(w.probe.text("Text5") + ' ' + w.probe.shownBoard(), "101 " + EmptyBoard);
+        QCOMPARE(answerer.boxes.size(), 0);
+        return;
+    }
     // Going on takes the focus from "Einzelschritt", which goes off.
     if (then != "end")
         QCOMPARE(w.form->focusWidget(), w.probe.get("Command3"));
@@ -866,6 +909,101 @@ void TestForm1::doubleClicks()
     if (steps > 0)
         QCOMPARE(made, steps);
     QCOMPARE(runningAfter.value_or(false), running);
+}
+
+void TestForm1::stepBack_data()
+{
+    QTest::addColumn<bool>("run"); // paused at a pace, or single steps
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("back");
+    QTest::addColumn<bool>("key"); // Alt+Left, or the menu's item
+
+    QTest::newRow("single steps, from the menu") << false << 30 << 10 << false;
+    QTest::newRow("single steps, by the key") << false << 30 << 10 << true;
+    QTest::newRow("back over a solution") << false << 220 << 5 << true;
+}
+
+// "Schritt zurück" takes a step back exactly: the window shows what it
+// showed after the step before; stepping forward again
+// shows each moment once more. Back at the start it is off.
+void TestForm1::stepBack()
+{
+    QFETCH(bool, run);
+    QFETCH(int, steps);
+    QFETCH(int, back);
+    QFETCH(bool, key);
+
+    Window w;
+    auto *zurueck = w.form->findChild<QAction *>("Zurueck");
+    const auto shown = [&w] {
+        return QStringList{w.probe.shownBoard(), w.probe.text("Text3"), w.probe.text("Text4"), w.probe.text("Text5")};
+    };
+    QList<QStringList> moments{shown()};
+    QStringList problems;
+    const auto backAndForth = [&] {
+        QVERIFY(zurueck->isEnabled());
+        for (int j = 1; j <= back; ++j) {
+            if (key)
+                QTest::keyClick(w.probe.get("Text4"), Qt::Key_Left, Qt::AltModifier);
+            else
+                zurueck->trigger();
+            if (shown() != moments[steps - j])
+                problems << QStringLiteral("%1 back: %2").arg(j).arg(shown().join(u'|'));
+        }
+        QCOMPARE(zurueck->isEnabled(), back < steps);
+        if (back == steps) {
+            // Nothing left to take back: the key is the window's still,
+            // and no slider with the focus takes it as Left.
+            QTest::keyClick(w.probe.slider(2), Qt::Key_Left, Qt::AltModifier);
+            QCOMPARE(shown(), moments[0]);
+        }
+        for (int j = back - 1; j >= 0; --j) {
+            w.probe.click("Command2");
+            if (shown() != moments[steps - j])
+                problems << QStringLiteral("%1 forward: %2 for %3").arg(back - j).arg(shown().join(u'|'), moments[steps - j].join(u'|'));
+        }
+    };
+    if (!run) {
+        for (int n = 1; n <= steps; ++n) {
+            w.probe.click("Command2");
+            moments << shown();
+        }
+        backAndForth();
+    } else {
+        std::chrono::nanoseconds now{};
+        w.form->setzeUhr([&now] { return now; }, [&now](std::chrono::nanoseconds rest) {
+            now += rest;
+            QCoreApplication::processEvents();
+        });
+        paceChoices(*w.form)[3]->trigger();
+        // At a pace each step has a frame of its own.
+        FrameWatcher watcher([&] {
+            if (moments.size() == w.probe.text("Text5").toInt())
+                moments << shown();
+        });
+        w.form->installEventFilter(&watcher);
+        bool done = false;
+        QTimer actor;
+        connect(&actor, &QTimer::timeout, w.form.get(), [&] {
+            if (!w.form->suche().runInProgress() || done) {
+                return;
+            } else if (!w.probe.get("Command2")->isEnabled()) {
+                if (w.form->suche().schritte() == steps)
+                    w.probe.click("Command3");
+            } else {
+                done = true;
+                backAndForth();
+                w.probe.click("Command3"); // goes on to the end
+            }
+        });
+        actor.start(0);
+        ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+        w.probe.click("Command3");
+        QVERIFY(done);
+        QCOMPARE(w.probe.text("Text5"), "4021");
+        QCOMPARE(w.probe.text("Text4"), "92");
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 void TestForm1::inputUnderBox_data()
@@ -1116,6 +1254,7 @@ void TestForm1::readableUnderAnyPalette()
     QVERIFY(textContrast(w.probe.valueBox(2)) >= 4.5);
     QVERIFY(textContrast(w.probe.get("Text3")) >= 4.5);
 
+
     for (QScrollBar *slider : {static_cast<QScrollBar *>(w.probe.slider(0)), w.probe.get<QScrollBar>("VScroll1")}) {
         const QPoint thumb = FormProbe::part(slider, QStyle::SC_ScrollBarSlider).center();
         const QRect above = FormProbe::part(slider, QStyle::SC_ScrollBarSubPage);
@@ -1288,6 +1427,10 @@ void TestForm1::spokenAnswers_data()
         << (QStringList{"stop"} + QStringList(217, "step") + QStringList{"step no"})
         << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1 steht auf dem Brett, a1, b5, c8, d6, e3, f7, g2, h4"}
         << "a1, Dame";
+    QTest::newRow("step back") << QStringList{"step", "step", "step", "back"}
+                               << QStringList{"Schritt 3 zurückgenommen, Spalte c leer"} << "a1, Dame";
+    QTest::newRow("step back to a queen") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step", "back"}
+                                          << QStringList{"Schritt 1 zurückgenommen, Spalte a, Reihe 8"} << "a1, leer";
     QTest::newRow("run, Yes then No")
         << QStringList{"stop", "run yes,no"}
         << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"} << "a1, Dame";
@@ -1324,6 +1467,9 @@ void TestForm1::spokenAnswers()
             w.probe.click("Command2");
         } else if (action.startsWith("pace ")) {
             paceChoices(*w.form)[action.mid(5).toInt()]->trigger();
+        } else if (action == "back") {
+            w.form->findChild<QAction *>("Zurueck")->trigger();
+
         } else if (action == "stop") {
             w.probe.click("Check1");
         } else if (action.startsWith("run ")) {

@@ -135,6 +135,9 @@ private:
             return;
         if (!box.property("seen").toBool()) {
             box.setProperty("seen", true);
+            // Asked only where eight queens stand and none is attacked.
+            if (box.button(QMessageBox::No) && !board::IstLoesung(m_form->feld()))
+                fail(QStringLiteral("asked at %1").arg(searchState()));
             m_beforeBox = {searchState(), controlState()};
             m_answerDelay = !done && chance(50) ? pick(0, 150) : 0;
             m_boxClock.start();
@@ -184,8 +187,11 @@ private:
                 click(QStringLiteral("Command2"));
         } else if (roll <= 86) {
             click(QStringLiteral("Command3"));
-        } else if (roll <= 98) {
+        } else if (roll <= 94) {
             click(QStringLiteral("Check1"));
+        } else if (roll <= 98) {
+            note(QStringLiteral("Alt+Left"));
+            QTest::keyClick(m_probe->get(QStringLiteral("Text5")), Qt::Key_Left, Qt::AltModifier);
         } else {
             note(QStringLiteral("close window"));
             closeWindow();

@@ -56,6 +56,15 @@ void Anzeige::position(QAbstractSlider &regler, int position)
         vormerken(m_positionen, regler, position);
 }
 
+QString Anzeige::text(const QLineEdit &feld) const
+{
+    for (const auto &[vorgemerkt, text] : m_texte) {
+        if (vorgemerkt == &feld)
+            return text;
+    }
+    return feld.text();
+}
+
 void Anzeige::festhalten()
 {
     ++m_tiefe;

@@ -26,6 +26,9 @@ public:
     // Moves a slider without reporting it as the user's move.
     void position(QAbstractSlider &regler, int position);
 
+    // The field's text as the next frame shows it.
+    QString text(const QLineEdit &feld) const;
+
     // Holding nests; the last release shows what was held.
     void festhalten();
     void freigeben();

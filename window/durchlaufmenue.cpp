@@ -27,6 +27,21 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
         connect(wahl, &QAction::triggered, this, [this, stufe] { emit tempoGewaehlt(stufe); });
     }
 
+    // Alt+Left, "back" as in a browser, which no field takes. The key is
+    // the window's own and live also where nothing can be taken back: a
+    // slider with the focus would take it as Left.
+    const QKeySequence zurueck(Qt::ALT | Qt::Key_Left);
+    m_zurueck = m_menue->addAction(QStringLiteral("Schritt zurück\t") + zurueck.toString(QKeySequence::NativeText));
+    m_zurueck->setObjectName(QStringLiteral("Zurueck"));
+    m_zurueck->setEnabled(false);
+    connect(m_zurueck, &QAction::triggered, this, &DurchlaufMenue::schrittZurueck);
+    auto *taste = new QAction(&fenster);
+    taste->setObjectName(QStringLiteral("ZurueckTaste"));
+    taste->setShortcut(zurueck);
+    fenster.addAction(taste);
+    connect(taste, &QAction::triggered, this, &DurchlaufMenue::schrittZurueck);
+    m_menue->addSeparator();
+
     m_anhalten = m_menue->addAction(QString());
     connect(m_anhalten, &QAction::triggered, this, &DurchlaufMenue::anhaltenOderFortsetzen);
     m_beenden = m_menue->addAction(QStringLiteral("Durchlauf beenden"));
@@ -45,6 +60,11 @@ void DurchlaufMenue::zeigen(const QPoint &wo, bool laeuft, bool angehalten)
     m_anhalten->setVisible(laeuft);
     m_beenden->setVisible(angehalten);
     m_menue->popup(wo);
+}
+
+void DurchlaufMenue::setzeZurueckMoeglich(bool moeglich)
+{
+    m_zurueck->setEnabled(moeglich);
 }
 
 void DurchlaufMenue::ueber(QWidget &fenster)

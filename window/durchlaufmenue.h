@@ -12,8 +12,8 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// The window's context menu: the pace of a full run, pausing, going on and
-// ending it, and what the program is. It opens without a nested event
+// The window's context menu: the pace of a full run, taking a step back,
+// pausing, going on and ending a run, and what the program is. It opens without a nested event
 // loop, so a run goes on under it.
 class DurchlaufMenue : public QObject
 {
@@ -24,17 +24,21 @@ public:
 
     // `laeuft`: a full run is in progress; `angehalten`: it is paused.
     void zeigen(const QPoint &wo, bool laeuft, bool angehalten);
+    // Whether the menu offers "Schritt zurück"; its key is always live.
+    void setzeZurueckMoeglich(bool moeglich);
 
     static void ueber(QWidget &fenster);
 
 signals:
     void tempoGewaehlt(Tempo::Stufe stufe);
+    void schrittZurueck();
     void anhaltenOderFortsetzen();
     void beenden();
 
 private:
     QWidget &m_fenster;
     QMenu *m_menue = nullptr;
+    QAction *m_zurueck = nullptr;
     QAction *m_anhalten = nullptr;
     QAction *m_beenden = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "accessibility.h"
 #include "ansage.h"
+#include "ansichtsverlauf.h"
 #include "application.h"
 #include "damenregler.h"
 #include "durchlaufmenue.h"
@@ -85,11 +86,6 @@ void setzeFarbe(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
 void beschrifte(QMessageBox &box, QMessageBox::StandardButton knopf, const QString &text)
 {
     box.button(knopf)->setText(text);
-}
-
-QString spaltenName(int spalte)
-{
-    return QString(QChar(u'a' + spalte));
 }
 
 } // namespace
@@ -185,12 +181,14 @@ void Form1::erzeugeSteuerelemente()
         m_vScroll2[n]->setAccessibleDescription(QStringLiteral("Reihe von unten, 0 heißt keine Dame"));
         connect(m_vScroll2[n], &DamenRegler::wertGeaendert, this, [this, i](int wert) {
             m_feld.setzeWert(i, static_cast<std::int16_t>(wert));
+            const QString von = bedroher(m_feld, i);
+            aktualisiereZurueck();
             // The user's own move shows whole, also in the middle of a run,
             // and the screen reader says what became of the queen.
             m_anzeige.zeigen();
             QString was = wert == 0 ? QStringLiteral("keine Dame")
                                     : QStringLiteral("Reihe %1, %2").arg(wert).arg(m_text3->text());
-            if (const QString von = bedroher(m_feld, i); !von.isEmpty())
+            if (!von.isEmpty())
                 was += QStringLiteral(", bedroht von ") + von;
             m_ansage->sage(was);
         });
@@ -198,7 +196,13 @@ void Form1::erzeugeSteuerelemente()
 
     m_command1 = erzeuge<QPushButton>(this, QStringLiteral("Command1"), twipsRect(960, 7260, 5655, 315));
     m_command1->setText(QStringLiteral("Null"));
-    connect(m_command1, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Null(); }); });
+    connect(m_command1, &QPushButton::clicked, this, [this] {
+        // During a run "Null" ends it first.
+        const bool lief = m_suche.runInProgress();
+        befehl([this] { m_suche.Null(); });
+        if (lief)
+            m_ansage->sage(QStringLiteral("Durchlauf beendet"));
+    });
 
     m_label2 = beschriftet<QLabel>(this, QStringLiteral("Label2"), twipsRect(1020, 7680, 12075, 435),
                                    QStringLiteral("Mit Hilfe der Schieberegler können die Damen per Hand bewegt werden"),
@@ -254,8 +258,11 @@ void Form1::erzeugeSteuerelemente()
     m_picture1->raise();
     m_ansage = new Ansage(this);
 
+    m_ansichten = std::make_unique<Ansichtsverlauf>(m_anzeige, *m_text3, *m_text4, *m_text5);
+
     m_menue = new DurchlaufMenue(*this);
     connect(m_menue, &DurchlaufMenue::tempoGewaehlt, this, &Form1::waehleTempo);
+    connect(m_menue, &DurchlaufMenue::schrittZurueck, this, &Form1::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, this, &Form1::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, this, &Form1::durchlaufBeenden);
     // Esc is the window's only during a run, and a box over it takes it first.
@@ -307,6 +314,7 @@ void Form1::befehl(Command command)
     m_anzeige.festhalten();
     command();
     m_anzeige.freigeben();
+    aktualisiereZurueck();
     // A paused run shows no further frame of its own.
     if (m_haelt)
         zeigeBild();
@@ -465,8 +473,14 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void Form1::stepBegins()
+{
+    m_ansichten->vorDemSchritt();
+}
+
 void Form1::stepDone(const board::Schritt &schritt)
 {
+    m_ansichten->nachDemSchritt(m_suche.verlaufsLaenge());
     // The count after a question; after a No, also which solution stands.
     QString loesung;
     if (schritt.loesung > 0) {
@@ -482,15 +496,32 @@ void Form1::stepDone(const board::Schritt &schritt)
             m_ansage->sage(loesung);
         return;
     }
-    // Commas, not colons: Orca reads a colon out as a word.
-    QString was = QStringLiteral("Schritt %1, Spalte %2").arg(schritt.nummer).arg(spaltenName(schritt.spalte));
-    if (schritt.reihe == 0)
-        was += schritt.ende ? QStringLiteral(" geräumt, Suche beendet") : QStringLiteral(" geräumt");
-    else if (schritt.loesung > 0)
-        was += QStringLiteral(", Reihe %1, ").arg(schritt.reihe) + loesung;
-    else // the row a step keeps is one that fits
-        was += QStringLiteral(", Reihe %1, in Ordnung").arg(schritt.reihe);
-    m_ansage->sage(was);
+    m_ansage->sage(schrittGesagt(schritt, loesung));
+}
+
+void Form1::stepUndone(const board::Schritt &schritt)
+{
+    m_ansichten->zurueck();
+    m_ansage->sage(zurueckGesagt(schritt));
+}
+
+bool Form1::zurueckMoeglich() const
+{
+    // Not while a run goes on, which changes what there is to take back.
+    return m_suche.kannZurueck() && (m_haelt || !m_suche.runInProgress());
+}
+
+void Form1::aktualisiereZurueck()
+{
+    m_menue->setzeZurueckMoeglich(zurueckMoeglich());
+}
+
+void Form1::schrittZurueck()
+{
+    if (zurueckMoeglich())
+        befehl([this] { m_suche.SchrittZurueck(); });
+    else
+        m_ansage->sage(QStringLiteral("Kein Schritt zurück möglich"));
 }
 
 void Form1::runningChanged(bool running)
@@ -504,6 +535,7 @@ void Form1::runningChanged(bool running)
         m_stille.ende();
     m_esc->setEnabled(running);
     m_command2->setEnabled(!running);
+    aktualisiereZurueck();
     if (running) {
         // Where Qt moved the focus away from the disabled button.
         m_fokusWaehrendLauf = focusWidget();
@@ -520,6 +552,7 @@ void Form1::betweenSteps()
         return;
     m_haelt = true;
     m_command2->setEnabled(true);
+    aktualisiereZurueck();
     zeigeBild();
     m_stille.ende();
     m_ansage->sage(QStringLiteral("Durchlauf angehalten, Schritt %1, %2 %3, Stellung %4")
@@ -533,6 +566,7 @@ void Form1::betweenSteps()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     m_haelt = false;
     m_anhalten = false;
+    aktualisiereZurueck();
     if (!m_suche.runGoesOn())
         return;
     if (m_command2->hasFocus())

@@ -21,6 +21,7 @@
 #include <optional>
 
 class Ansage;
+class Ansichtsverlauf;
 class DamenRegler;
 class DurchlaufMenue;
 class QCheckBox;
@@ -78,12 +79,17 @@ private:
     void announceEnd() override;
     void processEvents() override;
     void runningChanged(bool running) override;
+    void stepBegins() override;
     void stepDone(const board::Schritt &schritt) override;
+    void stepUndone(const board::Schritt &schritt) override;
     void betweenSteps() override;
 
     void anhaltenOderFortsetzen();
     void waehleTempo(Tempo::Stufe stufe);
     void durchlaufBeenden();
+    bool zurueckMoeglich() const;
+    void aktualisiereZurueck();
+    void schrittZurueck();
 
     void nebenDasBrett(QMessageBox &box) const;
     int zeigeBox(QMessageBox &box);
@@ -123,6 +129,7 @@ private:
     // The press under way is the second of a double click on "Durchlauf".
     bool m_zweiterKlick = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
+    std::unique_ptr<Ansichtsverlauf> m_ansichten;
     Ansage *m_ansage = nullptr;
     Stille m_stille{*this, [this] { return m_suche.runInProgress() && !m_haelt; }};
     // The answer to the question at the solution being counted.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "feld.h"
+#include "host.h"
 
 #include <QString>
 
@@ -14,3 +15,11 @@
 QString stellung(const board::Feld &feld);
 // "c3 und e4": the queens that attack the one in column `spalte`.
 QString bedroher(const board::Feld &feld, int spalte);
+// "c": a column's name on the board.
+QString spaltenName(int spalte);
+// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did;
+// `loesung` tells of the solution a step found.
+QString schrittGesagt(const board::Schritt &schritt, const QString &loesung);
+// "Schritt 12 zurückgenommen, Spalte c, Reihe 3": a step taken back, and
+// its column as the board shows it now.
+QString zurueckGesagt(const board::Schritt &schritt);

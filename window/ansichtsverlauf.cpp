@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ansichtsverlauf.h"
+
+#include "anzeige.h"
+
+Ansichtsverlauf::Ansichtsverlauf(view::Anzeige &anzeige, QLineEdit &urteil, QLineEdit &loesungen,
+                                 QLineEdit &schritte)
+    : m_anzeige(anzeige)
+    , m_felder{&urteil, &loesungen, &schritte}
+{
+}
+
+void Ansichtsverlauf::vorDemSchritt()
+{
+    for (std::size_t i = 0; i < m_felder.size(); ++i)
+        m_vorDemSchritt.texte[i] = m_anzeige.text(*m_felder[i]);
+}
+
+void Ansichtsverlauf::nachDemSchritt(std::size_t schritte)
+{
+    // The search's history and this one end with the same step; where the
+    // search began anew or dropped its oldest, so does this one.
+    m_verlauf.push_back(m_vorDemSchritt);
+    while (m_verlauf.size() > schritte)
+        m_verlauf.pop_front();
+}
+
+void Ansichtsverlauf::zurueck()
+{
+    if (m_verlauf.empty())
+        return;
+    const Ansicht davor = m_verlauf.back();
+    m_verlauf.pop_back();
+    for (std::size_t i = 0; i < m_felder.size(); ++i)
+        m_anzeige.text(*m_felder[i], davor.texte[i]);
+}
