@@ -7,7 +7,10 @@
 #include "framewatcher.h"
 #include "modalanswerer.h"
 #include "rahmen.h"
+#include "recordinghost.h"
 #include "schriften.h"
+#include "spuren.h"
+#include "suche.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -17,6 +20,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 
@@ -106,11 +110,11 @@ double contrast(QColor a, QColor b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The contrast of a text field's text against its background as painted:
-// the background is the commonest colour, the text its strongest opposite.
-double textContrast(QWidget *field)
+// How many pixels of each colour a widget paints, and the commonest
+// colour, its background.
+std::pair<QHash<QRgb, int>, QRgb> paintedColours(QWidget *widget)
 {
-    const QImage image = field->grab().toImage();
+    const QImage image = widget->grab().toImage();
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
@@ -122,10 +126,34 @@ double textContrast(QWidget *field)
         if (it.value() > most)
             std::tie(background, most) = std::pair(it.key(), it.value());
     }
+    return {counts, background};
+}
+
+// The contrast of a text field's text against its background as painted:
+// the text is the background's strongest opposite.
+double textContrast(QWidget *field)
+{
+    const auto [counts, background] = paintedColours(field);
     double best = 1;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         best = std::max(best, contrast(QColor(background), QColor(it.key())));
     return best;
+}
+
+// The pixels of a mark in a board cell: coloured, where the board and its
+// "X" are grey and black, and set off from the cell's own colour by 3:1.
+int markPixels(QWidget *cell)
+{
+    const auto [counts, background] = paintedColours(cell);
+    int pixels = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const QColor colour(it.key());
+        const int spread = std::max({colour.red(), colour.green(), colour.blue()})
+                           - std::min({colour.red(), colour.green(), colour.blue()});
+        if (spread > 60 && contrast(QColor(background), colour) >= 3)
+            pixels += it.value();
+    }
+    return pixels;
 }
 
 QColor colourAt(QWidget *widget, QPoint at)
@@ -354,6 +382,13 @@ void TestForm1::startUp()
     QCOMPARE(form.size(), QSize(815, 546));
     QCOMPARE(form.windowTitle(), QStringLiteral("Acht Damen"));
     QCOMPARE(form.suche().spalte(), 0);
+    // Where people look for how to watch the search, in lines of a width
+    // that reads.
+    for (const char *name : {"picFeld", "Command2", "Command3"}) {
+        const QString tip = probe.get(name)->toolTip();
+        QVERIFY(tip.simplified().contains("rechten Maustaste"));
+        QVERIFY(QFontMetrics(QToolTip::font()).boundingRect(QRect(0, 0, 2000, 2000), 0, tip).width() <= 400);
+    }
     // Empty, they take their type once the first frame is up.
     QTRY_COMPARE(probe.get("Text3")->font(), serif(48));
     QCOMPARE(probe.get("Text4")->font(), serif(21.75));
@@ -573,20 +608,53 @@ void TestForm1::framesDuringRun_data()
 {
     QTest::addColumn<int>("pace"); // index in the menu
     QTest::addColumn<int>("allowedGap"); // in steps between frames
+    QTest::addColumn<bool>("marks"); // "Versuche und Bedrohungen zeigen"
 
-    QTest::newRow("sofort") << 0 << 17;
-    QTest::newRow("zum Zuschauen") << 2 << 1;
-    QTest::newRow("langsam") << 3 << 1;
+    QTest::newRow("sofort") << 0 << 17 << false;
+    QTest::newRow("sofort, marks") << 0 << 17 << true;
+    QTest::newRow("zum Zuschauen") << 2 << 1 << false;
+    QTest::newRow("langsam") << 3 << 1 << false;
+    QTest::newRow("langsam, marks") << 3 << 1 << true;
 }
 
 // A run shows itself once per refresh interval, on a clock the test moves
 // by a millisecond per reading: the frames keep coming, and each one shows
-// one moment of the search. At a pace the clock moves only while the run
-// sleeps: every step is a frame, and each takes one interval.
+// one moment of the search: the board, the counters, the verdict and the
+// marks of the step the counter names. At a pace the clock moves only
+// while the run sleeps: every step is a frame, and each takes one interval.
 void TestForm1::framesDuringRun()
 {
     QFETCH(int, pace);
     QFETCH(int, allowedGap);
+    QFETCH(bool, marks);
+
+    // The run without a window: what stands after each step.
+    struct Moment
+    {
+        QString board;
+        QString verdict;
+        std::int64_t solutions;
+        board::Schritt step;
+    };
+    QList<Moment> moments{{EmptyBoard, "", 0, {}}};
+    {
+        board::Feld feld;
+        RecordingHost host;
+        host.keepLog = false;
+        board::Suche suche(feld, host);
+        QString verdict;
+        feld.setListener([&](int c) {
+            if (const std::int16_t v = feld.wert(c); v > 0)
+                verdict = board::DamePasst(feld, v, c) ? "in Ordnung" : "geht nicht";
+        });
+        while (suche.spalte() != -1) {
+            suche.Einzelschritt();
+            QStringList werte;
+            for (int c = 0; c < board::Feld::Spalten; ++c)
+                werte << QString::number(feld.wert(c));
+            moments << Moment{werte.join(u' '), verdict, suche.loesungen(), host.last};
+        }
+    }
 
     Window w;
     ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
@@ -606,6 +674,7 @@ void TestForm1::framesDuringRun()
                                  "zum Zuschauen (20 Schritte pro Sekunde)", "langsam (5 Schritte pro Sekunde)"}));
     choices[pace]->trigger();
     QVERIFY(choices[pace]->isChecked());
+    w.form->findChild<QAction *>("Spuren")->setChecked(marks);
 
     QList<qint64> frameSteps;
     QStringList problems;
@@ -613,11 +682,20 @@ void TestForm1::framesDuringRun()
         if (!w.form->suche().runInProgress())
             return;
         frameSteps << w.form->suche().schritte();
+        const Moment &shown = moments.value(w.probe.text("Text5").toInt());
         QString problem = w.probe.inconsistency();
-        if (w.probe.text("Text5") != QString::number(frameSteps.last()))
-            problem = QStringLiteral("counter shows %1").arg(w.probe.text("Text5"));
+        if (w.probe.shownBoard() != shown.board || w.probe.text("Text3") != shown.verdict
+            || w.probe.text("Text4") != (shown.solutions > 0 ? QString::number(shown.solutions) : QString()))
+            problem = QStringLiteral("board %1, '%2', %3 solutions").arg(w.probe.shownBoard(), w.probe.text("Text3"),
+                                                                        w.probe.text("Text4"));
+        // The step's column is outlined, its queen (if any) framed.
+        const view::Spuren::Marken &gezeigt = w.form->spuren().gezeigt();
+        for (int r = 0; marks && shown.step.nummer > 0 && r < 8; ++r) {
+            if (!(gezeigt[std::size_t(board::zellIndexAufSchirm(shown.step.spalte, r))] & view::Spuren::Spalte))
+                problem = QStringLiteral("column %1 not marked").arg(shown.step.spalte);
+        }
         if (!problem.isEmpty() && problems.size() < 5)
-            problems << QStringLiteral("step %1: %2").arg(frameSteps.last()).arg(problem);
+            problems << QStringLiteral("counter %1: %2").arg(w.probe.text("Text5"), problem);
     });
     w.form->installEventFilter(&watcher);
     w.probe.click("Command3");
@@ -821,7 +899,7 @@ void TestForm1::buttonsDuringRun()
     if (pause.isEmpty())
         return;
     QCOMPARE(pausedAt, "100 1 4 2 0 0 0 0 0");
-    QCOMPARE(titles, QStringList({"Acht Damen", "101"}));
+    QCOMPARE(titles, QStringList({"Acht Damen – angehalten", "101"}));
     if (then.startsWith("back"))
         QCOMPARE(afterBack, pausedAt);
     if (then == "null") {
@@ -917,14 +995,18 @@ void TestForm1::stepBack_data()
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("back");
     QTest::addColumn<bool>("key"); // Alt+Left, or the menu's item
+    QTest::addColumn<bool>("marks");
+    QTest::addColumn<bool>("hand"); // first a queen moved by hand into an attack
 
-    QTest::newRow("single steps, from the menu") << false << 30 << 10 << false;
-    QTest::newRow("single steps, by the key") << false << 30 << 10 << true;
-    QTest::newRow("back over a solution") << false << 220 << 5 << true;
+    QTest::newRow("single steps, from the menu") << false << 30 << 10 << false << false << false;
+    QTest::newRow("single steps, by the key, with marks") << false << 30 << 10 << true << true << false;
+    QTest::newRow("back over a solution") << false << 220 << 5 << true << false << false;
+    QTest::newRow("back to a hand move, with marks") << false << 8 << 8 << true << true << true;
+    QTest::newRow("the whole of a paused run, with marks") << true << 12 << 12 << false << true << false;
 }
 
 // "Schritt zurück" takes a step back exactly: the window shows what it
-// showed after the step before; stepping forward again
+// showed after the step before, marks and all; stepping forward again
 // shows each moment once more. Back at the start it is off.
 void TestForm1::stepBack()
 {
@@ -932,11 +1014,22 @@ void TestForm1::stepBack()
     QFETCH(int, steps);
     QFETCH(int, back);
     QFETCH(bool, key);
+    QFETCH(bool, marks);
+    QFETCH(bool, hand);
 
     Window w;
+    w.form->findChild<QAction *>("Spuren")->setChecked(marks);
+    if (hand) {
+        moveQueen(w.probe, 7, 2);
+        moveQueen(w.probe, 6, 1); // g1 attacked by h2
+    }
     auto *zurueck = w.form->findChild<QAction *>("Zurueck");
     const auto shown = [&w] {
-        return QStringList{w.probe.shownBoard(), w.probe.text("Text3"), w.probe.text("Text4"), w.probe.text("Text5")};
+        const view::Spuren::Marken &spuren = w.form->spuren().gezeigt();
+        return QStringList{w.probe.shownBoard(), w.probe.text("Text3"), w.probe.text("Text4"), w.probe.text("Text5"),
+                           QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(spuren.data()),
+                                                          qsizetype(spuren.size()))
+                                                   .toHex())};
     };
     QList<QStringList> moments{shown()};
     QStringList problems;
@@ -1254,6 +1347,24 @@ void TestForm1::readableUnderAnyPalette()
     QVERIFY(textContrast(w.probe.valueBox(2)) >= 4.5);
     QVERIFY(textContrast(w.probe.get("Text3")) >= 4.5);
 
+    // The marks stand out from both greys, and the "X" stays readable: two
+    // steps try b1 (light) and b2 (dark), ruled out by a1, and keep b3.
+    w.form->findChild<QAction *>("Spuren")->setChecked(true);
+    w.probe.click("Command1");
+    w.probe.click("Command2");
+    w.probe.click("Command2");
+    const auto cell = [&w](int spalte, int reihe) { return w.probe.cell(board::zellIndex(spalte, reihe)); };
+    for (QWidget *marked : {cell(1, 1), cell(1, 2), cell(1, 3), cell(0, 1)})
+        QVERIFY2(markPixels(marked) > 40, qPrintable(marked->objectName()));
+    for (QWidget *queen : {cell(1, 3), cell(0, 1)})
+        QVERIFY(textContrast(queen) >= 4.5);
+    QCOMPARE(markPixels(cell(3, 1)), 0);
+    // A queen moved by hand into an attack, and its attacker.
+    moveQueen(w.probe, 3, 3);
+    QCOMPARE(w.probe.text("Text3"), "geht nicht");
+    for (QWidget *marked : {cell(3, 3), cell(1, 3)})
+        QVERIFY2(markPixels(marked) > 40, qPrintable(marked->objectName()));
+    QCOMPARE(markPixels(cell(0, 1)), 0);
 
     for (QScrollBar *slider : {static_cast<QScrollBar *>(w.probe.slider(0)), w.probe.get<QScrollBar>("VScroll1")}) {
         const QPoint thumb = FormProbe::part(slider, QStyle::SC_ScrollBarSlider).center();
@@ -1293,29 +1404,41 @@ void TestForm1::accessibleNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text"); // written into a text field first
+    QTest::addColumn<bool>("windowMenu"); // where a right click opens it
 
-    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1, leer" << "";
-    QTest::newRow("top-right cell") << "txtFeld_7" << "h8, leer" << "";
-    QTest::newRow("cell 34") << "txtFeld_34" << "h5, leer" << "";
-    QTest::newRow("cell with a queen") << "txtFeld_0" << "a8, Dame" << "X";
-    QTest::newRow("value box") << "Text2_2" << "Reihe der Dame in Spalte c" << "0";
-    QTest::newRow("slider") << "VScroll2_7" << "Dame in Spalte h" << "";
-    QTest::newRow("solutions") << "Text4" << "Lösungszähler" << "";
-    QTest::newRow("steps") << "Text5" << "Such- bzw. Rechenschritte" << "12";
-    QTest::newRow("verdict") << "Text3" << "Urteil über die zuletzt gesetzte Dame" << "in Ordnung";
-    QTest::newRow("button") << "Command3" << "Durchlauf" << "";
+    QTest::newRow("bottom-left cell") << "txtFeld_63" << "a1, leer" << "" << true;
+    QTest::newRow("top-right cell") << "txtFeld_7" << "h8, leer" << "" << true;
+    QTest::newRow("cell 34") << "txtFeld_34" << "h5, leer" << "" << true;
+    QTest::newRow("cell with a queen") << "txtFeld_0" << "a8, Dame" << "X" << true;
+    QTest::newRow("value box") << "Text2_2" << "Reihe der Dame in Spalte c" << "0" << true;
+    QTest::newRow("slider") << "VScroll2_7" << "Dame in Spalte h" << "" << false;
+    QTest::newRow("solutions") << "Text4" << "Lösungszähler" << "" << true;
+    QTest::newRow("steps") << "Text5" << "Such- bzw. Rechenschritte" << "12" << true;
+    QTest::newRow("verdict") << "Text3" << "Urteil über die zuletzt gesetzte Dame" << "in Ordnung" << true;
+    QTest::newRow("button") << "Command3" << "Durchlauf" << "" << true;
 }
 
 // Every control has a German name, and a text field answers every text
-// query at every offset, the end included, with a piece of its text.
+// query at every offset, the end included, with a piece of its text. The
+// fields for display open the window's menu, not one for editing.
 void TestForm1::accessibleNames()
 {
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, text);
+    QFETCH(bool, windowMenu);
 
     Form1 form;
     QWidget *widget = FormProbe(form).get(control);
+    auto *menu = form.findChild<QMenu *>("Kontextmenue");
+    if (windowMenu) {
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(widget, &rightClick);
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    } else { // a slider keeps its own, which scrolls
+        QCOMPARE(widget->contextMenuPolicy(), Qt::DefaultContextMenu);
+    }
     if (auto *field = qobject_cast<QLineEdit *>(widget))
         field->setText(text);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
@@ -1431,6 +1554,11 @@ void TestForm1::spokenAnswers_data()
                                << QStringList{"Schritt 3 zurückgenommen, Spalte c leer"} << "a1, Dame";
     QTest::newRow("step back to a queen") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step", "back"}
                                           << QStringList{"Schritt 1 zurückgenommen, Spalte a, Reihe 8"} << "a1, leer";
+    QTest::newRow("steps with marks")
+        << QStringList{"marks", "step", "step"}
+        << QStringList{"Versuche und Bedrohungen werden gezeigt", "Schritt 1, Spalte a, Reihe 1, in Ordnung",
+                       "Schritt 2, Spalte b, Reihe 1 und 2 bedroht, Reihe 3, in Ordnung"}
+        << "a1, Dame";
     QTest::newRow("run, Yes then No")
         << QStringList{"stop", "run yes,no"}
         << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"} << "a1, Dame";
@@ -1469,7 +1597,8 @@ void TestForm1::spokenAnswers()
             paceChoices(*w.form)[action.mid(5).toInt()]->trigger();
         } else if (action == "back") {
             w.form->findChild<QAction *>("Zurueck")->trigger();
-
+        } else if (action == "marks") {
+            w.form->findChild<QAction *>("Spuren")->trigger();
         } else if (action == "stop") {
             w.probe.click("Check1");
         } else if (action.startsWith("run ")) {

@@ -189,9 +189,12 @@ private:
             click(QStringLiteral("Command3"));
         } else if (roll <= 94) {
             click(QStringLiteral("Check1"));
-        } else if (roll <= 98) {
+        } else if (roll <= 96) {
             note(QStringLiteral("Alt+Left"));
             QTest::keyClick(m_probe->get(QStringLiteral("Text5")), Qt::Key_Left, Qt::AltModifier);
+        } else if (roll <= 98) {
+            note(QStringLiteral("marks"));
+            m_form->findChild<QAction *>(QStringLiteral("Spuren"))->toggle();
         } else {
             note(QStringLiteral("close window"));
             closeWindow();

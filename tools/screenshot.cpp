@@ -3,18 +3,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the window as the README shows it: the search stepped by hand up
-// to its first solution. Usage: screenshot OUT.png [--dark] [--focus NAME]
+// to its first solution. Usage:
+//   screenshot OUT.png [--dark] [--focus NAME] [--spuren STEPS]
 // --dark paints it under a dark palette, --focus puts the keyboard focus on
-// the named control. (QT_SCALE_FACTOR=2 gives the high-resolution picture.)
+// the named control, --spuren shows what the search tries and stops after
+// STEPS single steps. (QT_SCALE_FACTOR=2 gives the high-resolution picture.)
 
 #include "application.h"
 #include "form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -42,14 +46,17 @@ int main(int argc, char *argv[])
     setupApplication(app);
     const char *focus = nullptr;
     bool dark = false;
+    long spuren = 0;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--dark") == 0)
             dark = true;
         else if (std::strcmp(argv[i], "--focus") == 0 && i + 1 < argc)
             focus = argv[++i];
+        else if (std::strcmp(argv[i], "--spuren") == 0 && i + 1 < argc)
+            spuren = std::strtol(argv[++i], nullptr, 10);
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME] [--spuren STEPS]\n", argv[0]);
         return 2;
     }
     if (dark) {
@@ -60,7 +67,9 @@ int main(int argc, char *argv[])
     Form1 form;
     form.show();
     auto *step = form.findChild<QPushButton *>(QStringLiteral("Command2"));
-    while (form.suche().loesungen() == 0)
+    if (spuren > 0)
+        form.findChild<QAction *>(QStringLiteral("Spuren"))->setChecked(true);
+    while (spuren > 0 ? form.suche().schritte() < spuren : form.suche().loesungen() == 0)
         step->click();
     if (focus) {
         form.activateWindow();

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace view {
 
 namespace {
@@ -27,15 +29,15 @@ void schiebe(QAbstractSlider &regler, int position)
 }
 
 template<typename Ziel, typename Wert>
-void vormerken(std::vector<std::pair<Ziel *, Wert>> &liste, Ziel &ziel, const Wert &wert)
+void vormerken(std::vector<std::pair<Ziel *, Wert>> &liste, Ziel *ziel, Wert wert)
 {
     for (auto &[vorgemerkt, neuerWert] : liste) {
-        if (vorgemerkt == &ziel) {
-            neuerWert = wert;
+        if (vorgemerkt == ziel) {
+            neuerWert = std::move(wert);
             return;
         }
     }
-    liste.emplace_back(&ziel, wert);
+    liste.emplace_back(ziel, std::move(wert));
 }
 
 } // namespace
@@ -45,7 +47,7 @@ void Anzeige::text(QLineEdit &feld, const QString &text)
     if (m_tiefe == 0)
         schreibe(feld, text);
     else
-        vormerken(m_texte, feld, text);
+        vormerken(m_texte, &feld, text);
 }
 
 void Anzeige::position(QAbstractSlider &regler, int position)
@@ -53,7 +55,15 @@ void Anzeige::position(QAbstractSlider &regler, int position)
     if (m_tiefe == 0)
         schiebe(regler, position);
     else
-        vormerken(m_positionen, regler, position);
+        vormerken(m_positionen, &regler, position);
+}
+
+void Anzeige::aenderung(const void *wer, std::function<void()> aendern)
+{
+    if (m_tiefe == 0)
+        aendern();
+    else
+        vormerken(m_aenderungen, wer, std::move(aendern));
 }
 
 QString Anzeige::text(const QLineEdit &feld) const
@@ -78,12 +88,12 @@ void Anzeige::freigeben()
 
 void Anzeige::zeigen()
 {
-    for (const auto &[regler, wert] : m_positionen)
+    for (const auto &[regler, wert] : std::exchange(m_positionen, {}))
         schiebe(*regler, wert);
-    for (const auto &[feld, neuerText] : m_texte)
+    for (const auto &[feld, neuerText] : std::exchange(m_texte, {}))
         schreibe(*feld, neuerText);
-    m_positionen.clear();
-    m_texte.clear();
+    for (const auto &[wer, aendern] : std::exchange(m_aenderungen, {}))
+        aendern();
 }
 
 } // namespace view

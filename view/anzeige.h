@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,9 @@ public:
     void text(QLineEdit &feld, const QString &text);
     // Moves a slider without reporting it as the user's move.
     void position(QAbstractSlider &regler, int position);
+    // Any other change of what is shown: made now, or with what is held;
+    // of the changes one `wer` asks for, only the latest.
+    void aenderung(const void *wer, std::function<void()> aendern);
 
     // The field's text as the next frame shows it.
     QString text(const QLineEdit &feld) const;
@@ -39,6 +43,7 @@ private:
     int m_tiefe = 0;
     std::vector<std::pair<QLineEdit *, QString>> m_texte;
     std::vector<std::pair<QAbstractSlider *, int>> m_positionen;
+    std::vector<std::pair<const void *, std::function<void()>>> m_aenderungen;
 };
 
 } // namespace view

@@ -6,9 +6,10 @@
 
 #include "anzeige.h"
 
-Ansichtsverlauf::Ansichtsverlauf(view::Anzeige &anzeige, QLineEdit &urteil, QLineEdit &loesungen,
-                                 QLineEdit &schritte)
+Ansichtsverlauf::Ansichtsverlauf(view::Anzeige &anzeige, view::Spuren &spuren, QLineEdit &urteil,
+                                 QLineEdit &loesungen, QLineEdit &schritte)
     : m_anzeige(anzeige)
+    , m_spuren(spuren)
     , m_felder{&urteil, &loesungen, &schritte}
 {
 }
@@ -17,6 +18,7 @@ void Ansichtsverlauf::vorDemSchritt()
 {
     for (std::size_t i = 0; i < m_felder.size(); ++i)
         m_vorDemSchritt.texte[i] = m_anzeige.text(*m_felder[i]);
+    m_vorDemSchritt.marken = m_spuren.soll();
 }
 
 void Ansichtsverlauf::nachDemSchritt(std::size_t schritte)
@@ -28,12 +30,13 @@ void Ansichtsverlauf::nachDemSchritt(std::size_t schritte)
         m_verlauf.pop_front();
 }
 
-void Ansichtsverlauf::zurueck()
+view::Spuren::Marken Ansichtsverlauf::zurueck()
 {
     if (m_verlauf.empty())
-        return;
+        return {};
     const Ansicht davor = m_verlauf.back();
     m_verlauf.pop_back();
     for (std::size_t i = 0; i < m_felder.size(); ++i)
         m_anzeige.text(*m_felder[i], davor.texte[i]);
+    return davor.marken;
 }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "spuren.h"
+
 #include <QString>
 
 #include <array>
@@ -18,29 +20,33 @@ class Anzeige;
 
 // What the window showed beside the board before each step the search can
 // take back, which the board and the counts do not tell: the verdict on
-// the queen moved last, and the counters as written (a run keeps the last
+// the queen moved last, the counters as written (a run keeps the last
 // run's step count until its first step, and no solution count until its
-// first solution).
+// first solution), and the marks on the board (a hand move's, before the
+// first step).
 class Ansichtsverlauf
 {
 public:
-    Ansichtsverlauf(view::Anzeige &anzeige, QLineEdit &urteil, QLineEdit &loesungen, QLineEdit &schritte);
+    Ansichtsverlauf(view::Anzeige &anzeige, view::Spuren &spuren, QLineEdit &urteil, QLineEdit &loesungen,
+                    QLineEdit &schritte);
 
     // A step begins.
     void vorDemSchritt();
     // It has ended, as the last of the `schritte` steps the search keeps.
     void nachDemSchritt(std::size_t schritte);
     // The last step was taken back: the window shows again the verdict and
-    // the counters it showed before it.
-    void zurueck();
+    // the counters it showed before it. Returns the marks shown then.
+    view::Spuren::Marken zurueck();
 
 private:
     struct Ansicht
     {
         std::array<QString, 3> texte;
+        view::Spuren::Marken marken;
     };
 
     view::Anzeige &m_anzeige;
+    view::Spuren &m_spuren;
     std::array<QLineEdit *, 3> m_felder;
     Ansicht m_vorDemSchritt;
     std::deque<Ansicht> m_verlauf;

@@ -27,6 +27,10 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
         connect(wahl, &QAction::triggered, this, [this, stufe] { emit tempoGewaehlt(stufe); });
     }
 
+    QAction *spuren = m_menue->addAction(QStringLiteral("Versuche und Bedrohungen zeigen"));
+    spuren->setObjectName(QStringLiteral("Spuren"));
+    spuren->setCheckable(true);
+    connect(spuren, &QAction::toggled, this, &DurchlaufMenue::spurenGezeigt);
     // Alt+Left, "back" as in a browser, which no field takes. The key is
     // the window's own and live also where nothing can be taken back: a
     // slider with the focus would take it as Left.

@@ -12,8 +12,9 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// The window's context menu: the pace of a full run, taking a step back,
-// pausing, going on and ending a run, and what the program is. It opens without a nested event
+// The window's context menu: the pace of a full run, the marks that show
+// the search on the board, taking a step back, pausing, going on and
+// ending a run, and what the program is. It opens without a nested event
 // loop, so a run goes on under it.
 class DurchlaufMenue : public QObject
 {
@@ -31,6 +32,7 @@ public:
 
 signals:
     void tempoGewaehlt(Tempo::Stufe stufe);
+    void spurenGezeigt(bool an);
     void schrittZurueck();
     void anhaltenOderFortsetzen();
     void beenden();

@@ -14,6 +14,7 @@
 #include "rahmen.h"
 #include "schriften.h"
 #include "spaltenansicht.h"
+#include "spuren.h"
 #include "stellung.h"
 #include "textfeld.h"
 #include "twips.h"
@@ -23,6 +24,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -41,6 +43,7 @@ namespace {
 
 // The window's caption and the title of the "fertig" box.
 const QString Titel = QStringLiteral("Acht Damen");
+const QString TitelAngehalten = QStringLiteral("Acht Damen – angehalten");
 
 // The cover panel: only its height ever changes.
 constexpr int AbdeckungLinks = 900;
@@ -72,6 +75,9 @@ QLineEdit *textFeld(QWidget *parent, const QString &name, const QRect &geometrie
 {
     auto *feld = erzeuge<Textfeld>(parent, name, geometrie);
     feld->setAlignment(ausrichtung | Qt::AlignVCenter);
+    // The fields are for display: a right click on one opens the window's
+    // menu, where the first look for how to watch the search goes.
+    feld->setContextMenuPolicy(Qt::NoContextMenu);
     return feld;
 }
 
@@ -86,6 +92,21 @@ void setzeFarbe(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
 void beschrifte(QMessageBox &box, QMessageBox::StandardButton knopf, const QString &text)
 {
     box.button(knopf)->setText(text);
+}
+
+// A window manager puts a box's title beside its own buttons, where Qt,
+// sizing the box by its text, leaves room for a title alone: "fertig" got
+// "A… n". Wide enough for the title in bold and four buttons.
+void titelPasst(QMessageBox &box)
+{
+    QFont fett = box.font();
+    fett.setBold(true);
+    const QFontMetrics metrik(fett);
+    const int knopf = 2 * metrik.height();
+    const int breite = metrik.horizontalAdvance(box.windowTitle()) + 4 * knopf;
+    auto *gitter = qobject_cast<QGridLayout *>(box.layout());
+    if (gitter)
+        gitter->addItem(new QSpacerItem(breite, 0), gitter->rowCount(), 0, 1, gitter->columnCount());
 }
 
 } // namespace
@@ -182,6 +203,8 @@ void Form1::erzeugeSteuerelemente()
         connect(m_vScroll2[n], &DamenRegler::wertGeaendert, this, [this, i](int wert) {
             m_feld.setzeWert(i, static_cast<std::int16_t>(wert));
             const QString von = bedroher(m_feld, i);
+            if (m_spurenAn && !von.isEmpty())
+                m_spuren->zeigeHandzug(m_feld, i);
             aktualisiereZurueck();
             // The user's own move shows whole, also in the middle of a run,
             // and the screen reader says what became of the queen.
@@ -214,13 +237,18 @@ void Form1::erzeugeSteuerelemente()
 
     m_command2 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492),
                                           QStringLiteral("Einzelschritt"), sansSerif(13.5));
+    // Screen readers read a tooltip as a description, with its colons and
+    // quotation marks spoken out: plain sentences.
+    m_command2->setToolTip(tooltip(QStringLiteral(
+        "Macht einen Schritt der Suche. Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt "
+        "zurück oder lassen Versuche und Bedrohungen zeigen.")));
     connect(m_command2, &QPushButton::clicked, this, [this] { befehl([this] { m_suche.Einzelschritt(); }); });
 
     m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
                                           QStringLiteral("Durchlauf"), sansSerif(13.5));
-    m_command3->setToolTip(QStringLiteral("Sucht alle Lösungen. Ein Klick während des Durchlaufs hält ihn an und "
-                                          "setzt ihn fort, ebenso Esc; mit der rechten Maustaste wählen Sie das "
-                                          "Tempo."));
+    m_command3->setToolTip(tooltip(QStringLiteral("Sucht alle Lösungen. Ein Klick während des Durchlaufs hält ihn "
+                                                  "an und setzt ihn fort, ebenso Esc. Mit der rechten Maustaste "
+                                                  "wählen Sie das Tempo.")));
     connect(m_command3, &QPushButton::clicked, this, [this] {
         // The button starts, pauses and goes on, as in any player.
         if (m_suche.runInProgress())
@@ -258,10 +286,15 @@ void Form1::erzeugeSteuerelemente()
     m_picture1->raise();
     m_ansage = new Ansage(this);
 
-    m_ansichten = std::make_unique<Ansichtsverlauf>(m_anzeige, *m_text3, *m_text4, *m_text5);
+    m_picFeld->setToolTip(tooltip(QStringLiteral(
+        "Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt zurück oder lassen Versuche und "
+        "Bedrohungen zeigen. Ein Klick auf Durchlauf oder Esc hält einen Durchlauf an.")));
+    m_spuren = std::make_unique<view::Spuren>(m_anzeige, m_txtFeld);
+    m_ansichten = std::make_unique<Ansichtsverlauf>(m_anzeige, *m_spuren, *m_text3, *m_text4, *m_text5);
 
     m_menue = new DurchlaufMenue(*this);
     connect(m_menue, &DurchlaufMenue::tempoGewaehlt, this, &Form1::waehleTempo);
+    connect(m_menue, &DurchlaufMenue::spurenGezeigt, this, &Form1::spurenZeigen);
     connect(m_menue, &DurchlaufMenue::schrittZurueck, this, &Form1::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, this, &Form1::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, this, &Form1::durchlaufBeenden);
@@ -324,6 +357,9 @@ void Form1::Feld_SpalteGeaendert(int index)
 {
     m_anzeige.position(*m_vScroll2[static_cast<std::size_t>(index)], DamenRegler::position(m_feld.wert(index)));
     m_spaltenansicht->spalteGeaendert(index);
+    // Marks tell of the board they were made on.
+    if (m_spurenAn)
+        m_spuren->leeren();
 }
 
 void Form1::VScroll1_Change(int wert)
@@ -334,8 +370,9 @@ void Form1::VScroll1_Change(int wert)
 void Form1::closeEvent(QCloseEvent *event)
 {
     // A run in progress must not outlive the window, nor keep a box open;
-    // the window shows where it stopped.
+    // the window shows where it stopped, at the step it was making.
     m_suche.requestEnd();
+    zeigeZaehler();
     m_anzeige.zeigen();
     if (m_offeneBox)
         m_offeneBox->reject();
@@ -349,7 +386,9 @@ bool Form1::stopAtSolutions()
 
 void Form1::showSteps(std::int64_t schritte)
 {
-    m_anzeige.text(*m_text5, QString::number(schritte));
+    // Shown with the rows the step probes, after its event processing: a
+    // frame there still shows the step before, and its count.
+    m_gezaehlt = schritte;
 }
 
 void Form1::showSolutions(std::int64_t loesungen)
@@ -379,6 +418,7 @@ void Form1::announceEnd()
 {
     QMessageBox box(QMessageBox::NoIcon, Titel, QStringLiteral("fertig"), QMessageBox::Ok, this);
     beschrifte(box, QMessageBox::Ok, QStringLiteral("OK"));
+    titelPasst(box);
     zeigeBox(box);
 }
 
@@ -410,6 +450,12 @@ int Form1::zeigeBox(QMessageBox &box)
     return box.exec();
 }
 
+void Form1::zeigeZaehler()
+{
+    if (m_gezaehlt)
+        m_anzeige.text(*m_text5, QString::number(*std::exchange(m_gezaehlt, std::nullopt)));
+}
+
 void Form1::zeigeBild()
 {
     m_anzeige.zeigen();
@@ -436,6 +482,7 @@ void Form1::processEvents()
         zeigeBild();
         QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     }
+    zeigeZaehler();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -478,6 +525,12 @@ void Form1::stepBegins()
     m_ansichten->vorDemSchritt();
 }
 
+void Form1::stepTaken(const board::Schritt &schritt)
+{
+    // In the frame of the step, and under the question or "fertig" too.
+    zeigeSpuren(&schritt);
+}
+
 void Form1::stepDone(const board::Schritt &schritt)
 {
     m_ansichten->nachDemSchritt(m_suche.verlaufsLaenge());
@@ -496,13 +549,37 @@ void Form1::stepDone(const board::Schritt &schritt)
             m_ansage->sage(loesung);
         return;
     }
-    m_ansage->sage(schrittGesagt(schritt, loesung));
+    m_ansage->sage(schrittGesagt(schritt, loesung, m_spurenAn));
 }
 
 void Form1::stepUndone(const board::Schritt &schritt)
 {
-    m_ansichten->zurueck();
+    const view::Spuren::Marken davor = m_ansichten->zurueck();
+    // The marks of the step before, or, back before the first step the
+    // search keeps, those shown then (a hand move's).
+    if (const board::Schritt *letzter = m_suche.letzterSchritt())
+        zeigeSpuren(letzter);
+    else if (m_spurenAn)
+        m_spuren->zeige(davor);
     m_ansage->sage(zurueckGesagt(schritt));
+}
+
+void Form1::spurenZeigen(bool an)
+{
+    m_spurenAn = an;
+    m_anzeige.festhalten();
+    zeigeSpuren(m_suche.letzterSchritt());
+    m_anzeige.freigeben();
+    m_ansage->sage(an ? QStringLiteral("Versuche und Bedrohungen werden gezeigt")
+                      : QStringLiteral("Versuche und Bedrohungen werden nicht mehr gezeigt"));
+}
+
+void Form1::zeigeSpuren(const board::Schritt *schritt)
+{
+    if (m_spurenAn && schritt)
+        m_spuren->zeigeSchritt(*schritt, m_feld, m_suche.spalte());
+    else
+        m_spuren->leeren();
 }
 
 bool Form1::zurueckMoeglich() const
@@ -531,8 +608,12 @@ void Form1::runningChanged(bool running)
         m_tempo.vonJetztAn();
     }
     m_anhalten = false;
-    if (!running)
+    if (!running) {
         m_stille.ende();
+        // A run ends on column a, where the next step begins, or on the
+        // empty board "Null" left.
+        zeigeSpuren(m_suche.letzterSchritt());
+    }
     m_esc->setEnabled(running);
     m_command2->setEnabled(!running);
     aktualisiereZurueck();
@@ -552,6 +633,7 @@ void Form1::betweenSteps()
         return;
     m_haelt = true;
     m_command2->setEnabled(true);
+    setWindowTitle(TitelAngehalten);
     aktualisiereZurueck();
     zeigeBild();
     m_stille.ende();
@@ -566,6 +648,7 @@ void Form1::betweenSteps()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     m_haelt = false;
     m_anhalten = false;
+    setWindowTitle(Titel);
     aktualisiereZurueck();
     if (!m_suche.runGoesOn())
         return;

@@ -34,6 +34,7 @@ class QScrollBar;
 
 namespace view {
 class Spaltenansicht;
+class Spuren;
 }
 
 // The program's only window: the board with its sliders, the backtracker's
@@ -48,6 +49,7 @@ public:
 
     const board::Suche &suche() const { return m_suche; }
     const board::Feld &feld() const { return m_feld; }
+    const view::Spuren &spuren() const { return *m_spuren; }
     // The clock that paces the frames and the steps of a running search,
     // and a sleep on it for a test; without one, the pace sleeps in real time.
     void setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf = {})
@@ -80,6 +82,7 @@ private:
     void processEvents() override;
     void runningChanged(bool running) override;
     void stepBegins() override;
+    void stepTaken(const board::Schritt &schritt) override;
     void stepDone(const board::Schritt &schritt) override;
     void stepUndone(const board::Schritt &schritt) override;
     void betweenSteps() override;
@@ -87,12 +90,16 @@ private:
     void anhaltenOderFortsetzen();
     void waehleTempo(Tempo::Stufe stufe);
     void durchlaufBeenden();
+    void spurenZeigen(bool an);
+    // The marks of a step, where they are shown, or none.
+    void zeigeSpuren(const board::Schritt *schritt);
     bool zurueckMoeglich() const;
     void aktualisiereZurueck();
     void schrittZurueck();
 
     void nebenDasBrett(QMessageBox &box) const;
     int zeigeBox(QMessageBox &box);
+    void zeigeZaehler();
     void zeigeBild();
 
     board::Feld m_feld;
@@ -129,7 +136,11 @@ private:
     // The press under way is the second of a double click on "Durchlauf".
     bool m_zweiterKlick = false;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
+    std::unique_ptr<view::Spuren> m_spuren;
+    bool m_spurenAn = false;
     std::unique_ptr<Ansichtsverlauf> m_ansichten;
+    // The count of the step under way, shown with the rows it probes.
+    std::optional<std::int64_t> m_gezaehlt;
     Ansage *m_ansage = nullptr;
     Stille m_stille{*this, [this] { return m_suche.runInProgress() && !m_haelt; }};
     // The answer to the question at the solution being counted.

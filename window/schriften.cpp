@@ -5,7 +5,9 @@
 #include "schriften.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
+#include <QToolTip>
 
 namespace {
 
@@ -41,4 +43,18 @@ QFont serif(qreal punkte)
 QFont standardSchrift()
 {
     return sansSerif(12);
+}
+
+QString tooltip(const QString &text)
+{
+    const QFontMetrics metrik(QToolTip::font());
+    QStringList zeilen{QString()};
+    for (const QString &wort : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString laenger = zeilen.last().isEmpty() ? wort : zeilen.last() + u' ' + wort;
+        if (!zeilen.last().isEmpty() && metrik.horizontalAdvance(laenger) > 380)
+            zeilen << wort;
+        else
+            zeilen.last() = laenger;
+    }
+    return zeilen.join(u'\n');
 }

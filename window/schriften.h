@@ -14,3 +14,7 @@ QFont serif(qreal punkte);
 // The window's default font, which the "Null" button uses: the sans-serif
 // face at the size of the window's smaller captions.
 QFont standardSchrift();
+
+// A tooltip's text in lines no wider than a comfortable 380 pixels: Qt
+// shows a plain tooltip on one line, however long.
+QString tooltip(const QString &text);

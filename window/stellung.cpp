@@ -13,6 +13,22 @@ QString dame(const board::Feld &feld, int spalte)
     return spaltenName(spalte) + QString::number(feld.wert(spalte));
 }
 
+// "Reihe 2 bis 5 bedroht": the rows a step found attacked, which follow
+// each other; empty where there were none.
+QString bedrohteReihen(const board::Schritt &schritt)
+{
+    const int letzte = schritt.letzteAbgelehnte();
+    if (letzte == 0)
+        return {};
+    int erste = letzte;
+    while (erste > 1 && schritt.abgelehnt(erste - 1))
+        --erste;
+    if (erste == letzte)
+        return QStringLiteral("Reihe %1 bedroht").arg(letzte);
+    const QString bis = letzte == erste + 1 ? QStringLiteral(" und ") : QStringLiteral(" bis ");
+    return QStringLiteral("Reihe %1").arg(erste) + bis + QStringLiteral("%1 bedroht").arg(letzte);
+}
+
 } // namespace
 
 QString stellung(const board::Feld &feld)
@@ -41,13 +57,18 @@ QString spaltenName(int spalte)
     return QString(QChar(u'a' + spalte));
 }
 
-QString schrittGesagt(const board::Schritt &schritt, const QString &loesung)
+QString schrittGesagt(const board::Schritt &schritt, const QString &loesung, bool versuche)
 {
     // Commas, not colons: Orca reads a colon out as a word.
     QStringList teile{QStringLiteral("Schritt %1").arg(schritt.nummer),
                       QStringLiteral("Spalte ") + spaltenName(schritt.spalte)};
+    if (const QString bedroht = bedrohteReihen(schritt); versuche && !bedroht.isEmpty())
+        teile << bedroht;
     if (schritt.reihe == 0) {
-        teile.last() += QStringLiteral(" geräumt");
+        if (teile.size() == 2)
+            teile.last() += QStringLiteral(" geräumt");
+        else
+            teile << QStringLiteral("geräumt");
         if (schritt.ende)
             teile << QStringLiteral("Suche beendet");
     } else {

@@ -17,9 +17,10 @@ QString stellung(const board::Feld &feld);
 QString bedroher(const board::Feld &feld, int spalte);
 // "c": a column's name on the board.
 QString spaltenName(int spalte);
-// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did;
-// `loesung` tells of the solution a step found.
-QString schrittGesagt(const board::Schritt &schritt, const QString &loesung);
+// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, with the
+// rows it found attacked where `versuche` is set ("Reihe 1 bis 3
+// bedroht"); `loesung` tells of the solution a step found.
+QString schrittGesagt(const board::Schritt &schritt, const QString &loesung, bool versuche);
 // "Schritt 12 zurückgenommen, Spalte c, Reihe 3": a step taken back, and
 // its column as the board shows it now.
 QString zurueckGesagt(const board::Schritt &schritt);
