@@ -226,6 +226,7 @@ void Suche::Suchschritt()
     // cppcheck-suppress knownConditionTrueFalse ; the host's question and box may ask for the end
     if (m_endeVerlangt)
         return;
+    // cppcheck-suppress knownConditionTrueFalse ; the host's event processing may change the board
     if (genau)
         merken(schritt);
     m_host.stepDone(schritt);

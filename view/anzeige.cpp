@@ -68,9 +68,9 @@ void Anzeige::aenderung(const void *wer, std::function<void()> aendern)
 
 QString Anzeige::text(const QLineEdit &feld) const
 {
-    for (const auto &[vorgemerkt, text] : m_texte) {
+    for (const auto &[vorgemerkt, gemerkt] : m_texte) {
         if (vorgemerkt == &feld)
-            return text;
+            return gemerkt;
     }
     return feld.text();
 }

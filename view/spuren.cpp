@@ -136,7 +136,7 @@ void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint8_t marken
     }
     const QRectF innen = zelle.adjusted(a * 0.14, a * 0.14, -a * 0.14, -a * 0.14);
     if (marken & (Bedroher | Bedroht | Gesetzt)) {
-        painter.setPen(QPen(marken & Gesetzt ? Gruen : Rot, a * 0.07, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen((marken & Gesetzt) ? Gruen : Rot, a * 0.07, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(innen);
     }
     painter.setPen(Qt::NoPen);

@@ -84,11 +84,8 @@ void Stille::ende()
 
 void Stille::update(QAccessibleEvent *event)
 {
-    for (Stille *stille : s_alle) {
-        if (stille->zurueckhalten(event))
-            return;
-    }
-    weiter(event);
+    if (std::none_of(s_alle.begin(), s_alle.end(), [event](Stille *stille) { return stille->zurueckhalten(event); }))
+        weiter(event);
 }
 
 bool Stille::zurueckhalten(QAccessibleEvent *event)

@@ -9,6 +9,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -21,7 +22,7 @@ struct Stueck
 // The text cut at the boundaries of `art` into pieces that cover it from
 // start to end: characters, words and the gaps between them, sentences;
 // a single-line field is a single line and paragraph.
-QList<Stueck> stuecke(const QString &text, QAccessible::TextBoundaryType art)
+std::vector<Stueck> stuecke(const QString &text, QAccessible::TextBoundaryType art)
 {
     QTextBoundaryFinder::BoundaryType finderArt = QTextBoundaryFinder::Grapheme;
     switch (art) {
@@ -34,9 +35,9 @@ QList<Stueck> stuecke(const QString &text, QAccessible::TextBoundaryType art)
         finderArt = QTextBoundaryFinder::Sentence;
         break;
     default:
-        return text.isEmpty() ? QList<Stueck>{} : QList<Stueck>{{0, int(text.size())}};
+        return text.isEmpty() ? std::vector<Stueck>{} : std::vector<Stueck>{{0, int(text.size())}};
     }
-    QList<Stueck> teile;
+    std::vector<Stueck> teile;
     QTextBoundaryFinder finder(finderArt, text);
     int anfang = 0;
     // Each call moves forward, and past the end it answers -1.
@@ -45,7 +46,7 @@ QList<Stueck> stuecke(const QString &text, QAccessible::TextBoundaryType art)
                           & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem);
         if (!rand && grenze < text.size())
             continue;
-        teile.append({anfang, int(grenze)});
+        teile.push_back({anfang, int(grenze)});
         anfang = int(grenze);
     }
     return teile;
@@ -152,31 +153,32 @@ QString TextfeldAccessible::text(int startOffset, int endOffset) const
 QString TextfeldAccessible::stueck(int offset, QAccessible::TextBoundaryType art, int schritt, int *anfang,
                                    int *ende) const
 {
-    const QString text = feld()->text();
+    const QString inhalt = feld()->text();
     if (offset == -2)
         offset = feld()->cursorPosition();
     else if (offset == -1)
-        offset = int(text.size());
-    if (offset < 0 || offset > text.size()) {
+        offset = int(inhalt.size());
+    if (offset < 0 || offset > inhalt.size()) {
         *anfang = *ende = -1;
         return {};
     }
-    const QList<Stueck> teile = stuecke(text, art);
+    const std::vector<Stueck> teile = stuecke(inhalt, art);
+    const auto anzahl = static_cast<qsizetype>(teile.size());
     qsizetype index = 0;
-    while (index < teile.size() && teile[index].ende <= offset)
+    while (index < anzahl && teile[std::size_t(index)].ende <= offset)
         ++index;
     // At the end of the text, where the caret mostly stands, the word, the
     // sentence and the line are the last ones; a character there is none.
-    if (index == teile.size() && index > 0 && art != QAccessible::CharBoundary)
+    if (index == anzahl && index > 0 && art != QAccessible::CharBoundary)
         --index;
     index += schritt;
-    if (index < 0 || index >= teile.size()) {
-        *anfang = *ende = index < 0 ? 0 : int(text.size());
+    if (index < 0 || index >= anzahl) {
+        *anfang = *ende = index < 0 ? 0 : int(inhalt.size());
         return {};
     }
-    *anfang = teile[index].anfang;
-    *ende = teile[index].ende;
-    return text.mid(*anfang, *ende - *anfang);
+    *anfang = teile[std::size_t(index)].anfang;
+    *ende = teile[std::size_t(index)].ende;
+    return inhalt.mid(*anfang, *ende - *anfang);
 }
 
 QString TextfeldAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
