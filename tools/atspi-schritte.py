@@ -27,24 +27,7 @@ import time
 
 import pyatspi
 
-SPALTEN = "abcdefgh"
-
-
-def log(text):
-    print(text, flush=True)
-
-
-def warte(bedingung, sekunden=10.0, takt=0.02):
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        try:
-            wert = bedingung()
-        except Exception:  # the program may be gone, or not yet on the bus
-            wert = None
-        if wert:
-            return wert
-        time.sleep(takt)
-    return None
+from atspi_hilfe import SPALTEN, anwendung, druecke, frage, log, suche, text, warte
 
 
 def xdo(*args):
@@ -60,55 +43,42 @@ def loesung(werte):
 class Programm:
     def __init__(self, pfad):
         self.proc = subprocess.Popen([pfad])
-        self.app = warte(lambda: next(a for a in pyatspi.Registry.getDesktop(0)
-                                      if a is not None and a.get_process_id() == self.proc.pid), 15)
+        self.app = warte(lambda: anwendung(self.proc.pid), 15)
         self.fenster = warte(lambda: next(f for f in self.app if f is not None and f.name.startswith("Acht Damen")))
         f = self.fenster
-        self.schritt = self.suche(f, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
-        self.durchlauf = self.suche(f, pyatspi.ROLE_PUSH_BUTTON, "Durchlauf")
-        self.null = self.suche(f, pyatspi.ROLE_PUSH_BUTTON, "Null")
-        self.stop = self.suche(f, pyatspi.ROLE_CHECK_BOX, "Stop bei Lösung")
-        self.zaehler = self.suche(f, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte")
-        self.loesungen = self.suche(f, pyatspi.ROLE_TEXT, "Lösungszähler")
-        self.werte = [self.suche(f, pyatspi.ROLE_TEXT, f"Reihe der Dame in Spalte {s}") for s in SPALTEN]
+        self.schritt = suche(f, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
+        self.durchlauf = suche(f, pyatspi.ROLE_PUSH_BUTTON, "Durchlauf")
+        self.null = suche(f, pyatspi.ROLE_PUSH_BUTTON, "Null")
+        self.stop = suche(f, pyatspi.ROLE_CHECK_BOX, "Stop bei Lösung")
+        self.zaehler = suche(f, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte")
+        self.loesungen = suche(f, pyatspi.ROLE_TEXT, "Lösungszähler")
+        self.werte = [suche(f, pyatspi.ROLE_TEXT, f"Reihe der Dame in Spalte {s}") for s in SPALTEN]
         # The keyboard's window: a click on its background, clear of any control.
         e = f.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         self.ecke = (e.x + e.width - 4, e.y + e.height - 4)
         xdo("mousemove", *self.ecke, "click", 1)
         time.sleep(0.5)
 
-    @staticmethod
-    def suche(wurzel, rolle, name):
-        return pyatspi.findDescendant(wurzel, lambda a: a is not None and a.getRole() == rolle and a.name == name)
-
-    @staticmethod
-    def text(feld):
-        return feld.queryText().getText(0, -1)
-
     def brett(self):
-        return [int(self.text(w) or 0) for w in self.werte]
+        return [int(text(w) or 0) for w in self.werte]
 
     def stand(self):
-        return " ".join(map(str, self.brett())) + f" | Schritt {self.text(self.zaehler) or '-'}" \
-               + f" | Lösungen {self.text(self.loesungen) or '-'}"
+        return " ".join(map(str, self.brett())) + f" | Schritt {text(self.zaehler) or '-'}" \
+               + f" | Lösungen {text(self.loesungen) or '-'}"
 
     def schritte(self):
-        t = self.text(self.zaehler)
+        t = text(self.zaehler)
         return int(t) if t.isdigit() else 0
 
     def aktiv(self, knopf):
         return knopf.getState().contains(pyatspi.STATE_SENSITIVE)
 
     def frage(self):
-        return next((f for f in self.app if f is not None and f.name == "hurra!"), None)
-
-    def druecke(self, knopf):
-        act = knopf.queryAction()
-        act.doAction(next(i for i in range(act.nActions) if act.getName(i) in ("Press", "Toggle")))
+        return frage(self.app)
 
     def einzelschritt(self):
         n = self.schritte() + 1
-        self.druecke(self.schritt)
+        druecke(self.schritt)
         return warte(lambda: self.schritte() == n or self.frage(), 5)
 
     def tempo(self, abwaerts):
@@ -131,12 +101,12 @@ class Programm:
 def null_im_lauf(p):
     ok = True
     p.tempo(2)  # zum Zuschauen (20 Schritte pro Sekunde)
-    p.druecke(p.durchlauf)
+    druecke(p.durchlauf)
     time.sleep(1.5)
-    p.druecke(p.durchlauf)
+    druecke(p.durchlauf)
     warte(lambda: p.aktiv(p.schritt), 5)
     log(f"1. angehalten: Titel '{p.fenster.name}', {p.stand()}")
-    p.druecke(p.null)
+    druecke(p.null)
     warte(lambda: not any(p.brett()), 5)
     time.sleep(0.5)
     geht_weiter = p.schritte()
@@ -145,24 +115,24 @@ def null_im_lauf(p):
         f"{'an' if p.aktiv(p.schritt) else 'aus'}, 0.5 s später Schritt {p.schritte()}")
     ok &= not any(p.brett()) and p.schritte() == geht_weiter and p.fenster.name == "Acht Damen"
     p.tempo(0)  # sofort
-    p.druecke(p.stop)
-    p.druecke(p.durchlauf)
+    druecke(p.stop)
+    druecke(p.durchlauf)
     box = warte(p.frage, 10)
     log(f"1. neuer Durchlauf mit 'Stop bei Lösung': Frage {'offen' if box else 'keine'} bei {p.stand()}, "
         f"{'eine Lösung' if loesung(p.brett()) else 'KEINE Lösung'}")
     ok &= bool(box) and loesung(p.brett()) and p.schritte() == 218
     if box:
-        p.druecke(p.suche(box, pyatspi.ROLE_PUSH_BUTTON, "Nein"))
+        druecke(suche(box, pyatspi.ROLE_PUSH_BUTTON, "Nein"))
     return ok
 
 
 def null_dann_schritte(p):
     ok = True
-    p.druecke(p.stop)
+    druecke(p.stop)
     for _ in range(5):
         p.einzelschritt()
     log(f"2. fünf Schritte: {p.stand()}")
-    p.druecke(p.null)
+    druecke(p.null)
     warte(lambda: not any(p.brett()), 5)
     log(f"2. nach 'Null': {p.stand()}")
     gefuellt = 0
@@ -170,12 +140,12 @@ def null_dann_schritte(p):
         if p.einzelschritt() and p.frage():
             log(f"2. Frage bei {p.stand()}: {'eine Lösung' if loesung(p.brett()) else 'KEINE Lösung'}")
             ok &= loesung(p.brett())
-            p.druecke(p.suche(p.frage(), pyatspi.ROLE_PUSH_BUTTON, "Ja"))
+            druecke(suche(p.frage(), pyatspi.ROLE_PUSH_BUTTON, "Ja"))
             warte(lambda: not p.frage(), 5)
         elif p.brett()[7]:
             gefuellt += 1
             log(f"2. Spalte h gefüllt, ohne Frage: {p.stand()}")
-            ok &= p.text(p.loesungen) == ""
+            ok &= text(p.loesungen) == ""
     return ok and gefuellt == 3
 
 

@@ -21,56 +21,9 @@ import time
 
 import pyatspi
 
+from atspi_hilfe import SPALTEN, anwendung, druecke, frage, log, suche, text, warte
+
 LOESUNG = "1 5 8 6 3 7 2 4"
-SPALTEN = "abcdefgh"
-
-
-def log(text):
-    print(text, flush=True)
-
-
-def warte(bedingung, sekunden=10.0, takt=0.02):
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        try:
-            wert = bedingung()
-        except Exception:  # the program may be gone, or not yet on the bus
-            wert = None
-        if wert:
-            return wert
-        time.sleep(takt)
-    return None
-
-
-def anwendung(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
-
-
-def suche(wurzel, rolle, name):
-    return pyatspi.findDescendant(wurzel, lambda a: a.getRole() == rolle and a.name == name)
-
-
-def text(feld):
-    return feld.queryText().getText(0, -1)
-
-
-def aktion(ziel, name):
-    act = ziel.queryAction()
-    for i in range(act.nActions):
-        if act.getName(i) == name:
-            return act.doAction(i)
-    raise RuntimeError(f"{ziel.name!r} hat keine Aktion {name!r}")
-
-
-def frage(app):
-    # The box is a top-level window of the program.
-    for fenster in app:
-        if fenster is not None and fenster.name == "hurra!":
-            return fenster
-    return None
 
 
 def main():
@@ -91,12 +44,12 @@ def main():
         brett = lambda: " ".join(text(w) for w in werte)
         log(f"Programm {programm}, pid {proc.pid}: Fenster gefunden")
 
-        aktion(stop, stop.queryAction().getName(0))
+        druecke(stop)
         warte(lambda: stop.getState().contains(pyatspi.STATE_CHECKED), 5)
         log(f"'Stop bei Lösung' angekreuzt: {stop.getState().contains(pyatspi.STATE_CHECKED)}")
 
         for n in range(1, 219):
-            aktion(schritt, "Press")
+            druecke(schritt)
             if not warte(lambda: text(zaehler) == str(n), 5):
                 log(f"FEHLER: Schritt {n} nicht fertig geworden (Zähler {text(zaehler)!r})")
                 return 1
@@ -114,7 +67,7 @@ def main():
                 log(f"unter der Frage: '{knopf.name}' bietet keine Aktion an "
                     f"({'aus' if not knopf.getState().contains(pyatspi.STATE_ENABLED) else 'an'})")
                 continue
-            aktion(knopf, "Press")
+            druecke(knopf)
             log(f"unter der Frage: Press auf '{knopf.name}'")
         time.sleep(1.0)
 
@@ -126,7 +79,7 @@ def main():
         ok &= gelesen == LOESUNG and schritte == "218"
 
         nein = suche(box, pyatspi.ROLE_PUSH_BUTTON, "Nein")
-        aktion(nein, "Press")
+        druecke(nein)
         log("'Nein' per Press")
         warte(lambda: frage(app) is None, 5)
         time.sleep(1.0)
