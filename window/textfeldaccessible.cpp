@@ -163,21 +163,19 @@ QString TextfeldAccessible::stueck(int offset, QAccessible::TextBoundaryType art
         return {};
     }
     const std::vector<Stueck> teile = stuecke(inhalt, art);
-    const auto anzahl = static_cast<qsizetype>(teile.size());
-    qsizetype index = 0;
-    while (index < anzahl && teile[std::size_t(index)].ende <= offset)
-        ++index;
+    auto teil = std::find_if(teile.begin(), teile.end(), [offset](const Stueck &s) { return s.ende > offset; });
     // At the end of the text, where the caret mostly stands, the word, the
     // sentence and the line are the last ones; a character there is none.
-    if (index == anzahl && index > 0 && art != QAccessible::CharBoundary)
-        --index;
-    index += schritt;
-    if (index < 0 || index >= anzahl) {
+    if (teil == teile.end() && teil != teile.begin() && art != QAccessible::CharBoundary)
+        --teil;
+    const auto index = (teil - teile.begin()) + schritt;
+    if (index < 0 || index >= std::ssize(teile)) {
         *anfang = *ende = index < 0 ? 0 : int(inhalt.size());
         return {};
     }
-    *anfang = teile[std::size_t(index)].anfang;
-    *ende = teile[std::size_t(index)].ende;
+    const Stueck &gefunden = teile[std::size_t(index)];
+    *anfang = gefunden.anfang;
+    *ende = gefunden.ende;
     return inhalt.mid(*anfang, *ende - *anfang);
 }
 
