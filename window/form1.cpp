@@ -584,7 +584,8 @@ void Form1::zeigeSpuren(const board::Schritt *schritt)
 
 bool Form1::zurueckMoeglich() const
 {
-    // Not while a run goes on, which changes what there is to take back.
+    // The search allows it between two steps of a run; the window only
+    // while the run is held there, not as it goes on.
     return m_suche.kannZurueck() && (m_haelt || !m_suche.runInProgress());
 }
 
