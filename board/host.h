@@ -28,6 +28,9 @@ struct Schritt
     // anew) and the stop request, which the step may set.
     int zeigerVorher = 0;
     bool abbruchVorher = false;
+    // At a solution: whether "weitersuchen?" was asked, and the answer.
+    enum class Frage : std::uint8_t { Keine, Ja, Nein };
+    Frage frage = Frage::Keine;
 
     bool abgelehnt(int zeile) const { return bedroher[static_cast<std::size_t>(zeile - 1)] != 0; }
     // The last row the step rejected, or 0 where it rejected none.

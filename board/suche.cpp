@@ -21,6 +21,10 @@ void Suche::Null()
     if (m_durchlaufAktiv) {
         m_abbruch = true;
         m_nullNachLauf = true;
+        // A run held between two steps makes none before it ends, so
+        // whatever the user does next acts on the empty board.
+        if (m_zwischenSchritten)
+            leeren();
         return;
     }
     leeren();
@@ -71,7 +75,9 @@ bool Suche::SchrittZurueck()
 
 bool Suche::kannZurueck() const
 {
-    return (!m_beschaeftigt || m_zwischenSchritten) && letzterSchritt();
+    // Once a run has been asked to end, nothing is taken back before it
+    // has: the step would restore the stop request of its time.
+    return (!m_beschaeftigt || (m_zwischenSchritten && runGoesOn())) && letzterSchritt();
 }
 
 const Schritt *Suche::letzterSchritt() const
@@ -215,8 +221,12 @@ void Suche::Suchschritt()
     if (loesung) {
         // A run that is ending ("Null" came during this step) asks nothing.
         const bool laufEndet = m_durchlaufAktiv && !runGoesOn();
-        if (!laufEndet && m_host.stopAtSolutions() && !m_host.askContinue())
-            m_abbruch = true;
+        if (!laufEndet && m_host.stopAtSolutions()) {
+            const bool weiter = m_host.askContinue();
+            schritt.frage = weiter ? Schritt::Frage::Ja : Schritt::Frage::Nein;
+            if (!weiter)
+                m_abbruch = true;
+        }
         ++m_loesungen;
         m_host.showSolutions(m_loesungen);
         schritt.loesung = m_loesungen;

@@ -25,7 +25,8 @@ public:
     Suche(Feld &feld, Host &host);
 
     // "Null": empties every column, leaves the pointer and counters alone.
-    // During a full run it ends the run first, as DurchlaufBeenden does.
+    // During a full run it ends the run first, as DurchlaufBeenden does;
+    // a run held between two steps leaves an empty board at once.
     void Null();
     // "Einzelschritt": one step. Returns false if refused during a full run,
     // except between two of its steps (Host::betweenSteps), where it makes
@@ -45,7 +46,8 @@ public:
     // Possible back to the first step since the board was last changed
     // otherwise (by hand, by "Null", by a run's start), for the last
     // Verlaufsgrenze steps, and never while a step or an unpaused run is
-    // under way. Returns false where it is not possible.
+    // under way, nor in a run asked to end. Returns false where it is not
+    // possible.
     bool SchrittZurueck();
     bool kannZurueck() const;
     // How many steps can be taken back, one after another.

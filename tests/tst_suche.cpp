@@ -539,6 +539,8 @@ void TestSuche::endRequest_data()
     QTest::newRow("while a question is open") << "question" << 218 << "";
     // As a No at a solution: where the run stood stays.
     QTest::newRow("ended while paused") << "end" << 218 << FirstSolution;
+    // Held between two steps, "Null" empties the board at once.
+    QTest::newRow("Null while paused") << "null" << 218 << EmptyBoard;
     QTest::newRow("last step made while paused") << "step" << FullRunSteps << EmptyBoard;
 }
 
@@ -559,8 +561,16 @@ void TestSuche::endRequest()
             b.suche.requestEnd();
     };
     b.host.onBetween = [&] {
-        if (how == "end" && b.suche.schritte() == steps) {
-            QVERIFY(b.suche.DurchlaufBeenden());
+        if ((how == "end" || how == "null") && b.suche.schritte() == steps) {
+            if (how == "null") {
+                b.suche.Null();
+                QCOMPARE(b.boardText(), EmptyBoard);
+            } else {
+                QVERIFY(b.suche.DurchlaufBeenden());
+            }
+            QVERIFY(!b.suche.runGoesOn());
+            // The end asked for wins: no step back restores the run.
+            QVERIFY(!b.suche.SchrittZurueck());
             QVERIFY(!b.suche.runGoesOn());
         } else if (how == "step" && b.suche.schritte() == steps - 1) {
             QVERIFY(b.suche.Einzelschritt());

@@ -21,8 +21,9 @@ void Ansichtsverlauf::vorDemSchritt()
     m_vorDemSchritt.marken = m_spuren.soll();
 }
 
-void Ansichtsverlauf::nachDemSchritt(std::size_t schritte)
+void Ansichtsverlauf::nachDemSchritt(const board::Schritt &schritt, std::size_t schritte)
 {
+    m_vorDemSchritt.schritt = schritt.nummer;
     // The search's history and this one end with the same step; where the
     // search began anew or dropped its oldest, so does this one.
     m_verlauf.push_back(m_vorDemSchritt);
@@ -30,10 +31,12 @@ void Ansichtsverlauf::nachDemSchritt(std::size_t schritte)
         m_verlauf.pop_front();
 }
 
-view::Spuren::Marken Ansichtsverlauf::zurueck()
+view::Spuren::Marken Ansichtsverlauf::zurueck(const board::Schritt &schritt)
 {
-    if (m_verlauf.empty())
+    if (m_verlauf.empty() || m_verlauf.back().schritt != schritt.nummer) {
+        m_verlauf.clear();
         return {};
+    }
     const Ansicht davor = m_verlauf.back();
     m_verlauf.pop_back();
     for (std::size_t i = 0; i < m_felder.size(); ++i)

@@ -4,12 +4,14 @@
 
 #pragma once
 
+#include "host.h"
 #include "spuren.h"
 
 #include <QString>
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 
 class QLineEdit;
@@ -33,14 +35,17 @@ public:
     // A step begins.
     void vorDemSchritt();
     // It has ended, as the last of the `schritte` steps the search keeps.
-    void nachDemSchritt(std::size_t schritte);
-    // The last step was taken back: the window shows again the verdict and
-    // the counters it showed before it. Returns the marks shown then.
-    view::Spuren::Marken zurueck();
+    void nachDemSchritt(const board::Schritt &schritt, std::size_t schritte);
+    // `schritt` was taken back: the window shows again the verdict and the
+    // counters it showed before it. Returns the marks shown then. Should
+    // this history ever not end with that step, it is dropped, and the
+    // window keeps what it shows.
+    view::Spuren::Marken zurueck(const board::Schritt &schritt);
 
 private:
     struct Ansicht
     {
+        std::int64_t schritt = 0;
         std::array<QString, 3> texte;
         view::Spuren::Marken marken;
     };

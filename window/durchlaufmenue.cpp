@@ -27,10 +27,10 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
         connect(wahl, &QAction::triggered, this, [this, stufe] { emit tempoGewaehlt(stufe); });
     }
 
-    QAction *spuren = m_menue->addAction(QStringLiteral("Versuche und Bedrohungen zeigen"));
-    spuren->setObjectName(QStringLiteral("Spuren"));
-    spuren->setCheckable(true);
-    connect(spuren, &QAction::toggled, this, &DurchlaufMenue::spurenGezeigt);
+    m_spuren = m_menue->addAction(QStringLiteral("Versuche und Bedrohungen zeigen"));
+    m_spuren->setObjectName(QStringLiteral("Spuren"));
+    m_spuren->setCheckable(true);
+    connect(m_spuren, &QAction::toggled, this, &DurchlaufMenue::spurenGezeigt);
     // Alt+Left, "back" as in a browser, which no field takes. The key is
     // the window's own and live also where nothing can be taken back: a
     // slider with the focus would take it as Left.
@@ -69,6 +69,11 @@ void DurchlaufMenue::zeigen(const QPoint &wo, bool laeuft, bool angehalten)
 void DurchlaufMenue::setzeZurueckMoeglich(bool moeglich)
 {
     m_zurueck->setEnabled(moeglich);
+}
+
+bool DurchlaufMenue::spurenAn() const
+{
+    return m_spuren->isChecked();
 }
 
 void DurchlaufMenue::ueber(QWidget &fenster)

@@ -27,6 +27,8 @@ public:
     void zeigen(const QPoint &wo, bool laeuft, bool angehalten);
     // Whether the menu offers "Schritt zurück"; its key is always live.
     void setzeZurueckMoeglich(bool moeglich);
+    // Whether the marks that show the search are on.
+    bool spurenAn() const;
 
     static void ueber(QWidget &fenster);
 
@@ -40,6 +42,7 @@ signals:
 private:
     QWidget &m_fenster;
     QMenu *m_menue = nullptr;
+    QAction *m_spuren = nullptr;
     QAction *m_zurueck = nullptr;
     QAction *m_anhalten = nullptr;
     QAction *m_beenden = nullptr;

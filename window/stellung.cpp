@@ -57,7 +57,7 @@ QString spaltenName(int spalte)
     return QString(QChar(u'a' + spalte));
 }
 
-QString schrittGesagt(const board::Schritt &schritt, const QString &loesung, bool versuche)
+QString schrittGesagt(const board::Schritt &schritt, const board::Feld &feld, bool versuche)
 {
     // Commas, not colons: Orca reads a colon out as a word.
     QStringList teile{QStringLiteral("Schritt %1").arg(schritt.nummer),
@@ -74,7 +74,7 @@ QString schrittGesagt(const board::Schritt &schritt, const QString &loesung, boo
     } else {
         // The row a step keeps is one that fits.
         teile << QStringLiteral("Reihe %1").arg(schritt.reihe)
-              << (schritt.loesung > 0 ? loesung : QStringLiteral("in Ordnung"));
+              << (schritt.loesung > 0 ? loesungGesagt(schritt, feld) : QStringLiteral("in Ordnung"));
     }
     return teile.join(QStringLiteral(", "));
 }
@@ -85,4 +85,45 @@ QString zurueckGesagt(const board::Schritt &schritt)
                            + spaltenName(schritt.spalte);
     return schritt.vorher == 0 ? spalte + QStringLiteral(" leer")
                                : spalte + QStringLiteral(", Reihe %1").arg(schritt.vorher);
+}
+
+QString loesungGesagt(const board::Schritt &schritt, const board::Feld &feld)
+{
+    if (schritt.loesung == 0)
+        return {};
+    const QString loesung = QStringLiteral("Lösung %1").arg(schritt.loesung);
+    return schritt.frage == board::Schritt::Frage::Nein ? loesung + QStringLiteral(" steht auf dem Brett, ")
+                                                               + stellung(feld)
+                                                         : loesung;
+}
+
+QString handzugGesagt(const board::Feld &feld, int spalte)
+{
+    const int wert = feld.wert(spalte);
+    if (wert == 0)
+        return QStringLiteral("keine Dame");
+    const QString von = bedroher(feld, spalte);
+    return von.isEmpty() ? QStringLiteral("Reihe %1, in Ordnung").arg(wert)
+                         : QStringLiteral("Reihe %1, geht nicht, bedroht von ").arg(wert) + von;
+}
+
+QString angehaltenGesagt(const board::Suche &suche, const board::Feld &feld)
+{
+    return QStringLiteral("Durchlauf angehalten, Schritt %1, %2 %3, Stellung %4")
+        .arg(suche.schritte())
+        .arg(suche.loesungen())
+        .arg(suche.loesungen() == 1 ? QStringLiteral("Lösung") : QStringLiteral("Lösungen"))
+        .arg(stellung(feld));
+}
+
+QString spurenGesagt(bool an)
+{
+    return an ? QStringLiteral("Versuche und Bedrohungen werden gezeigt")
+              : QStringLiteral("Versuche und Bedrohungen werden nicht mehr gezeigt");
+}
+
+namespace gesagt {
+const QString DurchlaufBeendet = QStringLiteral("Durchlauf beendet");
+const QString DurchlaufFortgesetzt = QStringLiteral("Durchlauf fortgesetzt");
+const QString KeinSchrittZurueck = QStringLiteral("Kein Schritt zurück möglich");
 }

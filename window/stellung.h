@@ -6,6 +6,7 @@
 
 #include "feld.h"
 #include "host.h"
+#include "suche.h"
 
 #include <QString>
 
@@ -19,8 +20,23 @@ QString bedroher(const board::Feld &feld, int spalte);
 QString spaltenName(int spalte);
 // "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, with the
 // rows it found attacked where `versuche` is set ("Reihe 1 bis 3
-// bedroht"); `loesung` tells of the solution a step found.
-QString schrittGesagt(const board::Schritt &schritt, const QString &loesung, bool versuche);
+// bedroht"), and the solution it found, on the board it left.
+QString schrittGesagt(const board::Schritt &schritt, const board::Feld &feld, bool versuche);
+// "Lösung 3", and after a Nein at the question, which solution stands:
+// "Lösung 1 steht auf dem Brett, a1, b5, …". Empty without a solution.
+QString loesungGesagt(const board::Schritt &schritt, const board::Feld &feld);
 // "Schritt 12 zurückgenommen, Spalte c, Reihe 3": a step taken back, and
 // its column as the board shows it now.
 QString zurueckGesagt(const board::Schritt &schritt);
+// "Reihe 3, geht nicht, bedroht von c3": the queen in `spalte`, just
+// moved by hand, judged on the board.
+QString handzugGesagt(const board::Feld &feld, int spalte);
+// "Durchlauf angehalten, Schritt 100, 1 Lösung, Stellung a1, …".
+QString angehaltenGesagt(const board::Suche &suche, const board::Feld &feld);
+QString spurenGesagt(bool an);
+
+namespace gesagt {
+extern const QString DurchlaufBeendet;
+extern const QString DurchlaufFortgesetzt;
+extern const QString KeinSchrittZurueck;
+}
