@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ansage.h"
 #include "application.h"
 #include "formprobe.h"
 #include "framewatcher.h"
@@ -1559,6 +1560,10 @@ void TestForm1::spokenAnswers_data()
         << QStringList{"Versuche und Bedrohungen werden gezeigt", "Schritt 1, Spalte a, Reihe 1, in Ordnung",
                        "Schritt 2, Spalte b, Reihe 1 und 2 bedroht, Reihe 3, in Ordnung"}
         << "a1, Dame";
+    QTest::newRow("nothing to take back") << QStringList{"back key"} << QStringList{"Kein Schritt zurück möglich"}
+                                          << "a1, leer";
+    QTest::newRow("Null during a run") << QStringList{"run null"} << QStringList{"Durchlauf beendet"}
+                                       << "a1, leer";
     QTest::newRow("run, Yes then No")
         << QStringList{"stop", "run yes,no"}
         << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"} << "a1, Dame";
@@ -1572,10 +1577,12 @@ void TestForm1::spokenAnswers()
     QFETCH(QStringList, spoken);
     QFETCH(QString, cellA1);
 
-    if (!AccessibilityLog::available())
-        QSKIP("needs the accessibility bus");
+    // The wording everywhere; what reaches assistive technology where a
+    // desktop session has its bus.
+    const bool bus = AccessibilityLog::available();
     AccessibilityLog log;
     Window w;
+    QSignalSpy said(w.form->findChild<Ansage *>("Ansage"), &Ansage::gesagt);
     QStringList answers;
     ModalAnswerer answerer([&](QMessageBox &box) {
         if (!box.button(QMessageBox::No))
@@ -1597,19 +1604,32 @@ void TestForm1::spokenAnswers()
             paceChoices(*w.form)[action.mid(5).toInt()]->trigger();
         } else if (action == "back") {
             w.form->findChild<QAction *>("Zurueck")->trigger();
+        } else if (action == "back key") {
+            QTest::keyClick(w.probe.get("Text4"), Qt::Key_Left, Qt::AltModifier);
         } else if (action == "marks") {
             w.form->findChild<QAction *>("Spuren")->trigger();
         } else if (action == "stop") {
             w.probe.click("Check1");
         } else if (action.startsWith("run ")) {
             answers = action.mid(4).split(u',');
+            if (action == "run null") // in the run's first step
+                QTimer::singleShot(0, w.form.get(), [&w] { w.probe.click("Command1"); });
             w.probe.click("Command3");
         } else {
             moveQueen(w.probe, action[0].unicode() - u'a', action[1] == u'+' ? 1 : -1);
         }
     }
-    QVERIFY(log.spoken.size() >= spoken.size());
-    QCOMPARE(log.spoken.mid(log.spoken.size() - spoken.size()), spoken);
+    // Messages wait while the window is not the active one, as after a box,
+    // and go out together; a desktop activates the window sooner.
+    const auto heard = [&said] {
+        QStringList messages;
+        for (const QList<QVariant> &message : said)
+            messages << message.at(0).toString();
+        return messages;
+    };
+    QTRY_VERIFY2(heard().join(", ").endsWith(spoken.join(", ")), qPrintable(heard().join(u'|')));
+    if (bus)
+        QCOMPARE(log.spoken.mid(log.spoken.size() - spoken.size()), spoken);
     QCOMPARE(QAccessible::queryAccessibleInterface(w.probe.cell(63))->text(QAccessible::Name), cellA1);
 }
 

@@ -47,4 +47,5 @@ void Ansage::sagen()
     hide();
     setAccessibleName(std::exchange(m_wartend, {}));
     show();
+    emit gesagt(accessibleName());
 }

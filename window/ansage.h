@@ -25,6 +25,10 @@ public:
 
     void sage(const QString &text);
 
+signals:
+    // A message as it goes out to screen readers.
+    void gesagt(const QString &text);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
