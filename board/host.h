@@ -32,6 +32,8 @@ struct Schritt
     enum class Frage : std::uint8_t { Keine, Ja, Nein };
     Frage frage = Frage::Keine;
 
+    bool operator==(const Schritt &) const = default;
+
     bool abgelehnt(int zeile) const { return bedroher[static_cast<std::size_t>(zeile - 1)] != 0; }
     // The last row the step rejected, or 0 where it rejected none.
     int letzteAbgelehnte() const

@@ -341,6 +341,8 @@ private slots:
     void doubleClicks();
     void stepBack_data();
     void stepBack();
+    void markMeanings_data();
+    void markMeanings();
     void inputUnderBox_data();
     void inputUnderBox();
     void tabThenKeys();
@@ -1029,7 +1031,7 @@ void TestForm1::stepBack()
         const view::Spuren::Marken &spuren = w.form->spuren().gezeigt();
         return QStringList{w.probe.shownBoard(), w.probe.text("Text3"), w.probe.text("Text4"), w.probe.text("Text5"),
                            QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(spuren.data()),
-                                                          qsizetype(spuren.size()))
+                                                          qsizetype(sizeof(spuren)))
                                                    .toHex())};
     };
     QList<QStringList> moments{shown()};
@@ -1098,6 +1100,53 @@ void TestForm1::stepBack()
         QCOMPARE(w.probe.text("Text4"), "92");
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+void TestForm1::markMeanings_data()
+{
+    QTest::addColumn<int>("steps"); // from the empty board; -1: b1 moved by hand beside a1
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("meaning"); // the tooltip, read as the description
+    QTest::addColumn<QString>("names");   // of the attackers, in the cell
+
+    QTest::newRow("start") << 0 << "a8" << "a8: hier arbeitet der nächste Schritt" << "";
+    QTest::newRow("unmarked") << 0 << "b8" << "" << "";
+    QTest::newRow("kept") << 5 << "e4" << "e4: gesetzt" << "";
+    QTest::newRow("row tried, two attackers")
+        << 6 << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)" << "b3 e4";
+    QTest::newRow("top row tried, column emptied")
+        << 6 << "f8" << "Spalte f geräumt, zurück zu e; f8: versucht, bedroht von c5 (Diagonale)" << "c5";
+    QTest::newRow("attacker of the last row") << 6 << "c5" << "c5: bedroht f8" << "";
+    QTest::newRow("where the queen stood") << 7 << "e4" << "e4: hier stand die Dame vor dem Schritt" << "";
+    QTest::newRow("its way") << 7 << "e8" << "e8: gesetzt" << "";
+    QTest::newRow("gone off the board")
+        << 9 << "e8" << "Spalte e geräumt, zurück zu d; e8: hier stand die Dame vor dem Schritt" << "";
+    QTest::newRow("moved by hand") << -1 << "b1" << "b1: von Hand gesetzt, bedroht von a1 (gleiche Reihe)" << "";
+    QTest::newRow("its attacker") << -1 << "a1" << "a1: bedroht b1" << "";
+}
+
+// With the marks on, every marked cell says what its marks mean, to the
+// mouse and to screen readers, and a tried row names its attackers.
+void TestForm1::markMeanings()
+{
+    QFETCH(int, steps);
+    QFETCH(QString, cell);
+    QFETCH(QString, meaning);
+    QFETCH(QString, names);
+
+    Window w;
+    w.form->findChild<QAction *>("Spuren")->setChecked(true);
+    if (steps < 0) {
+        moveQueen(w.probe, 0, 1);
+        moveQueen(w.probe, 1, 1);
+    }
+    for (int n = 0; n < steps; ++n)
+        w.probe.click("Command2");
+    const int index = board::zellIndex(cell[0].unicode() - u'a', cell[1].digitValue());
+    QCOMPARE(w.probe.cell(index)->toolTip(), meaning);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));
+    QCOMPARE(iface->text(QAccessible::Description), meaning);
+    QCOMPARE(view::Spuren::bild(w.form->spuren().soll()).namen[std::size_t(index)], names);
 }
 
 void TestForm1::inputUnderBox_data()
@@ -1558,7 +1607,18 @@ void TestForm1::spokenAnswers_data()
     QTest::newRow("steps with marks")
         << QStringList{"marks", "step", "step"}
         << QStringList{"Versuche und Bedrohungen werden gezeigt", "Schritt 1, Spalte a, Reihe 1, in Ordnung",
-                       "Schritt 2, Spalte b, Reihe 1 und 2 bedroht, Reihe 3, in Ordnung"}
+                       "Schritt 2, Spalte b, Reihe 1 bedroht von a1, Reihe 2 von a1, Reihe 3, in Ordnung"}
+        << "a1, Dame";
+    QTest::newRow("step 5 with marks")
+        << (QStringList{"marks"} + QStringList(5, "step"))
+        << QStringList{"Schritt 5, Spalte e, Reihe 1 bedroht von a1 und d2, Reihe 2 von d2, Reihe 3 von b3, c5 und d2, "
+                       "Reihe 4, in Ordnung"}
+        << "a1, Dame";
+    QTest::newRow("a step that empties its column, with marks")
+        << (QStringList{"marks"} + QStringList(6, "step"))
+        << QStringList{"Schritt 6, Spalte f, Reihe 1 bedroht von a1, Reihe 2 von c5 und d2, Reihe 3 von b3 und e4, "
+                       "Reihe 4 von d2 und e4, Reihe 5 von c5 und e4, Reihe 6 von a1, Reihe 7 von b3, Reihe 8 von c5, "
+                       "Spalte f geräumt, zurück zu e"}
         << "a1, Dame";
     QTest::newRow("nothing to take back") << QStringList{"back key"} << QStringList{"Kein Schritt zurück möglich"}
                                           << "a1, leer";

@@ -9,8 +9,10 @@
 #include "host.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -23,22 +25,168 @@ namespace {
 const QColor Rot{170, 0, 0};
 const QColor Gruen{0, 100, 0};
 const QColor Blau{0, 0, 160};
+const QColor Grau{90, 90, 90};
 
-void markiere(Spuren::Marken &marken, int spalte, int wert, Spuren::Marke marke)
+QString spaltenName(int spalte)
 {
-    if (wert > 0)
-        marken[static_cast<std::size_t>(board::zellIndex(spalte, wert))] |= marke;
+    return QString(QChar(u'a' + spalte));
 }
 
-void markiereAngreifer(Spuren::Marken &marken, const board::Feld &feld, std::uint8_t spalten)
+// "a, b und c".
+QString aufgezaehlt(const QStringList &teile)
 {
-    for (int k = 0; k < board::Feld::Spalten; ++k) {
-        if (spalten & (1U << k))
-            markiere(marken, k, feld.wert(k), Spuren::Bedroher);
+    if (teile.size() < 2)
+        return teile.join(QString());
+    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + teile.last();
+}
+
+// Marks and meanings, cell by cell, of the board an occasion tells of.
+class Maler
+{
+public:
+    Maler(Spuren::Bild &bild, const Spuren::Anlass &anlass)
+        : m_bild(bild)
+        , m_brett(anlass.brett)
+    {
     }
-}
+
+    int wert(int spalte) const { return m_brett[static_cast<std::size_t>(spalte)]; }
+    QString feld(int spalte, int zeile) const { return spaltenName(spalte) + QString::number(zeile); }
+    QString dame(int spalte) const { return feld(spalte, wert(spalte)); }
+
+    void markiere(int spalte, int zeile, Spuren::Marke marke, const QString &bedeutung = {})
+    {
+        if (spalte < 0 || zeile < 1 || zeile > board::Feld::HoechsteReihe)
+            return;
+        const auto index = static_cast<std::size_t>(board::zellIndex(spalte, zeile));
+        m_bild.marken[index] |= marke;
+        if (!bedeutung.isEmpty())
+            m_bedeutungen[index] << bedeutung;
+    }
+
+    // "b3 (gleiche Reihe) und e4 (Diagonale)": the queens of `spalten`
+    // that attack row `zeile`.
+    QString angreifer(std::uint8_t spalten, int zeile, QString *namen = nullptr) const
+    {
+        QStringList wer;
+        QStringList kurz;
+        for (int k = 0; k < board::Feld::Spalten; ++k) {
+            if (!(spalten & (1U << k)))
+                continue;
+            kurz << dame(k);
+            wer << dame(k) + (wert(k) == zeile ? QStringLiteral(" (gleiche Reihe)") : QStringLiteral(" (Diagonale)"));
+        }
+        if (namen)
+            *namen = kurz.join(u' ');
+        return aufgezaehlt(wer);
+    }
+
+    void markiereAngreifer(std::uint8_t spalten, const QString &ziel)
+    {
+        for (int k = 0; k < board::Feld::Spalten; ++k) {
+            if (spalten & (1U << k))
+                markiere(k, wert(k), Spuren::Bedroher, dame(k) + QStringLiteral(": bedroht ") + ziel);
+        }
+    }
+
+    void spalte(int spalte, Spuren::Marke marke)
+    {
+        for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile)
+            markiere(spalte, zeile, marke);
+    }
+
+    // Each cell's meanings, the most telling first; a cell that is only part
+    // of a column or a way says so.
+    void fertig(const std::array<QString, ZellIndizes> &sonst)
+    {
+        for (std::size_t index = 0; index < m_bedeutungen.size(); ++index) {
+            m_bild.bedeutung[index] = m_bedeutungen[index].isEmpty() ? sonst[index]
+                                                                      : m_bedeutungen[index].join(QStringLiteral("; "));
+        }
+    }
+
+    QStringList &bedeutungen(int spalte, int zeile)
+    {
+        return m_bedeutungen[static_cast<std::size_t>(board::zellIndex(spalte, zeile))];
+    }
+
+private:
+    Spuren::Bild &m_bild;
+    const std::array<std::int16_t, 8> &m_brett;
+    std::array<QStringList, ZellIndizes> m_bedeutungen;
+};
 
 } // namespace
+
+Spuren::Bild Spuren::bild(const Anlass &anlass)
+{
+    Bild bild;
+    Maler maler(bild, anlass);
+    // What only a column or a way means, for cells that mean nothing else.
+    std::array<QString, ZellIndizes> sonst;
+    const auto sonstige = [&sonst](int spalte, int von, int bis, const QString &text) {
+        for (int zeile = std::max(von, 1); zeile <= std::min(bis, int(board::Feld::HoechsteReihe)); ++zeile) {
+            QString &ziel = sonst[static_cast<std::size_t>(board::zellIndex(spalte, zeile))];
+            if (ziel.isEmpty())
+                ziel = spaltenName(spalte) + QString::number(zeile) + QStringLiteral(": ") + text;
+        }
+    };
+
+    if (anlass.art == Anlass::Art::Schritt) {
+        const board::Schritt &schritt = anlass.schritt;
+        const int spalte = schritt.spalte;
+        for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
+            if (!schritt.abgelehnt(zeile))
+                continue;
+            QString namen;
+            const QString wer = maler.angreifer(schritt.bedroher[std::size_t(zeile - 1)], zeile, &namen);
+            maler.markiere(spalte, zeile, Versuch, maler.feld(spalte, zeile) + QStringLiteral(": versucht, bedroht von ") + wer);
+            bild.namen[std::size_t(board::zellIndex(spalte, zeile))] = namen;
+        }
+        if (const int letzte = schritt.letzteAbgelehnte())
+            maler.markiereAngreifer(schritt.bedroher[std::size_t(letzte - 1)], maler.feld(spalte, letzte));
+        maler.markiere(spalte, schritt.reihe, Gesetzt, maler.feld(spalte, schritt.reihe) + QStringLiteral(": gesetzt"));
+        if (schritt.vorher > 0) {
+            maler.markiere(spalte, schritt.vorher, Vorher,
+                           maler.feld(spalte, schritt.vorher) + QStringLiteral(": hier stand die Dame vor dem Schritt"));
+            const int oben = schritt.reihe > 0 ? schritt.reihe : board::Feld::HoechsteReihe;
+            for (int zeile = schritt.vorher; zeile <= oben; ++zeile)
+                maler.markiere(spalte, zeile, Weg);
+            sonstige(spalte, schritt.vorher + 1, oben,
+                     schritt.reihe > 0 ? QStringLiteral("Weg der Dame von %1 nach %2")
+                                             .arg(maler.feld(spalte, schritt.vorher), maler.feld(spalte, schritt.reihe))
+                                       : QStringLiteral("Weg der Dame von %1 vom Brett")
+                                             .arg(maler.feld(spalte, schritt.vorher)));
+        }
+        if (schritt.reihe == 0) {
+            const QString zurueck = spalte == 0 ? QStringLiteral(", Suche beendet")
+                                                : QStringLiteral(", zurück zu ") + spaltenName(spalte - 1);
+            maler.markiere(spalte, board::Feld::HoechsteReihe, Geraeumt);
+            maler.bedeutungen(spalte, board::Feld::HoechsteReihe)
+                .prepend(QStringLiteral("Spalte ") + spaltenName(spalte) + QStringLiteral(" geräumt") + zurueck);
+        }
+        maler.spalte(spalte, Spalte);
+        sonstige(spalte, 1, board::Feld::HoechsteReihe, QStringLiteral("Spalte des Schritts"));
+    } else if (anlass.art == Anlass::Art::Handzug && anlass.handzug >= 0) {
+        const int spalte = anlass.handzug;
+        const int wert = maler.wert(spalte);
+        board::Feld feld;
+        for (int k = 0; k < board::Feld::Spalten; ++k)
+            feld.setzeWert(k, anlass.brett[std::size_t(k)]);
+        const std::uint8_t angreifer = board::Angreifer(feld, std::int16_t(wert), spalte);
+        maler.markiere(spalte, wert, Bedroht,
+                       maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ")
+                           + maler.angreifer(angreifer, wert));
+        maler.markiereAngreifer(angreifer, maler.dame(spalte));
+    }
+    if (anlass.naechste >= 0) {
+        maler.spalte(anlass.naechste, Naechste);
+        maler.markiere(anlass.naechste, board::Feld::HoechsteReihe, Pfeil);
+        sonstige(anlass.naechste, 1, board::Feld::HoechsteReihe, QStringLiteral("hier arbeitet der nächste Schritt"));
+    }
+    maler.fertig(sonst);
+    return bild;
+}
 
 Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld)
     : m_anzeige(anzeige)
@@ -52,70 +200,71 @@ Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld)
 
 void Spuren::zeigeSchritt(const board::Schritt &schritt, const board::Feld &feld, int naechsteSpalte)
 {
-    Marken marken{};
-    for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
-        markiere(marken, schritt.spalte, zeile, Spalte);
-        if (schritt.abgelehnt(zeile))
-            markiere(marken, schritt.spalte, zeile, Versuch);
-    }
-    markiere(marken, schritt.spalte, schritt.reihe, Gesetzt);
-    if (const int letzte = schritt.letzteAbgelehnte())
-        markiereAngreifer(marken, feld, schritt.bedroher[static_cast<std::size_t>(letzte - 1)]);
-    for (int zeile = 1; naechsteSpalte >= 0 && zeile <= board::Feld::HoechsteReihe; ++zeile)
-        markiere(marken, naechsteSpalte, zeile, Naechste);
-    if (naechsteSpalte >= 0)
-        markiere(marken, naechsteSpalte, board::Feld::HoechsteReihe, Pfeil);
-    zeige(marken);
+    Anlass anlass{Anlass::Art::Schritt, schritt, {}, -1, naechsteSpalte};
+    for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte)
+        anlass.brett[std::size_t(spalte)] = feld.wert(spalte);
+    zeige(anlass);
 }
 
 void Spuren::zeigeHandzug(const board::Feld &feld, int spalte)
 {
-    Marken marken{};
-    const std::int16_t wert = feld.wert(spalte);
-    markiere(marken, spalte, wert, Bedroht);
-    if (wert > 0)
-        markiereAngreifer(marken, feld, board::Angreifer(feld, wert, spalte));
-    zeige(marken);
+    Anlass anlass{Anlass::Art::Handzug, {}, {}, spalte, -1};
+    for (int k = 0; k < board::Feld::Spalten; ++k)
+        anlass.brett[std::size_t(k)] = feld.wert(k);
+    zeige(anlass);
+}
+
+void Spuren::zeigeNaechste(int naechsteSpalte)
+{
+    zeige(Anlass{Anlass::Art::Keine, {}, {}, -1, naechsteSpalte});
 }
 
 void Spuren::leeren()
 {
-    zeige(Marken{});
+    zeige(Anlass{});
 }
 
-void Spuren::zeige(const Marken &marken)
+void Spuren::zeige(const Anlass &anlass)
 {
-    if (marken == m_soll)
+    if (anlass == m_soll)
         return;
-    m_soll = marken;
-    m_anzeige.aenderung(this, [this, marken] { anwenden(marken); });
+    m_soll = anlass;
+    m_anzeige.aenderung(this, [this, anlass] { anwenden(anlass); });
 }
 
-void Spuren::anwenden(const Marken &marken)
+void Spuren::anwenden(const Anlass &anlass)
 {
-    for (std::size_t index = 0; index < marken.size(); ++index) {
-        if (marken[index] != m_gezeigt[index] && m_txtFeld[index])
-            m_txtFeld[index]->update();
+    Bild neu = bild(anlass);
+    for (std::size_t index = 0; index < neu.marken.size(); ++index) {
+        QLineEdit *zelle = m_txtFeld[index];
+        if (!zelle)
+            continue;
+        if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index])
+            zelle->update();
+        // Unmarked, a cell keeps the board's tooltip. Screen readers read the
+        // tooltip as the description when they ask.
+        if (neu.bedeutung[index] != m_gezeigt.bedeutung[index])
+            zelle->setToolTip(neu.bedeutung[index]);
     }
-    m_gezeigt = marken;
+    m_gezeigt = std::move(neu);
 }
-
 bool Spuren::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Paint)
         return false;
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
-    const std::uint8_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt[std::size_t(zelle - m_txtFeld.begin())];
+    const auto index = static_cast<std::size_t>(zelle - m_txtFeld.begin());
+    const std::uint16_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt.marken[index];
     if (marken == 0)
         return false;
     // The cell first, its marks over it.
     watched->event(event);
     QPainter painter(*zelle);
-    zeichne(painter, QRectF((*zelle)->rect()), marken);
+    zeichne(painter, QRectF((*zelle)->rect()), marken, m_gezeigt.namen[index]);
     return true;
 }
 
-void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint8_t marken)
+void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint16_t marken, const QString &namen)
 {
     const qreal a = std::min(zelle.width(), zelle.height());
     painter.save();
@@ -135,9 +284,38 @@ void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint8_t marken
         painter.drawLine(QPointF(rechts, zelle.top()), QPointF(rechts, zelle.bottom() + 1));
     }
     const QRectF innen = zelle.adjusted(a * 0.14, a * 0.14, -a * 0.14, -a * 0.14);
-    if (marken & (Bedroher | Bedroht | Gesetzt)) {
+    if (marken & (Bedroher | Gesetzt)) {
         painter.setPen(QPen((marken & Gesetzt) ? Gruen : Rot, a * 0.07, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(innen);
+    }
+    if (marken & Bedroht) {
+        // The moved queen is ringed, its attackers framed: told apart by
+        // shape, not by colour alone.
+        painter.setPen(QPen(Rot, a * 0.07));
+        painter.drawEllipse(zelle.center(), a * 0.38, a * 0.38);
+    }
+    if (marken & Vorher) {
+        // Where the queen stood: a hollow queen, dashed.
+        QPen stift(Grau, a * 0.06);
+        stift.setDashPattern({2, 1.5});
+        painter.setPen(stift);
+        painter.drawEllipse(zelle.center(), a * 0.26, a * 0.26);
+    }
+    if (marken & Weg) {
+        // The queen's way up, at the cell's left: from where it stood to
+        // the arrow's head below the queen, or off the top.
+        const qreal x = zelle.left() + a * 0.2;
+        const qreal unten = (marken & Vorher) ? zelle.center().y() : zelle.bottom() + 1;
+        const qreal oben = (marken & Gesetzt) ? zelle.center().y() : zelle.top();
+        painter.setPen(QPen(Gruen, a * 0.07, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(x, unten), QPointF(x, oben + ((marken & Gesetzt) ? a * 0.12 : 0)));
+        if (marken & Gesetzt) {
+            const QPointF spitze[] = {{x, oben - a * 0.06}, {x - a * 0.13, oben + a * 0.18}, {x + a * 0.13, oben + a * 0.18}};
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Gruen);
+            painter.drawPolygon(spitze, 3);
+            painter.setBrush(Qt::NoBrush);
+        }
     }
     painter.setPen(Qt::NoPen);
     if (marken & Bedroht) {
@@ -157,14 +335,41 @@ void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint8_t marken
         painter.setBrush(Blau);
         painter.drawPolygon(pfeil, 3);
     }
+    if (marken & Geraeumt) {
+        // The column was emptied: an arrow back to the column before.
+        const qreal y = zelle.top() + a * 0.12;
+        painter.setPen(QPen(Blau, a * 0.06, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(zelle.left() + a * 0.3, y), QPointF(zelle.right() - a * 0.12, y));
+        const QPointF spitze[] = {{zelle.left() + a * 0.1, y}, {zelle.left() + a * 0.32, y - a * 0.1},
+                                  {zelle.left() + a * 0.32, y + a * 0.1}};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Blau);
+        painter.drawPolygon(spitze, 3);
+    }
     if (marken & Versuch) {
-        // "Tried and attacked": a circle struck through.
-        const qreal radius = a * 0.3;
+        // "Tried and attacked": a circle struck through, above the names
+        // of the queens that rule the row out.
+        const qreal radius = namen.isEmpty() ? a * 0.3 : a * 0.22;
+        const QPointF mitte = namen.isEmpty() ? zelle.center() : zelle.center() - QPointF(0, a * 0.12);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Rot, a * 0.075));
-        painter.drawEllipse(zelle.center(), radius, radius);
+        painter.drawEllipse(mitte, radius, radius);
         const qreal d = radius * M_SQRT1_2;
-        painter.drawLine(zelle.center() + QPointF(-d, d), zelle.center() + QPointF(d, -d));
+        painter.drawLine(mitte + QPointF(-d, d), mitte + QPointF(d, -d));
+    }
+    if (!namen.isEmpty()) {
+        QFont schrift = painter.font();
+        schrift.setFamily(QStringLiteral("Liberation Sans"));
+        schrift.setPixelSize(std::max(9, qRound(a * 0.25)));
+        schrift.setBold(true);
+        // Three names and more are set narrower to fit the cell.
+        QFontMetricsF metrik(schrift);
+        if (const qreal breite = metrik.horizontalAdvance(namen); breite > a * 0.96)
+            schrift.setStretch(std::max(50, int(100 * a * 0.96 / breite)));
+        painter.setFont(schrift);
+        painter.setPen(Rot);
+        painter.drawText(QRectF(zelle.left(), zelle.bottom() + 1 - a * 0.34, zelle.width(), a * 0.32),
+                         Qt::AlignHCenter | Qt::AlignBottom, namen);
     }
     painter.restore();
 }

@@ -5,8 +5,10 @@
 #pragma once
 
 #include "feldaufbauen.h"
+#include "host.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -15,7 +17,6 @@ class QPainter;
 
 namespace board {
 class Feld;
-struct Schritt;
 }
 
 namespace view {
@@ -23,26 +24,56 @@ namespace view {
 class Anzeige;
 
 // Marks in the board's cells that show what the search did and why: the
-// column a step worked on, each row it tried there and found attacked, the
-// queen it kept, the queens that ruled out the last row it tried, and the
-// column the next step works on; after a hand move that is attacked, the
-// moved queen and its attackers. They are drawn over the cells in fixed
-// colours that stand out from both greys by at least 3:1, beside the "X",
-// which keeps its contrast. Like everything the search shows, they change
-// with the frame of the step they belong to.
+// column a step worked on, each row it tried there and found attacked with
+// the queens that ruled it out named in its cell, the queen it kept, the
+// way that queen came from the row it stood on before (or, where the step
+// emptied the column, a sign that the search went back), the queens that
+// ruled out the last row it tried, and the column the next step works on;
+// after a hand move that is attacked, the moved queen (ringed) and its
+// attackers (framed). Every marked cell says in its tooltip, which is also
+// its accessible description, what its marks mean. The marks are drawn over
+// the cells in fixed colours that stand out from both greys by at least
+// 3:1, beside the "X", which keeps its contrast. Like everything the
+// search shows, they change with the frame of the step they belong to.
 class Spuren : public QObject
 {
 public:
-    enum Marke : std::uint8_t {
-        Spalte = 1,    // the column a step worked on
-        Versuch = 2,   // a row tried there and found attacked
-        Gesetzt = 4,   // the queen the step kept
-        Bedroher = 8,  // a queen that attacks the row or queen in question
-        Bedroht = 16,  // the queen moved by hand, attacked
-        Naechste = 32, // the column the next step works on
-        Pfeil = 64,    // its top cell, with an arrow into it
+    enum Marke : std::uint16_t {
+        Spalte = 1,      // the column a step worked on
+        Versuch = 2,     // a row tried there and found attacked
+        Gesetzt = 4,     // the queen the step kept
+        Bedroher = 8,    // a queen that attacks the row or queen in question
+        Bedroht = 16,    // the queen moved by hand, attacked
+        Naechste = 32,   // the column the next step works on
+        Pfeil = 64,      // its top cell, with an arrow into it
+        Vorher = 128,    // where the step's queen stood before it
+        Weg = 256,       // the way up from there, to the queen or off the board
+        Geraeumt = 512,  // the top cell of the column the step emptied
     };
-    using Marken = std::array<std::uint8_t, ZellIndizes>;
+    using Marken = std::array<std::uint16_t, ZellIndizes>;
+
+    // What the marks tell of, with the board they were made on: a step, a
+    // hand move, or only where the next step works.
+    struct Anlass
+    {
+        enum class Art : std::uint8_t { Keine, Schritt, Handzug };
+        Art art = Art::Keine;
+        board::Schritt schritt;
+        std::array<std::int16_t, 8> brett{};
+        int handzug = -1;
+        int naechste = -1;
+        bool operator==(const Anlass &) const = default;
+    };
+
+    // The marks of an occasion, the attackers named in each tried cell and
+    // what each marked cell means.
+    struct Bild
+    {
+        Marken marken{};
+        std::array<QString, ZellIndizes> namen;
+        std::array<QString, ZellIndizes> bedeutung;
+    };
+    static Bild bild(const Anlass &anlass);
 
     Spuren(Anzeige &anzeige, const Zellen &txtFeld);
 
@@ -51,26 +82,29 @@ public:
     void zeigeSchritt(const board::Schritt &schritt, const board::Feld &feld, int naechsteSpalte);
     // The queen in `spalte`, moved by hand, and the queens that attack it.
     void zeigeHandzug(const board::Feld &feld, int spalte);
+    // Only the column the next step works on, where there is one.
+    void zeigeNaechste(int naechsteSpalte);
     void leeren();
-    // Marks as they were shown once.
-    void zeige(const Marken &marken);
+    void zeige(const Anlass &anlass);
 
-    // The marks as the cells show them now, and as the next frame will.
-    const Marken &gezeigt() const { return m_gezeigt; }
-    const Marken &soll() const { return m_soll; }
+    // The marks as the cells show them now, and what the next frame shows.
+    const Marken &gezeigt() const { return m_gezeigt.marken; }
+    const Anlass &soll() const { return m_soll; }
+    // What a cell's marks mean, as its tooltip says; empty where unmarked.
+    QString bedeutung(int index) const { return m_gezeigt.bedeutung[static_cast<std::size_t>(index)]; }
 
-    static void zeichne(QPainter &painter, const QRectF &zelle, std::uint8_t marken);
+    static void zeichne(QPainter &painter, const QRectF &zelle, std::uint16_t marken, const QString &namen = {});
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void anwenden(const Marken &marken);
+    void anwenden(const Anlass &anlass);
 
     Anzeige &m_anzeige;
     const Zellen &m_txtFeld;
-    Marken m_soll{};
-    Marken m_gezeigt{};
+    Anlass m_soll;
+    Bild m_gezeigt;
 };
 
 } // namespace view

@@ -31,7 +31,7 @@ void Ansichtsverlauf::nachDemSchritt(const board::Schritt &schritt, std::size_t 
         m_verlauf.pop_front();
 }
 
-view::Spuren::Marken Ansichtsverlauf::zurueck(const board::Schritt &schritt)
+view::Spuren::Anlass Ansichtsverlauf::zurueck(const board::Schritt &schritt)
 {
     if (m_verlauf.empty() || m_verlauf.back().schritt != schritt.nummer) {
         m_verlauf.clear();

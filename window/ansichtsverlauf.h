@@ -40,14 +40,14 @@ public:
     // counters it showed before it. Returns the marks shown then. Should
     // this history ever not end with that step, it is dropped, and the
     // window keeps what it shows.
-    view::Spuren::Marken zurueck(const board::Schritt &schritt);
+    view::Spuren::Anlass zurueck(const board::Schritt &schritt);
 
 private:
     struct Ansicht
     {
         std::int64_t schritt = 0;
         std::array<QString, 3> texte;
-        view::Spuren::Marken marken;
+        view::Spuren::Anlass marken;
     };
 
     view::Anzeige &m_anzeige;

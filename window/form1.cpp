@@ -287,7 +287,7 @@ void Form1::Feld_SpalteGeaendert(int index)
     m_spaltenansicht->spalteGeaendert(index);
     // Marks tell of the board they were made on.
     if (m_menue->spurenAn())
-        m_spuren->leeren();
+        zeigeSpuren(nullptr);
 }
 
 void Form1::VScroll1_Change(int wert)
@@ -428,7 +428,7 @@ void Form1::schrittFertig(const board::Schritt &schritt)
 
 void Form1::schrittZurueckgenommen(const board::Schritt &schritt)
 {
-    const view::Spuren::Marken davor = m_ansichten->zurueck(schritt);
+    const view::Spuren::Anlass davor = m_ansichten->zurueck(schritt);
     // The marks of the step before, or, back before the first step the
     // search keeps, those shown then (a hand move's).
     if (const board::Schritt *letzter = m_lauf->suche().letzterSchritt())
@@ -448,10 +448,13 @@ void Form1::spurenZeigen(bool an)
 
 void Form1::zeigeSpuren(const board::Schritt *schritt)
 {
-    if (m_menue->spurenAn() && schritt)
+    // Without a step to show, where the next one works.
+    if (!m_menue->spurenAn())
+        m_spuren->leeren();
+    else if (schritt)
         m_spuren->zeigeSchritt(*schritt, m_feld, m_lauf->suche().spalte());
     else
-        m_spuren->leeren();
+        m_spuren->zeigeNaechste(m_lauf->suche().spalte());
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent *event)

@@ -13,20 +13,33 @@ QString dame(const board::Feld &feld, int spalte)
     return spaltenName(spalte) + QString::number(feld.wert(spalte));
 }
 
-// "Reihe 2 bis 5 bedroht": the rows a step found attacked, which follow
-// each other; empty where there were none.
-QString bedrohteReihen(const board::Schritt &schritt)
+// "a1, c3 und e4".
+QString aufgezaehlt(QStringList teile)
 {
-    const int letzte = schritt.letzteAbgelehnte();
-    if (letzte == 0)
-        return {};
-    int erste = letzte;
-    while (erste > 1 && schritt.abgelehnt(erste - 1))
-        --erste;
-    if (erste == letzte)
-        return QStringLiteral("Reihe %1 bedroht").arg(letzte);
-    const QString bis = letzte == erste + 1 ? QStringLiteral(" und ") : QStringLiteral(" bis ");
-    return QStringLiteral("Reihe %1").arg(erste) + bis + QStringLiteral("%1 bedroht").arg(letzte);
+    if (teile.size() < 2)
+        return teile.join(QString());
+    const QString letzte = teile.takeLast();
+    return teile.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzte;
+}
+
+// "Reihe 1 bedroht von a1 und d2, Reihe 2 von d2": each row a step found
+// attacked, with the queens that rule it out; empty where there were none.
+QString bedrohteReihen(const board::Schritt &schritt, const board::Feld &feld)
+{
+    QStringList reihen;
+    for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
+        if (!schritt.abgelehnt(zeile))
+            continue;
+        QStringList wer;
+        for (int k = 0; k < board::Feld::Spalten; ++k) {
+            if (schritt.bedroher[static_cast<std::size_t>(zeile - 1)] & (1U << k))
+                wer << dame(feld, k);
+        }
+        reihen << QStringLiteral("Reihe %1 ").arg(zeile) + (reihen.isEmpty() ? QStringLiteral("bedroht von ")
+                                                                               : QStringLiteral("von "))
+                      + aufgezaehlt(wer);
+    }
+    return reihen.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -46,10 +59,7 @@ QString bedroher(const board::Feld &feld, int spalte)
     QStringList damen;
     for (const int k : board::Bedroher(feld, spalte))
         damen << dame(feld, k);
-    if (damen.size() < 2)
-        return damen.join(QString());
-    const QString letzte = damen.takeLast();
-    return damen.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzte;
+    return aufgezaehlt(damen);
 }
 
 QString spaltenName(int spalte)
@@ -62,13 +72,14 @@ QString schrittGesagt(const board::Schritt &schritt, const board::Feld &feld, bo
     // Commas, not colons: Orca reads a colon out as a word.
     QStringList teile{QStringLiteral("Schritt %1").arg(schritt.nummer),
                       QStringLiteral("Spalte ") + spaltenName(schritt.spalte)};
-    if (const QString bedroht = bedrohteReihen(schritt); versuche && !bedroht.isEmpty())
+    if (const QString bedroht = bedrohteReihen(schritt, feld); versuche && !bedroht.isEmpty())
         teile << bedroht;
-    if (schritt.reihe == 0) {
-        if (teile.size() == 2)
-            teile.last() += QStringLiteral(" geräumt");
-        else
-            teile << QStringLiteral("geräumt");
+    if (schritt.reihe == 0 && versuche) {
+        teile << QStringLiteral("Spalte ") + spaltenName(schritt.spalte) + QStringLiteral(" geräumt")
+              << (schritt.ende ? QStringLiteral("Suche beendet")
+                               : QStringLiteral("zurück zu ") + spaltenName(schritt.spalte - 1));
+    } else if (schritt.reihe == 0) {
+        teile.last() += QStringLiteral(" geräumt");
         if (schritt.ende)
             teile << QStringLiteral("Suche beendet");
     } else {

@@ -18,9 +18,11 @@ QString stellung(const board::Feld &feld);
 QString bedroher(const board::Feld &feld, int spalte);
 // "c": a column's name on the board.
 QString spaltenName(int spalte);
-// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, with the
-// rows it found attacked where `versuche` is set ("Reihe 1 bis 3
-// bedroht"), and the solution it found, on the board it left.
+// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, on the
+// board it left, and the solution it found. Where `versuche` is set, also
+// each row it found attacked and by whom ("Reihe 1 bedroht von a1 und d2,
+// Reihe 2 von d2"), and where it emptied its column, where the search goes
+// back to ("Spalte f geräumt, zurück zu e").
 QString schrittGesagt(const board::Schritt &schritt, const board::Feld &feld, bool versuche);
 // "Lösung 3", and after a Nein at the question, which solution stands:
 // "Lösung 1 steht auf dem Brett, a1, b5, …". Empty without a solution.
