@@ -12,10 +12,12 @@
 #include "schriften.h"
 #include "spuren.h"
 #include "suche.h"
+#include "suchprotokoll.h"
 
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
@@ -343,6 +345,8 @@ private slots:
     void stepBack();
     void markMeanings_data();
     void markMeanings();
+    void protocol_data();
+    void protocol();
     void inputUnderBox_data();
     void inputUnderBox();
     void tabThenKeys();
@@ -1147,6 +1151,100 @@ void TestForm1::markMeanings()
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));
     QCOMPARE(iface->text(QAccessible::Description), meaning);
     QCOMPARE(view::Spuren::bild(w.form->spuren().soll()).namen[std::size_t(index)], names);
+}
+
+void TestForm1::protocol_data()
+{
+    QTest::addColumn<QStringList>("actions"); // with the protocol's window open
+    QTest::addColumn<QStringList>("lines");   // the last ones; "*" where a run's count decides
+    QTest::addColumn<QString>("totals");      // steps, rows tried, times gone back, solutions
+    QTest::addColumn<QString>("said");        // in the window, after the actions
+
+    QTest::newRow("six steps") << QStringList(6, "step")
+                               << QStringList{"        Schritt 5, Spalte e: e1 bedroht von a1 d2, e2 von d2, "
+                                              "e3 von b3 c5 d2, e4 gesetzt",
+                                              "          Schritt 6, Spalte f: f1 bedroht von a1, f2 von c5 d2, f3 von "
+                                              "b3 e4, f4 von d2 e4, f5 von c5 e4, f6 von a1, f7 von b3, f8 von c5, "
+                                              "geräumt, zurück zu e"}
+                               << "6 23 1 0" << "";
+    QTest::newRow("a hand move, a step back, Null")
+        << QStringList{"a+", "step", "step", "back", "null"}
+        << QStringList{"Von Hand: a1", "Schritt 1, Spalte a: a2 gesetzt", "Null, Brett geleert"} << "1 1 0 0" << "";
+    QTest::newRow("a line activated") << QStringList{"step", "step", "step", "step", "step", "activate 1"}
+                                      << QStringList{"Schritt 1, Spalte a: a1 gesetzt",
+                                                     "  Schritt 2, Spalte b: b1 bedroht von a1, b2 von a1, b3 gesetzt"}
+                                      << "2 4 0 0" << "";
+    QTest::newRow("a line before a hand move") << QStringList{"step", "a+", "step", "activate 0"}
+                                               << QStringList{"Von Hand: a2", "  Schritt 2, Spalte b: b1 bedroht von a2, "
+                                                              "b2 von a2, b3 von a2, b4 gesetzt"}
+                                               << "2 5 0 0" << "Bis Schritt 1 geht es nicht zurück";
+    QTest::newRow("full run") << QStringList{"run"} << QStringList{"*"} << "*" << "";
+}
+
+// The protocol tells how the board came to be, a line for every step with
+// each row it tried and who ruled it out, and its totals count as the
+// search does; activating a step's line goes back to the end of that step.
+void TestForm1::protocol()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, totals);
+    QFETCH(QString, said);
+
+    Window w;
+    w.form->findChild<QAction *>("Protokoll")->trigger();
+    auto *list = w.form->findChild<QListView *>("Protokollzeilen");
+    QVERIFY(list->isVisible());
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    for (const QString &action : actions) {
+        if (action == "step") {
+            w.probe.click("Command2");
+        } else if (action == "back") {
+            w.form->findChild<QAction *>("Zurueck")->trigger();
+        } else if (action == "null") {
+            w.probe.click("Command1");
+        } else if (action == "run") {
+            w.probe.click("Command3");
+        } else if (action.startsWith("activate ")) {
+            list->setCurrentIndex(list->model()->index(action.mid(9).toInt(), 0));
+            QTest::keyClick(list, Qt::Key_Return);
+        } else {
+            moveQueen(w.probe, action[0].unicode() - u'a', 1);
+        }
+    }
+    QTRY_COMPARE(list->model()->rowCount(), w.form->protokoll().rowCount());
+    QStringList shown;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        shown << list->model()->index(row, 0).data().toString();
+    const view::Suchprotokoll::Summen &summen = w.form->protokoll().summen();
+    const QString counted = QStringLiteral("%1 %2 %3 %4")
+                                .arg(summen.schritte)
+                                .arg(summen.versuchteReihen)
+                                .arg(summen.rueckschritte)
+                                .arg(summen.loesungen);
+    if (totals == "*") {
+        // The same search without a window: rows it tried on the board, and
+        // steps that emptied their column.
+        board::Feld feld;
+        RecordingHost host;
+        host.keepLog = false;
+        board::Suche suche(feld, host);
+        std::int64_t tried = 0;
+        std::int64_t back = 0;
+        feld.setListener([&](int c) { tried += feld.wert(c) > 0 ? 1 : 0; });
+        host.onEvents = [&] { back += host.last.nummer > 0 && host.last.reihe == 0 ? 1 : 0; };
+        suche.Durchlauf();
+        back += host.last.reihe == 0 ? 1 : 0;
+        QCOMPARE(counted, QStringLiteral("4021 %1 %2 92").arg(tried).arg(back));
+        QCOMPARE(shown.size(), 4022);
+        QCOMPARE(shown.first(), "Durchlauf beginnt");
+        QCOMPARE(shown.last(), "Schritt 4021, Spalte a: geräumt, Suche beendet");
+    } else {
+        QCOMPARE(shown.mid(shown.size() - lines.size()), lines);
+        QCOMPARE(counted, totals);
+        QCOMPARE(w.form->findChild<QLabel *>("Meldung")->text(), said);
+    }
+    QCOMPARE(w.form->suche().schritte(), summen.schritte);
 }
 
 void TestForm1::inputUnderBox_data()

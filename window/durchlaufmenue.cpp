@@ -5,6 +5,8 @@
 #include "durchlaufmenue.h"
 
 #include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +33,10 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
     m_spuren->setObjectName(QStringLiteral("Spuren"));
     m_spuren->setCheckable(true);
     connect(m_spuren, &QAction::toggled, this, &DurchlaufMenue::spurenGezeigt);
+    m_protokoll = m_menue->addAction(QStringLiteral("Suchprotokoll"));
+    m_protokoll->setObjectName(QStringLiteral("Protokoll"));
+    m_protokoll->setCheckable(true);
+    connect(m_protokoll, &QAction::triggered, this, &DurchlaufMenue::protokollGezeigt);
     // Alt+Left, "back" as in a browser, which no field takes. The key is
     // the window's own and live also where nothing can be taken back: a
     // slider with the focus would take it as Left.
@@ -39,6 +45,16 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
     m_zurueck->setObjectName(QStringLiteral("Zurueck"));
     m_zurueck->setEnabled(false);
     connect(m_zurueck, &QAction::triggered, this, &DurchlaufMenue::schrittZurueck);
+    // The keyboard's way to the context menu of whatever has the focus.
+    auto *menuetaste = new QAction(&fenster);
+    menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    fenster.addAction(menuetaste);
+    connect(menuetaste, &QAction::triggered, this, [this] {
+        QWidget *ziel = m_fenster.focusWidget() ? m_fenster.focusWidget() : &m_fenster;
+        const QPoint mitte = ziel->rect().center();
+        QContextMenuEvent menue(QContextMenuEvent::Keyboard, mitte, ziel->mapToGlobal(mitte));
+        QCoreApplication::sendEvent(ziel, &menue);
+    });
     auto *taste = new QAction(&fenster);
     taste->setObjectName(QStringLiteral("ZurueckTaste"));
     taste->setShortcut(zurueck);
@@ -69,6 +85,11 @@ void DurchlaufMenue::zeigen(const QPoint &wo, bool laeuft, bool angehalten)
 void DurchlaufMenue::setzeZurueckMoeglich(bool moeglich)
 {
     m_zurueck->setEnabled(moeglich);
+}
+
+void DurchlaufMenue::setzeProtokollOffen(bool offen)
+{
+    m_protokoll->setChecked(offen);
 }
 
 bool DurchlaufMenue::spurenAn() const

@@ -29,12 +29,15 @@ public:
     void setzeZurueckMoeglich(bool moeglich);
     // Whether the marks that show the search are on.
     bool spurenAn() const;
+    // The protocol's item follows its window.
+    void setzeProtokollOffen(bool offen);
 
     static void ueber(QWidget &fenster);
 
 signals:
     void tempoGewaehlt(Tempo::Stufe stufe);
     void spurenGezeigt(bool an);
+    void protokollGezeigt(bool an);
     void schrittZurueck();
     void anhaltenOderFortsetzen();
     void beenden();
@@ -43,6 +46,7 @@ private:
     QWidget &m_fenster;
     QMenu *m_menue = nullptr;
     QAction *m_spuren = nullptr;
+    QAction *m_protokoll = nullptr;
     QAction *m_zurueck = nullptr;
     QAction *m_anhalten = nullptr;
     QAction *m_beenden = nullptr;

@@ -18,6 +18,8 @@
 #include "spaltenansicht.h"
 #include "spuren.h"
 #include "stellung.h"
+#include "suchprotokoll.h"
+#include "suchprotokollfenster.h"
 #include "textfeld.h"
 #include "twips.h"
 
@@ -25,7 +27,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -241,6 +242,9 @@ void Form1::erzeugeSteuerelemente()
         "Bedrohungen zeigen. Ein Klick auf Durchlauf oder Esc hält einen Durchlauf an.")));
     m_spuren = std::make_unique<view::Spuren>(m_anzeige, m_txtFeld);
     m_ansichten = std::make_unique<Ansichtsverlauf>(m_anzeige, *m_spuren, *m_text3, *m_text4, *m_text5);
+    m_protokoll = new view::Suchprotokoll(m_anzeige, this);
+    m_protokollFenster = new SuchprotokollFenster(*m_protokoll, *this, *m_picFeld);
+    m_protokollFenster->setzeTempo(Tempo::menuetext(Tempo::Stufe::Sofort));
 
     m_menue = new DurchlaufMenue(*this);
     // Esc is the window's only during a run, and a box over it takes it first.
@@ -248,16 +252,6 @@ void Form1::erzeugeSteuerelemente()
     m_esc->setShortcut(Qt::Key_Escape);
     m_esc->setEnabled(false);
     addAction(m_esc);
-    // The keyboard's way to the context menu of whatever has the focus.
-    auto *menuetaste = new QAction(this);
-    menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
-    addAction(menuetaste);
-    connect(menuetaste, &QAction::triggered, this, [this] {
-        QWidget *ziel = focusWidget() ? focusWidget() : this;
-        const QPoint mitte = ziel->rect().center();
-        QContextMenuEvent menue(QContextMenuEvent::Keyboard, mitte, ziel->mapToGlobal(mitte));
-        QCoreApplication::sendEvent(ziel, &menue);
-    });
 }
 
 void Form1::setzeFokusfolge()
@@ -310,9 +304,19 @@ void Form1::verbinde()
     connect(m_esc, &QAction::triggered, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::tempoGewaehlt, this, [this](Tempo::Stufe stufe) {
         m_lauf->tempo().setzeStufe(stufe);
+        m_protokollFenster->setzeTempo(Tempo::menuetext(stufe));
         m_ansage->sage(Tempo::ansage(stufe));
     });
     connect(m_menue, &DurchlaufMenue::spurenGezeigt, this, &Form1::spurenZeigen);
+    connect(m_menue, &DurchlaufMenue::protokollGezeigt, this, [this](bool an) {
+        if (an)
+            m_protokollFenster->zeigen();
+        else
+            m_protokollFenster->close();
+    });
+    connect(m_protokollFenster, &SuchprotokollFenster::geschlossen, this, [this] { m_menue->setzeProtokollOffen(false); });
+    connect(m_protokollFenster, &SuchprotokollFenster::zurueckZu, this, &Form1::zurueckZu);
+    connect(m_command1, &QPushButton::clicked, m_protokoll, &view::Suchprotokoll::null);
     connect(m_menue, &DurchlaufMenue::schrittZurueck, lauf, &Laufsteuerung::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, lauf, &Laufsteuerung::beenden);
@@ -333,6 +337,7 @@ void Form1::verbinde()
 void Form1::VScroll2_Change(int index, int wert)
 {
     m_lauf->vonHand(index, wert);
+    m_protokoll->handzug(m_feld, index);
     if (m_menue->spurenAn() && !board::Bedroher(m_feld, index).empty())
         m_spuren->zeigeHandzug(m_feld, index);
     // The user's own move shows whole, also in the middle of a run, and the
@@ -389,8 +394,10 @@ void Form1::zeigeZustand()
     const Zustand vorher = std::exchange(m_gezeigt, zustand);
     const bool laeuft = zustand != Zustand::Ruht;
     const bool lief = vorher != Zustand::Ruht;
-    if (laeuft && !lief)
+    if (laeuft && !lief) {
         m_fokusVorLauf = focusWidget();
+        m_protokoll->durchlauf();
+    }
     // Going on takes the focus from "Einzelschritt", which goes off.
     if (vorher == Zustand::Angehalten && laeuft && zustand != Zustand::Angehalten && m_command2->hasFocus())
         m_command3->setFocus(Qt::OtherFocusReason);
@@ -417,6 +424,7 @@ void Form1::zeigeZustand()
 
 void Form1::schrittFertig(const board::Schritt &schritt)
 {
+    m_protokoll->schritt(schritt, m_feld);
     m_ansichten->nachDemSchritt(schritt, m_lauf->suche().verlaufsLaenge());
     // What a single step did, for those who cannot see the board; a full
     // run would flood them, and says only what was asked.
@@ -428,6 +436,7 @@ void Form1::schrittFertig(const board::Schritt &schritt)
 
 void Form1::schrittZurueckgenommen(const board::Schritt &schritt)
 {
+    m_protokoll->zurueck(schritt);
     const view::Spuren::Anlass davor = m_ansichten->zurueck(schritt);
     // The marks of the step before, or, back before the first step the
     // search keeps, those shown then (a hand move's).
@@ -444,6 +453,21 @@ void Form1::spurenZeigen(bool an)
     zeigeSpuren(m_lauf->suche().letzterSchritt());
     m_anzeige.freigeben();
     m_ansage->sage(spurenGesagt(an));
+}
+
+void Form1::zurueckZu(int zeile)
+{
+    // As far as "Schritt zurück" reaches, one step after another.
+    const int danach = m_protokoll->schritteDanach(zeile);
+    if (danach < 0 || std::size_t(danach) > m_lauf->suche().verlaufsLaenge()
+        || (danach > 0 && !m_lauf->zurueckMoeglich())) {
+        const QString text = zuWeitZurueckGesagt(m_protokoll->schrittNummer(zeile));
+        m_protokollFenster->melde(text);
+        m_ansage->sage(text);
+        return;
+    }
+    for (int n = 0; n < danach; ++n)
+        m_lauf->schrittZurueck();
 }
 
 void Form1::zeigeSpuren(const board::Schritt *schritt)

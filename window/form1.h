@@ -21,6 +21,7 @@ class Ansichtsverlauf;
 class DamenRegler;
 class DurchlaufMenue;
 class Rueckfragen;
+class SuchprotokollFenster;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -31,6 +32,7 @@ class QScrollBar;
 namespace view {
 class Spaltenansicht;
 class Spuren;
+class Suchprotokoll;
 }
 
 // The program's only window: the board with its sliders, the backtracker's
@@ -46,6 +48,7 @@ public:
     const board::Suche &suche() const { return m_lauf->suche(); }
     const board::Feld &feld() const { return m_feld; }
     const view::Spuren &spuren() const { return *m_spuren; }
+    const view::Suchprotokoll &protokoll() const { return *m_protokoll; }
     // The clock that paces the frames and the steps of a running search,
     // and a sleep on it for a test; without one, the pace sleeps in real time.
     void setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf = {}) { m_lauf->setzeUhr(uhr, std::move(schlaf)); }
@@ -69,6 +72,8 @@ private:
     void schrittFertig(const board::Schritt &schritt);
     void schrittZurueckgenommen(const board::Schritt &schritt);
     void spurenZeigen(bool an);
+    // Back to the end of the step a line of the protocol names.
+    void zurueckZu(int zeile);
     // The marks of a step, where they are shown, or none.
     void zeigeSpuren(const board::Schritt *schritt);
 
@@ -104,6 +109,8 @@ private:
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     std::unique_ptr<view::Spuren> m_spuren;
     std::unique_ptr<Ansichtsverlauf> m_ansichten;
+    view::Suchprotokoll *m_protokoll = nullptr;
+    SuchprotokollFenster *m_protokollFenster = nullptr;
     Ansage *m_ansage = nullptr;
     Stille m_stille{*this, [this] { return m_lauf && m_lauf->laeuftWeiter(); }};
     QPointer<QWidget> m_fokusVorLauf;

@@ -133,6 +133,12 @@ QString spurenGesagt(bool an)
               : QStringLiteral("Versuche und Bedrohungen werden nicht mehr gezeigt");
 }
 
+QString zuWeitZurueckGesagt(std::int64_t schritt)
+{
+    return schritt > 0 ? QStringLiteral("Bis Schritt %1 geht es nicht zurück").arg(schritt)
+                       : QStringLiteral("Nur bis zu einem Schritt geht es zurück");
+}
+
 namespace gesagt {
 const QString DurchlaufBeendet = QStringLiteral("Durchlauf beendet");
 const QString DurchlaufFortgesetzt = QStringLiteral("Durchlauf fortgesetzt");

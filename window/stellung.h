@@ -36,6 +36,8 @@ QString handzugGesagt(const board::Feld &feld, int spalte);
 // "Durchlauf angehalten, Schritt 100, 1 Lösung, Stellung a1, …".
 QString angehaltenGesagt(const board::Suche &suche, const board::Feld &feld);
 QString spurenGesagt(bool an);
+// A line of the protocol that "Schritt zurück" cannot reach.
+QString zuWeitZurueckGesagt(std::int64_t schritt);
 
 namespace gesagt {
 extern const QString DurchlaufBeendet;

@@ -1,0 +1,211 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "suchprotokollfenster.h"
+
+#include "spuren.h"
+#include "suchprotokoll.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Abstand = 8;
+constexpr int MindestBreite = 360;
+
+// A mark as the board draws it, on a light square.
+QLabel *muster(std::uint16_t marken, const QString &namen = {})
+{
+    const int seite = 32;
+    const qreal dpr = qApp->devicePixelRatio();
+    QPixmap bild(QSize(seite, seite) * dpr);
+    bild.setDevicePixelRatio(dpr);
+    bild.fill(view::FarbeHell);
+    QPainter painter(&bild);
+    view::Spuren::zeichne(painter, QRectF(0, 0, seite, seite), marken, namen);
+    painter.end();
+    auto *label = new QLabel;
+    label->setPixmap(bild);
+    return label;
+}
+
+} // namespace
+
+SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidget &hauptfenster,
+                                           const QWidget &brett)
+    : QWidget(&hauptfenster, Qt::Window)
+    , m_protokoll(protokoll)
+    , m_hauptfenster(hauptfenster)
+    , m_brett(brett)
+{
+    setObjectName(QStringLiteral("Suchprotokoll"));
+    setWindowTitle(QStringLiteral("Suchprotokoll – Acht Damen"));
+    auto *spalten = new QVBoxLayout(this);
+
+    using view::Spuren;
+    const std::pair<std::uint16_t, QString> legende[] = {
+        {Spuren::Spalte, QStringLiteral("Spalte, in der der Schritt gearbeitet hat")},
+        {Spuren::Versuch | Spuren::Spalte, QStringLiteral("Reihe versucht und bedroht, darunter von welchen Damen")},
+        {Spuren::Gesetzt, QStringLiteral("Dame, die der Schritt gesetzt hat")},
+        {Spuren::Vorher | Spuren::Weg, QStringLiteral("Hier stand die Dame vorher, der Strich zeigt ihren Weg")},
+        {Spuren::Geraeumt, QStringLiteral("Spalte geräumt, zurück zur Spalte davor")},
+        {Spuren::Bedroher, QStringLiteral("Dame, die bedroht")},
+        {Spuren::Bedroht, QStringLiteral("Von Hand gesetzte Dame, bedroht")},
+        {Spuren::Naechste | Spuren::Pfeil, QStringLiteral("Spalte des nächsten Schritts")},
+    };
+    // Two columns of marks and meanings, to leave the lines the room.
+    auto *gitter = new QGridLayout;
+    int eintrag = 0;
+    for (const auto &[marken, bedeutung] : legende) {
+        const int zeile = eintrag / 2;
+        const int spalte = 2 * (eintrag++ % 2);
+        gitter->addWidget(muster(marken, marken & Spuren::Versuch ? QStringLiteral("a1") : QString()), zeile, spalte);
+        auto *text = new QLabel(bedeutung);
+        text->setWordWrap(true);
+        gitter->addWidget(text, zeile, spalte + 1);
+    }
+    gitter->setColumnStretch(1, 1);
+    gitter->setColumnStretch(3, 1);
+    spalten->addLayout(gitter);
+
+    m_liste = new QListView(this);
+    m_liste->setObjectName(QStringLiteral("Protokollzeilen"));
+    m_liste->setAccessibleName(QStringLiteral("Suchprotokoll"));
+    // Long lines wrap; the items are laid out in batches, so a full run's
+    // lines arrive at once without a pause.
+    m_liste->setWordWrap(true);
+    m_liste->setResizeMode(QListView::Adjust);
+    m_liste->setLayoutMode(QListView::Batched);
+    m_liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_liste->setContextMenuPolicy(Qt::ActionsContextMenu);
+    spalten->addWidget(m_liste, 1);
+    m_summen = new QLabel(this);
+    m_summen->setObjectName(QStringLiteral("Summen"));
+    m_summen->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_summen->setWordWrap(true);
+    spalten->addWidget(m_summen);
+    m_meldung = new QLabel(this);
+    m_meldung->setObjectName(QStringLiteral("Meldung"));
+    m_meldung->setWordWrap(true);
+    spalten->addWidget(m_meldung);
+
+    auto *kopieren = new QAction(QStringLiteral("Kopieren"), m_liste);
+    kopieren->setShortcut(QKeySequence::Copy);
+    kopieren->setShortcutContext(Qt::WidgetShortcut);
+    connect(kopieren, &QAction::triggered, this, [this] { this->kopieren(false); });
+    auto *allesKopieren = new QAction(QStringLiteral("Alles kopieren"), m_liste);
+    connect(allesKopieren, &QAction::triggered, this, [this] { this->kopieren(true); });
+    m_liste->addActions({kopieren, allesKopieren});
+    auto *schliessen = new QAction(this);
+    schliessen->setShortcut(Qt::Key_Escape);
+    connect(schliessen, &QAction::triggered, this, &QWidget::close);
+    addAction(schliessen);
+
+    connect(m_liste, &QListView::activated, this, [this](const QModelIndex &index) { emit zurueckZu(index.row()); });
+    connect(&m_protokoll, &view::Suchprotokoll::geaendert, this, [this] {
+        if (!isVisible())
+            return;
+        m_meldung->clear();
+        zeigeSummen();
+        m_liste->scrollToBottom();
+    });
+    zeigeSummen();
+    resize(480, 620);
+}
+
+void SuchprotokollFenster::zeigen()
+{
+    if (!m_platziert) {
+        m_platziert = true;
+        // Beside the main window where there is room, on the side with more;
+        // on a narrow screen over the backtracker's panel, never the board.
+        const QRect haupt = m_hauptfenster.frameGeometry();
+        const QRect brett(m_brett.mapToGlobal(QPoint()), m_brett.size());
+        const QRect frei = m_hauptfenster.screen() ? m_hauptfenster.screen()->availableGeometry() : haupt;
+        const int rechts = frei.right() - haupt.right() - Abstand;
+        const int links = haupt.left() - frei.left() - Abstand;
+        const int breite = std::min(width(), std::max({rechts, links, MindestBreite}));
+        int x = frei.right() - breite + 1;
+        if (rechts >= MindestBreite && rechts >= links)
+            x = haupt.right() + Abstand;
+        else if (links >= MindestBreite)
+            x = haupt.left() - Abstand - breite;
+        else
+            x = std::max(x, brett.right() + Abstand);
+        resize(breite, std::min(height(), frei.height() - 40));
+        move(x, std::clamp(haupt.top(), frei.top(), std::max(frei.top(), frei.bottom() - height())));
+    }
+    show();
+    m_liste->scrollToBottom();
+}
+
+void SuchprotokollFenster::setzeTempo(const QString &tempo)
+{
+    m_tempo = tempo;
+    zeigeSummen();
+}
+
+void SuchprotokollFenster::melde(const QString &text)
+{
+    m_meldung->setText(text);
+}
+
+void SuchprotokollFenster::showEvent(QShowEvent *event)
+{
+    m_liste->setModel(&m_protokoll);
+    zeigeSummen();
+    QWidget::showEvent(event);
+}
+
+void SuchprotokollFenster::hideEvent(QHideEvent *event)
+{
+    // Closed, the list hears nothing of the protocol, nor tells screen
+    // readers of it.
+    m_liste->setModel(nullptr);
+    QWidget::hideEvent(event);
+}
+
+void SuchprotokollFenster::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit geschlossen();
+}
+
+void SuchprotokollFenster::kopieren(bool alles)
+{
+    QStringList zeilen;
+    QModelIndexList auswahl = alles ? QModelIndexList() : m_liste->selectionModel()->selectedRows();
+    if (alles) {
+        for (int zeile = 0; zeile < m_protokoll.rowCount(); ++zeile)
+            auswahl << m_protokoll.index(zeile);
+    }
+    std::sort(auswahl.begin(), auswahl.end());
+    for (const QModelIndex &index : auswahl)
+        zeilen << index.data().toString();
+    QGuiApplication::clipboard()->setText(zeilen.join(u'\n') + u'\n');
+}
+
+void SuchprotokollFenster::zeigeSummen()
+{
+    const view::Suchprotokoll::Summen &summen = m_protokoll.summen();
+    m_summen->setText(QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4, Tempo %5")
+                          .arg(summen.schritte)
+                          .arg(summen.versuchteReihen)
+                          .arg(summen.rueckschritte)
+                          .arg(summen.loesungen)
+                          .arg(m_tempo));
+}
