@@ -10,11 +10,13 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 #include <cmath>
 
 namespace view {
@@ -358,15 +360,25 @@ void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint16_t marke
         painter.drawLine(mitte + QPointF(-d, d), mitte + QPointF(d, -d));
     }
     if (!namen.isEmpty()) {
-        QFont schrift = painter.font();
-        schrift.setFamily(QStringLiteral("Liberation Sans"));
-        schrift.setPixelSize(std::max(9, qRound(a * 0.25)));
-        schrift.setBold(true);
+        // The program's sans serif for every cell, looked up once: a frame
+        // paints dozens.
+        static QFont schrift = [] {
+            QFont f = QGuiApplication::font();
+            f.setBold(true);
+            return f;
+        }();
+        static std::optional<QFontMetricsF> metrik;
+        if (const int pixel = std::max(9, qRound(a * 0.25)); schrift.pixelSize() != pixel) {
+            schrift.setPixelSize(pixel);
+            metrik.emplace(schrift);
+        }
+        QFont gesetzt = schrift;
         // Three names and more are set narrower to fit the cell.
-        QFontMetricsF metrik(schrift);
-        if (const qreal breite = metrik.horizontalAdvance(namen); breite > a * 0.96)
-            schrift.setStretch(std::max(50, int(100 * a * 0.96 / breite)));
-        painter.setFont(schrift);
+        if (namen.size() > 5) {
+            if (const qreal breite = metrik->horizontalAdvance(namen); breite > a * 0.96)
+                gesetzt.setStretch(std::max(50, int(100 * a * 0.96 / breite)));
+        }
+        painter.setFont(gesetzt);
         painter.setPen(Rot);
         painter.drawText(QRectF(zelle.left(), zelle.bottom() + 1 - a * 0.34, zelle.width(), a * 0.32),
                          Qt::AlignHCenter | Qt::AlignBottom, namen);

@@ -4,7 +4,6 @@
 
 #include "suchprotokoll.h"
 
-#include "anzeige.h"
 #include "feld.h"
 
 #include <QStringList>
@@ -31,10 +30,12 @@ int versucht(const board::Schritt &schritt)
 
 } // namespace
 
-Suchprotokoll::Suchprotokoll(Anzeige &anzeige, QObject *parent)
+Suchprotokoll::Suchprotokoll(QObject *parent)
     : QAbstractListModel(parent)
-    , m_anzeige(anzeige)
 {
+    m_bald.setSingleShot(true);
+    m_bald.setInterval(200);
+    connect(&m_bald, &QTimer::timeout, this, &Suchprotokoll::uebernehmen);
 }
 
 void Suchprotokoll::schritt(const board::Schritt &schritt, const board::Feld &feld)
@@ -107,7 +108,7 @@ int Suchprotokoll::rowCount(const QModelIndex &parent) const
 
 QVariant Suchprotokoll::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= std::min(m_bekannt, int(m_zeilen.size())) || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+    if (!index.isValid() || index.row() >= std::min(m_bekannt, int(m_zeilen.size())) || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     return text(m_zeilen[std::size_t(index.row())]);
 }
@@ -165,7 +166,8 @@ void Suchprotokoll::anfuegen(Zeile zeile)
 
 void Suchprotokoll::vormerken()
 {
-    m_anzeige.aenderung(this, [this] { uebernehmen(); });
+    if (!m_bald.isActive())
+        m_bald.start();
 }
 
 void Suchprotokoll::uebernehmen()

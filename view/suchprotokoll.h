@@ -7,6 +7,7 @@
 #include "host.h"
 
 #include <QAbstractListModel>
+#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -18,13 +19,12 @@ class Feld;
 
 namespace view {
 
-class Anzeige;
-
 // How the board came to be, one line per step, hand move, "Null" and run
 // start, each step's line naming every row it tried with the queens that
 // ruled it out and what it did; a step taken back takes its line away. The
-// lines are made from the step reports when shown, and reach views once per
-// frame, so a full run costs a record per step.
+// lines are made from the step reports when shown, and reach views at most
+// five times a second, so a full run costs a record per step and a paced run
+// does not repaint the list at every step.
 class Suchprotokoll : public QAbstractListModel
 {
     Q_OBJECT
@@ -42,7 +42,7 @@ public:
     // As many steps as can be taken back.
     static constexpr std::size_t Grenze = 10000;
 
-    explicit Suchprotokoll(Anzeige &anzeige, QObject *parent = nullptr);
+    explicit Suchprotokoll(QObject *parent = nullptr);
 
     void schritt(const board::Schritt &schritt, const board::Feld &feld);
     // Takes the step's line away, where it is the last.
@@ -53,6 +53,8 @@ public:
     void durchlauf();
 
     const Summen &summen() const { return m_summen; }
+    // The lines kept, whether or not views know of them yet.
+    int zeilen() const { return int(m_zeilen.size()); }
     // The step a line tells of, or 0 for a line of another kind.
     std::int64_t schrittNummer(int zeile) const;
     // How many steps follow a step's line, or -1 where anything else
@@ -76,11 +78,11 @@ private:
     };
     static QString text(const Zeile &zeile);
     void anfuegen(Zeile zeile);
-    // Brings views up to date with the next frame.
+    // Brings views up to date soon.
     void vormerken();
     void uebernehmen();
 
-    Anzeige &m_anzeige;
+    QTimer m_bald;
     std::deque<Zeile> m_zeilen;
     Summen m_summen;
     // The rows views know of, and whether more than appending happened.

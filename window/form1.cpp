@@ -242,7 +242,7 @@ void Form1::erzeugeSteuerelemente()
         "Bedrohungen zeigen. Ein Klick auf Durchlauf oder Esc hält einen Durchlauf an.")));
     m_spuren = std::make_unique<view::Spuren>(m_anzeige, m_txtFeld);
     m_ansichten = std::make_unique<Ansichtsverlauf>(m_anzeige, *m_spuren, *m_text3, *m_text4, *m_text5);
-    m_protokoll = new view::Suchprotokoll(m_anzeige, this);
+    m_protokoll = new view::Suchprotokoll(this);
     m_protokollFenster = new SuchprotokollFenster(*m_protokoll, *this, *m_picFeld);
     m_protokollFenster->setzeTempo(Tempo::menuetext(Tempo::Stufe::Sofort));
 

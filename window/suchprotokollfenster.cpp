@@ -83,12 +83,11 @@ SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidg
     m_liste = new QListView(this);
     m_liste->setObjectName(QStringLiteral("Protokollzeilen"));
     m_liste->setAccessibleName(QStringLiteral("Suchprotokoll"));
-    // Long lines wrap; the items are laid out in batches, so a full run's
-    // lines arrive at once without a pause.
-    m_liste->setWordWrap(true);
-    m_liste->setResizeMode(QListView::Adjust);
-    m_liste->setLayoutMode(QListView::Batched);
-    m_liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // One line each, all of one height: a full run's lines are laid out
+    // without measuring each (wrapped, they would cost the run seconds).
+    // A line too long for the window scrolls, and shows whole as its tooltip.
+    m_liste->setUniformItemSizes(true);
+    m_liste->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_liste->setContextMenuPolicy(Qt::ActionsContextMenu);
