@@ -1161,21 +1161,21 @@ void TestForm1::protocol_data()
     QTest::addColumn<QString>("said");        // in the window, after the actions
 
     QTest::newRow("six steps") << QStringList(6, "step")
-                               << QStringList{"        Schritt 5, Spalte e: e1 bedroht von a1 d2, e2 von d2, "
+                               << QStringList{"        Schritt 5, Spalte e, e1 bedroht von a1 d2, e2 von d2, "
                                               "e3 von b3 c5 d2, e4 gesetzt",
-                                              "          Schritt 6, Spalte f: f1 bedroht von a1, f2 von c5 d2, f3 von "
+                                              "          Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 d2, f3 von "
                                               "b3 e4, f4 von d2 e4, f5 von c5 e4, f6 von a1, f7 von b3, f8 von c5, "
                                               "geräumt, zurück zu e"}
                                << "6 23 1 0" << "";
     QTest::newRow("a hand move, a step back, Null")
         << QStringList{"a+", "step", "step", "back", "null"}
-        << QStringList{"Von Hand: a1", "Schritt 1, Spalte a: a2 gesetzt", "Null, Brett geleert"} << "1 1 0 0" << "";
+        << QStringList{"Von Hand a1", "Schritt 1, Spalte a, a2 gesetzt", "Null, Brett geleert"} << "1 1 0 0" << "";
     QTest::newRow("a line activated") << QStringList{"step", "step", "step", "step", "step", "activate 1"}
-                                      << QStringList{"Schritt 1, Spalte a: a1 gesetzt",
-                                                     "  Schritt 2, Spalte b: b1 bedroht von a1, b2 von a1, b3 gesetzt"}
+                                      << QStringList{"Schritt 1, Spalte a, a1 gesetzt",
+                                                     "  Schritt 2, Spalte b, b1 bedroht von a1, b2 von a1, b3 gesetzt"}
                                       << "2 4 0 0" << "";
     QTest::newRow("a line before a hand move") << QStringList{"step", "a+", "step", "activate 0"}
-                                               << QStringList{"Von Hand: a2", "  Schritt 2, Spalte b: b1 bedroht von a2, "
+                                               << QStringList{"Von Hand a2", "  Schritt 2, Spalte b, b1 bedroht von a2, "
                                                               "b2 von a2, b3 von a2, b4 gesetzt"}
                                                << "2 5 0 0" << "Bis Schritt 1 geht es nicht zurück";
     QTest::newRow("full run") << QStringList{"run"} << QStringList{"*"} << "*" << "";
@@ -1239,7 +1239,7 @@ void TestForm1::protocol()
         QCOMPARE(counted, QStringLiteral("4021 %1 %2 92").arg(tried).arg(back));
         QCOMPARE(shown.size(), 4022);
         QCOMPARE(shown.first(), "Durchlauf beginnt");
-        QCOMPARE(shown.last(), "Schritt 4021, Spalte a: geräumt, Suche beendet");
+        QCOMPARE(shown.last(), "Schritt 4021, Spalte a, geräumt, Suche beendet");
     } else {
         QCOMPARE(shown.mid(shown.size() - lines.size()), lines);
         QCOMPARE(counted, totals);

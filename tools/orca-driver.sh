@@ -5,11 +5,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Drives the program for a screen reader session (Orca, headless, speech to a
-# file): PROGRAM [hand|run]. "hand" moves queens by keyboard, makes single
-# steps, stops a run at the first solution and reads two cells; "run" makes
-# one full run and writes how long it took until the "fertig" box appeared.
+# file): PROGRAM [hand|run|protokoll]. "hand" moves queens by keyboard,
+# makes single steps, stops a run at the first solution and reads two cells;
+# "run" makes one full run and writes how long it took until the "fertig"
+# box appeared; "protokoll" turns the marks on, makes six single steps,
+# opens the protocol and reads its last lines.
 set -u
-prog=${1:?usage: orca-driver.sh PROGRAM [hand|run]}
+prog=${1:?usage: orca-driver.sh PROGRAM [hand|run|protokoll]}
 mode=${2:-hand}
 
 note() { [ -n "${SPOKEN_TXT:-}" ] && echo "$(date +%T.%3N) >> $*" >> "$SPOKEN_TXT"; return 0; }
@@ -30,7 +32,20 @@ xdotool windowmove "$win" 0 0
 sleep 2
 click "into the window" 810 540
 
-if [ "$mode" = run ]; then
+if [ "$mode" = protokoll ]; then
+    # The context menu: its second item shows the marks, its third opens
+    # the protocol.
+    key shift+F10
+    key Down Down Return
+    for n in 1 2 3 4 5 6; do click "Einzelschritt $n" 549 80; done
+    key shift+F10
+    key Down Down Down Return
+    sleep 1
+    key Up
+    key Up
+    key Down
+    key Escape
+elif [ "$mode" = run ]; then
     note "click Durchlauf"
     start=$(date +%s%N)
     xdotool mousemove --window "$win" 690 80 click 1

@@ -123,8 +123,8 @@ QString Suchprotokoll::text(const Zeile &zeile)
         return QStringLiteral("Null, Brett geleert");
     case Zeile::Art::Handzug: {
         const int wert = zeile.brett[std::size_t(zeile.spalte)];
-        return wert == 0 ? QStringLiteral("Von Hand: Spalte %1 leer").arg(spaltenName(zeile.spalte))
-                         : QStringLiteral("Von Hand: ") + feld(zeile.spalte, wert);
+        return wert == 0 ? QStringLiteral("Von Hand Spalte %1 leer").arg(spaltenName(zeile.spalte))
+                         : QStringLiteral("Von Hand ") + feld(zeile.spalte, wert);
     }
     case Zeile::Art::Schritt:
         break;
@@ -149,8 +149,9 @@ QString Suchprotokoll::text(const Zeile &zeile)
                                : QStringLiteral("geräumt, zurück zu ") + spaltenName(schritt.spalte - 1));
     if (schritt.loesung > 0)
         teile << QStringLiteral("Lösung %1").arg(schritt.loesung);
-    // Indented by the column: the depth of the search.
-    return QString(2 * schritt.spalte, u' ') + QStringLiteral("Schritt %1, Spalte %2: ").arg(schritt.nummer).arg(spaltenName(schritt.spalte))
+    // Indented by the column: the depth of the search. Commas, not colons:
+    // Orca reads a colon out as a word.
+    return QString(2 * schritt.spalte, u' ') + QStringLiteral("Schritt %1, Spalte %2, ").arg(schritt.nummer).arg(spaltenName(schritt.spalte))
            + teile.join(QStringLiteral(", "));
 }
 

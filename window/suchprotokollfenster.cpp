@@ -149,6 +149,9 @@ void SuchprotokollFenster::zeigen()
         move(x, std::clamp(haupt.top(), frei.top(), std::max(frei.top(), frei.bottom() - height())));
     }
     show();
+    // The keyboard starts on the newest line.
+    m_liste->setCurrentIndex(m_protokoll.index(m_protokoll.rowCount() - 1));
+    m_liste->setFocus();
     m_liste->scrollToBottom();
 }
 
