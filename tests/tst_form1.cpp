@@ -1108,7 +1108,7 @@ void TestForm1::stepBack()
 
 void TestForm1::markMeanings_data()
 {
-    QTest::addColumn<int>("steps"); // from the empty board; -1: b1 moved by hand beside a1
+    QTest::addColumn<int>("steps"); // from the empty board; -1: b1 moved by hand beside a1; -2: a run, No at once
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("meaning"); // the tooltip, read as the description
     QTest::addColumn<QString>("names");   // of the attackers, in the cell
@@ -1127,6 +1127,8 @@ void TestForm1::markMeanings_data()
         << 9 << "e8" << "Spalte e geräumt, zurück zu d; e8: hier stand die Dame vor dem Schritt" << "";
     QTest::newRow("moved by hand") << -1 << "b1" << "b1: von Hand gesetzt, bedroht von a1 (gleiche Reihe)" << "";
     QTest::newRow("its attacker") << -1 << "a1" << "a1: bedroht b1" << "";
+    // Off while a run goes on, the meanings are back once it has ended.
+    QTest::newRow("after a run") << -2 << "h4" << "h4: gesetzt" << "";
 }
 
 // With the marks on, every marked cell says what its marks mean, to the
@@ -1146,6 +1148,11 @@ void TestForm1::markMeanings()
     }
     for (int n = 0; n < steps; ++n)
         w.probe.click("Command2");
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::No));
+    if (steps == -2) {
+        w.probe.click("Check1");
+        w.probe.click("Command3");
+    }
     const int index = board::zellIndex(cell[0].unicode() - u'a', cell[1].digitValue());
     QCOMPARE(w.probe.cell(index)->toolTip(), meaning);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));

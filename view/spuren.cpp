@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <cmath>
 
 namespace view {
@@ -243,12 +244,26 @@ void Spuren::anwenden(const Anlass &anlass)
             continue;
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index])
             zelle->update();
-        // Unmarked, a cell keeps the board's tooltip. Screen readers read the
-        // tooltip as the description when they ask.
-        if (neu.bedeutung[index] != m_gezeigt.bedeutung[index])
-            zelle->setToolTip(neu.bedeutung[index]);
+        if (m_erklaeren && neu.bedeutung[index] != m_gezeigt.bedeutung[index])
+            erklaere(index, neu.bedeutung[index]);
     }
     m_gezeigt = std::move(neu);
+}
+
+void Spuren::erklaeren(bool an)
+{
+    if (std::exchange(m_erklaeren, an) == an)
+        return;
+    for (std::size_t index = 0; index < m_gezeigt.bedeutung.size(); ++index)
+        erklaere(index, an ? m_gezeigt.bedeutung[index] : QString());
+}
+
+void Spuren::erklaere(std::size_t index, const QString &bedeutung)
+{
+    // Unmarked, a cell keeps the board's tooltip. Screen readers read the
+    // tooltip as the description when they ask.
+    if (m_txtFeld[index] && m_txtFeld[index]->toolTip() != bedeutung)
+        m_txtFeld[index]->setToolTip(bedeutung);
 }
 bool Spuren::eventFilter(QObject *watched, QEvent *event)
 {

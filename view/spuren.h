@@ -90,6 +90,10 @@ public:
     // The marks as the cells show them now, and what the next frame shows.
     const Marken &gezeigt() const { return m_gezeigt.marken; }
     const Anlass &soll() const { return m_soll; }
+    // Whether the cells' tooltips say what their marks mean. A run that
+    // goes on changes them at every frame, where nobody reads them: off
+    // meanwhile, the cells keep the board's tooltip.
+    void erklaeren(bool an);
     // What a cell's marks mean, as its tooltip says; empty where unmarked.
     QString bedeutung(int index) const { return m_gezeigt.bedeutung[static_cast<std::size_t>(index)]; }
 
@@ -103,8 +107,11 @@ private:
 
     Anzeige &m_anzeige;
     const Zellen &m_txtFeld;
+    void erklaere(std::size_t index, const QString &bedeutung);
+
     Anlass m_soll;
     Bild m_gezeigt;
+    bool m_erklaeren = true;
 };
 
 } // namespace view

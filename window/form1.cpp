@@ -404,6 +404,7 @@ void Form1::zeigeZustand()
     // Held or ended, the run lets screen readers hear what it held back.
     if (zustand != vorher && !m_lauf->laeuftWeiter())
         m_stille.ende();
+    m_spuren->erklaeren(!m_lauf->laeuftWeiter());
     // A run ends on column a, where the next step begins, or on the empty
     // board "Null" left.
     if (lief && !laeuft)
