@@ -7,6 +7,7 @@
 #include "anzeige.h"
 #include "feld.h"
 #include "host.h"
+#include "namen.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -30,11 +31,6 @@ const QColor Gruen{0, 100, 0};
 const QColor Blau{0, 0, 160};
 const QColor Grau{90, 90, 90};
 
-QString spaltenName(int spalte)
-{
-    return QString(QChar(u'a' + spalte));
-}
-
 // "a, b und c".
 QString aufgezaehlt(const QStringList &teile)
 {
@@ -54,7 +50,7 @@ public:
     }
 
     int wert(int spalte) const { return m_brett[static_cast<std::size_t>(spalte)]; }
-    QString feld(int spalte, int zeile) const { return spaltenName(spalte) + QString::number(zeile); }
+    QString feld(int spalte, int zeile) const { return feldName(spalte, zeile); }
     QString dame(int spalte) const { return feld(spalte, wert(spalte)); }
 
     void markiere(int spalte, int zeile, Spuren::Marke marke, const QString &bedeutung = {})
@@ -131,7 +127,7 @@ Spuren::Bild Spuren::bild(const Anlass &anlass)
         for (int zeile = std::max(von, 1); zeile <= std::min(bis, int(board::Feld::HoechsteReihe)); ++zeile) {
             QString &ziel = sonst[static_cast<std::size_t>(board::zellIndex(spalte, zeile))];
             if (ziel.isEmpty())
-                ziel = spaltenName(spalte) + QString::number(zeile) + QStringLiteral(": ") + text;
+                ziel = feldName(spalte, zeile) + QStringLiteral(": ") + text;
         }
     };
 

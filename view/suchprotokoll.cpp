@@ -5,6 +5,7 @@
 #include "suchprotokoll.h"
 
 #include "feld.h"
+#include "namen.h"
 
 #include <QStringList>
 
@@ -13,11 +14,6 @@
 namespace view {
 
 namespace {
-
-QString spaltenName(int spalte)
-{
-    return QString(QChar(u'a' + spalte));
-}
 
 // The rows a step tried on the board.
 int versucht(const board::Schritt &schritt)
@@ -115,7 +111,7 @@ QVariant Suchprotokoll::data(const QModelIndex &index, int role) const
 
 QString Suchprotokoll::text(const Zeile &zeile)
 {
-    const auto feld = [](int spalte, int wert) { return spaltenName(spalte) + QString::number(wert); };
+    const auto feld = feldName;
     switch (zeile.art) {
     case Zeile::Art::Durchlauf:
         return QStringLiteral("Durchlauf beginnt");

@@ -10,7 +10,7 @@ namespace {
 
 QString dame(const board::Feld &feld, int spalte)
 {
-    return spaltenName(spalte) + QString::number(feld.wert(spalte));
+    return view::feldName(spalte, feld.wert(spalte));
 }
 
 // "a1, c3 und e4".
@@ -60,11 +60,6 @@ QString bedroher(const board::Feld &feld, int spalte)
     for (const int k : board::Bedroher(feld, spalte))
         damen << dame(feld, k);
     return aufgezaehlt(damen);
-}
-
-QString spaltenName(int spalte)
-{
-    return QString(QChar(u'a' + spalte));
 }
 
 QString schrittGesagt(const board::Schritt &schritt, const board::Feld &feld, bool versuche)

@@ -6,6 +6,7 @@
 
 #include "feld.h"
 #include "host.h"
+#include "namen.h"
 #include "suche.h"
 
 #include <QString>
@@ -16,8 +17,7 @@
 QString stellung(const board::Feld &feld);
 // "c3 und e4": the queens that attack the one in column `spalte`.
 QString bedroher(const board::Feld &feld, int spalte);
-// "c": a column's name on the board.
-QString spaltenName(int spalte);
+using view::spaltenName;
 // "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, on the
 // board it left, and the solution it found. Where `versuche` is set, also
 // each row it found attacked and by whom ("Reihe 1 bedroht von a1 und d2,
