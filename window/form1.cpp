@@ -316,7 +316,7 @@ void Form1::verbinde()
     });
     connect(m_protokollFenster, &SuchprotokollFenster::geschlossen, this, [this] { m_menue->setzeProtokollOffen(false); });
     connect(m_protokollFenster, &SuchprotokollFenster::zurueckZu, this, &Form1::zurueckZu);
-    connect(m_command1, &QPushButton::clicked, m_protokoll, &view::Suchprotokoll::null);
+    connect(lauf, &Laufsteuerung::geleert, m_protokoll, &view::Suchprotokoll::null);
     connect(m_menue, &DurchlaufMenue::schrittZurueck, lauf, &Laufsteuerung::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, lauf, &Laufsteuerung::beenden);

@@ -58,9 +58,14 @@ void Laufsteuerung::null()
 {
     // During a run "Null" ends it first.
     const bool lief = m_suche.runInProgress();
+    if (!m_fenster.isVisible())
+        return;
+    m_nullNachLauf = laeuftWeiter();
     befehl([this] { m_suche.Null(); });
     if (lief)
         emit ansage(gesagt::DurchlaufBeendet);
+    if (!m_nullNachLauf)
+        emit geleert();
 }
 
 void Laufsteuerung::einzelschritt()
@@ -197,6 +202,8 @@ void Laufsteuerung::runningChanged(bool running)
     if (running)
         m_tempo.vonJetztAn();
     setze(running ? Zustand::Laeuft : Zustand::Ruht);
+    if (!running && std::exchange(m_nullNachLauf, false))
+        emit geleert();
 }
 
 void Laufsteuerung::stepBegins()

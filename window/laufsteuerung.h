@@ -84,6 +84,9 @@ signals:
     void schrittZurueckgenommen(const board::Schritt &schritt);
     // A message for screen readers.
     void ansage(const QString &text);
+    // "Null" has emptied the board: at once, or, where a run was going on,
+    // once it has ended.
+    void geleert();
 
 private:
     // Runs a command with the display held between frames.
@@ -116,6 +119,8 @@ private:
     Tempo m_tempo;
     Zustand m_zustand = Zustand::Ruht;
     bool m_eingabe = false;
+    // "Null" came while a run went on; the board empties as it ends.
+    bool m_nullNachLauf = false;
     // The count of the step under way, shown with the rows it probes.
     std::optional<std::int64_t> m_gezaehlt;
 };

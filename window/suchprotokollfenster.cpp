@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -114,11 +116,22 @@ SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidg
     connect(schliessen, &QAction::triggered, this, &QWidget::close);
     addAction(schliessen);
 
-    connect(m_liste, &QListView::activated, this, [this](const QModelIndex &index) { emit zurueckZu(index.row()); });
+    connect(m_liste, &QListView::activated, this, [this](const QModelIndex &index) {
+        m_meldung->clear();
+        emit zurueckZu(index.row());
+    });
+    // The keyboard's way to the list's menu, as in the main window.
+    auto *menuetaste = new QAction(this);
+    menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    addAction(menuetaste);
+    connect(menuetaste, &QAction::triggered, this, [this] {
+        const QPoint wo = m_liste->visualRect(m_liste->currentIndex()).center();
+        QContextMenuEvent menue(QContextMenuEvent::Keyboard, wo, m_liste->viewport()->mapToGlobal(wo));
+        QCoreApplication::sendEvent(m_liste, &menue);
+    });
     connect(&m_protokoll, &view::Suchprotokoll::geaendert, this, [this] {
         if (!isVisible())
             return;
-        m_meldung->clear();
         zeigeSummen();
         m_liste->scrollToBottom();
     });
@@ -191,6 +204,11 @@ void SuchprotokollFenster::kopieren(bool alles)
 {
     QStringList zeilen;
     QModelIndexList auswahl = alles ? QModelIndexList() : m_liste->selectionModel()->selectedRows();
+    // Nothing selected: the line with the keyboard, or nothing at all.
+    if (!alles && auswahl.isEmpty() && m_liste->currentIndex().isValid())
+        auswahl << m_liste->currentIndex();
+    if (!alles && auswahl.isEmpty())
+        return;
     if (alles) {
         for (int zeile = 0; zeile < m_protokoll.rowCount(); ++zeile)
             auswahl << m_protokoll.index(zeile);

@@ -30,7 +30,7 @@ public:
     // Beside the main window, never over the board, the first time.
     void zeigen();
     void setzeTempo(const QString &tempo);
-    // A word under the lines, until the protocol changes.
+    // A word under the lines, until the next line is activated.
     void melde(const QString &text);
 
 signals:
