@@ -1158,6 +1158,7 @@ void TestForm1::markMeanings()
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));
     QCOMPARE(iface->text(QAccessible::Description), meaning);
     QCOMPARE(view::Spuren::bild(w.form->spuren().soll()).namen[std::size_t(index)], names);
+    QCOMPARE(answerer.boxes.size(), steps == -2 ? 1 : 0);
 }
 
 void TestForm1::protocol_data()

@@ -125,29 +125,29 @@ QString Suchprotokoll::text(const Zeile &zeile)
     case Zeile::Art::Schritt:
         break;
     }
-    const board::Schritt &schritt = zeile.schritt;
+    const board::Schritt &bericht = zeile.schritt;
     QStringList teile;
     for (int reihe = 1; reihe <= board::Feld::HoechsteReihe; ++reihe) {
-        if (!schritt.abgelehnt(reihe))
+        if (!bericht.abgelehnt(reihe))
             continue;
         QStringList wer;
         for (int k = 0; k < board::Feld::Spalten; ++k) {
-            if (schritt.bedroher[std::size_t(reihe - 1)] & (1U << k))
+            if (bericht.bedroher[std::size_t(reihe - 1)] & (1U << k))
                 wer << feld(k, zeile.brett[std::size_t(k)]);
         }
-        teile << feld(schritt.spalte, reihe) + (teile.isEmpty() ? QStringLiteral(" bedroht von ") : QStringLiteral(" von "))
+        teile << feld(bericht.spalte, reihe) + (teile.isEmpty() ? QStringLiteral(" bedroht von ") : QStringLiteral(" von "))
                      + wer.join(u' ');
     }
-    if (schritt.reihe > 0)
-        teile << feld(schritt.spalte, schritt.reihe) + QStringLiteral(" gesetzt");
+    if (bericht.reihe > 0)
+        teile << feld(bericht.spalte, bericht.reihe) + QStringLiteral(" gesetzt");
     else
-        teile << (schritt.ende ? QStringLiteral("geräumt, Suche beendet")
-                               : QStringLiteral("geräumt, zurück zu ") + spaltenName(schritt.spalte - 1));
-    if (schritt.loesung > 0)
-        teile << QStringLiteral("Lösung %1").arg(schritt.loesung);
+        teile << (bericht.ende ? QStringLiteral("geräumt, Suche beendet")
+                               : QStringLiteral("geräumt, zurück zu ") + spaltenName(bericht.spalte - 1));
+    if (bericht.loesung > 0)
+        teile << QStringLiteral("Lösung %1").arg(bericht.loesung);
     // Indented by the column: the depth of the search. Commas, not colons:
     // Orca reads a colon out as a word.
-    return QString(2 * schritt.spalte, u' ') + QStringLiteral("Schritt %1, Spalte %2, ").arg(schritt.nummer).arg(spaltenName(schritt.spalte))
+    return QString(qsizetype{2} * bericht.spalte, u' ') + QStringLiteral("Schritt %1, Spalte %2, ").arg(bericht.nummer).arg(spaltenName(bericht.spalte))
            + teile.join(QStringLiteral(", "));
 }
 

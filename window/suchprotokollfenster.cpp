@@ -73,7 +73,7 @@ SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidg
     for (const auto &[marken, bedeutung] : legende) {
         const int zeile = eintrag / 2;
         const int spalte = 2 * (eintrag++ % 2);
-        gitter->addWidget(muster(marken, marken & Spuren::Versuch ? QStringLiteral("a1") : QString()), zeile, spalte);
+        gitter->addWidget(muster(marken, (marken & Spuren::Versuch) ? QStringLiteral("a1") : QString()), zeile, spalte);
         auto *text = new QLabel(bedeutung);
         text->setWordWrap(true);
         gitter->addWidget(text, zeile, spalte + 1);
@@ -104,13 +104,13 @@ SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidg
     m_meldung->setWordWrap(true);
     spalten->addWidget(m_meldung);
 
-    auto *kopieren = new QAction(QStringLiteral("Kopieren"), m_liste);
-    kopieren->setShortcut(QKeySequence::Copy);
-    kopieren->setShortcutContext(Qt::WidgetShortcut);
-    connect(kopieren, &QAction::triggered, this, [this] { this->kopieren(false); });
+    auto *auswahlKopieren = new QAction(QStringLiteral("Kopieren"), m_liste);
+    auswahlKopieren->setShortcut(QKeySequence::Copy);
+    auswahlKopieren->setShortcutContext(Qt::WidgetShortcut);
+    connect(auswahlKopieren, &QAction::triggered, this, [this] { kopieren(false); });
     auto *allesKopieren = new QAction(QStringLiteral("Alles kopieren"), m_liste);
     connect(allesKopieren, &QAction::triggered, this, [this] { this->kopieren(true); });
-    m_liste->addActions({kopieren, allesKopieren});
+    m_liste->addActions({auswahlKopieren, allesKopieren});
     auto *schliessen = new QAction(this);
     schliessen->setShortcut(Qt::Key_Escape);
     connect(schliessen, &QAction::triggered, this, &QWidget::close);
