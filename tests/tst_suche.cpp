@@ -157,8 +157,23 @@ void TestSuche::fullRun()
     for (int i = 0; i < stepsBefore; ++i)
         b.suche.Einzelschritt();
     b.host.calls.clear();
+    // Each step's report names, for every row it rejected, the queens the
+    // attack rule finds on the board it left, and it rejected every row
+    // from where its queen stood up to the one it kept.
+    QStringList wrongReports;
+    b.host.onEvents = [&] {
+        const board::Schritt &s = b.host.last;
+        const int oben = s.reihe > 0 ? s.reihe - 1 : Feld::HoechsteReihe;
+        const bool diesesLaufs = s.nummer > 0 && s.nummer + 1 == b.suche.schritte();
+        for (int zeile = s.vorher + 1; diesesLaufs && zeile <= Feld::HoechsteReihe; ++zeile) {
+            const std::uint8_t erwartet = zeile <= oben ? board::Angreifer(b.feld, std::int16_t(zeile), s.spalte) : 0;
+            if (s.bedroher[std::size_t(zeile - 1)] != erwartet || (zeile <= oben && erwartet == 0))
+                wrongReports << QStringLiteral("step %1 row %2").arg(s.nummer).arg(zeile);
+        }
+    };
 
     QVERIFY(b.suche.Durchlauf());
+    QCOMPARE(wrongReports.join(u','), QString());
     QCOMPARE(b.suche.schritte(), FullRunSteps);
     QCOMPARE(b.suche.loesungen(), AllSolutions);
     QCOMPARE(b.host.steps, FullRunSteps);
