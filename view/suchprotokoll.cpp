@@ -30,7 +30,6 @@ Suchprotokoll::Suchprotokoll(QObject *parent)
     : QAbstractListModel(parent)
 {
     m_bald.setSingleShot(true);
-    m_bald.setInterval(200);
     connect(&m_bald, &QTimer::timeout, this, &Suchprotokoll::uebernehmen);
 }
 
@@ -163,12 +162,14 @@ void Suchprotokoll::anfuegen(Zeile zeile)
 
 void Suchprotokoll::vormerken()
 {
+    constexpr qint64 Abstand = 500;
     if (!m_bald.isActive())
-        m_bald.start();
+        m_bald.start(m_seitZuletzt.isValid() ? int(std::max<qint64>(0, Abstand - m_seitZuletzt.elapsed())) : 0);
 }
 
 void Suchprotokoll::uebernehmen()
 {
+    m_seitZuletzt.start();
     const int anzahl = int(m_zeilen.size());
     if (m_neu) {
         beginResetModel();

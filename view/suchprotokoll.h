@@ -7,6 +7,7 @@
 #include "host.h"
 
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <array>
@@ -22,9 +23,10 @@ namespace view {
 // How the board came to be, one line per step, hand move, "Null" and run
 // start, each step's line naming every row it tried with the queens that
 // ruled it out and what it did; a step taken back takes its line away. The
-// lines are made from the step reports when shown, and reach views at most
-// five times a second, so a full run costs a record per step and a paced run
-// does not repaint the list at every step.
+// lines are made from the step reports when shown, and reach views at once
+// where none came in the last half second, else with the next half second:
+// a full run costs a record per step, and a paced run does not repaint the
+// list at every step.
 class Suchprotokoll : public QAbstractListModel
 {
     Q_OBJECT
@@ -83,6 +85,7 @@ private:
     void uebernehmen();
 
     QTimer m_bald;
+    QElapsedTimer m_seitZuletzt;
     std::deque<Zeile> m_zeilen;
     Summen m_summen;
     // The rows views know of, and whether more than appending happened.
