@@ -5,6 +5,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <cstdint>
 
 namespace view {
 
@@ -18,6 +21,19 @@ inline QString spaltenName(int spalte)
 inline QString feldName(int spalte, int zeile)
 {
     return spaltenName(spalte) + QString::number(zeile);
+}
+
+// "b3", "e4": the queens of the columns in `spalten` (bit k for column k),
+// left to right; `wert(k)` gives the row of column k's queen.
+template<typename Wert>
+QStringList damenNamen(std::uint8_t spalten, Wert wert)
+{
+    QStringList namen;
+    for (int k = 0; k < 8; ++k) {
+        if (spalten & (1U << k))
+            namen << feldName(k, wert(k));
+    }
+    return namen;
 }
 
 } // namespace view

@@ -68,15 +68,12 @@ public:
     QString angreifer(std::uint8_t spalten, int zeile, QString *namen = nullptr) const
     {
         QStringList wer;
-        QStringList kurz;
         for (int k = 0; k < board::Feld::Spalten; ++k) {
-            if (!(spalten & (1U << k)))
-                continue;
-            kurz << dame(k);
-            wer << dame(k) + (wert(k) == zeile ? QStringLiteral(" (gleiche Reihe)") : QStringLiteral(" (Diagonale)"));
+            if (spalten & (1U << k))
+                wer << dame(k) + (wert(k) == zeile ? QStringLiteral(" (gleiche Reihe)") : QStringLiteral(" (Diagonale)"));
         }
         if (namen)
-            *namen = kurz.join(u' ');
+            *namen = damenNamen(spalten, [this](int k) { return wert(k); }).join(u' ');
         return aufgezaehlt(wer);
     }
 

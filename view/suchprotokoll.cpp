@@ -129,11 +129,8 @@ QString Suchprotokoll::text(const Zeile &zeile)
     for (int reihe = 1; reihe <= board::Feld::HoechsteReihe; ++reihe) {
         if (!bericht.abgelehnt(reihe))
             continue;
-        QStringList wer;
-        for (int k = 0; k < board::Feld::Spalten; ++k) {
-            if (bericht.bedroher[std::size_t(reihe - 1)] & (1U << k))
-                wer << feld(k, zeile.brett[std::size_t(k)]);
-        }
+        const QStringList wer = damenNamen(bericht.bedroher[std::size_t(reihe - 1)],
+                                           [&zeile](int k) { return zeile.brett[std::size_t(k)]; });
         teile << feld(bericht.spalte, reihe) + (teile.isEmpty() ? QStringLiteral(" bedroht von ") : QStringLiteral(" von "))
                      + wer.join(u' ');
     }

@@ -30,11 +30,8 @@ QString bedrohteReihen(const board::Schritt &schritt, const board::Feld &feld)
     for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
         if (!schritt.abgelehnt(zeile))
             continue;
-        QStringList wer;
-        for (int k = 0; k < board::Feld::Spalten; ++k) {
-            if (schritt.bedroher[static_cast<std::size_t>(zeile - 1)] & (1U << k))
-                wer << dame(feld, k);
-        }
+        const QStringList wer = view::damenNamen(schritt.bedroher[static_cast<std::size_t>(zeile - 1)],
+                                                 [&feld](int k) { return feld.wert(k); });
         reihen << QStringLiteral("Reihe %1 ").arg(zeile) + (reihen.isEmpty() ? QStringLiteral("bedroht von ")
                                                                                : QStringLiteral("von "))
                       + aufgezaehlt(wer);
