@@ -13,7 +13,8 @@ namespace board {
 // worked on, where that column's queen stood before, the rows it probed
 // there and rejected, each with the columns whose queens ruled it out (bit
 // k for column k) as it was probed, and the row it kept, or 0 where it
-// cleared the column; at a solution, the solution's count.
+// cleared the column; at a solution, the solution's count, known as soon as
+// the queen is set, before the question.
 struct Schritt
 {
     std::int64_t nummer = 0;
@@ -74,6 +75,9 @@ public:
     // Reported at the end of every step, as it happens, so that steps run
     // from a queue or nested inside another are each told apart.
     virtual void stepDone(const Schritt &schritt) { (void)schritt; }
+    // "Null" has emptied the board: at once, or, where a run was going on,
+    // as the run ends.
+    virtual void cleared() {}
     // A step was taken back: board, pointer and counters are as before it.
     virtual void stepUndone(const Schritt &schritt) { (void)schritt; }
     // Between two steps of a full run, where no step is half done: a host

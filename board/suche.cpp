@@ -20,14 +20,15 @@ void Suche::Null()
 {
     if (m_durchlaufAktiv) {
         m_abbruch = true;
-        m_nullNachLauf = true;
         // A run held between two steps makes none before it ends, so
         // whatever the user does next acts on the empty board.
-        if (m_zwischenSchritten)
-            leeren();
-        return;
+        if (!m_zwischenSchritten) {
+            m_nullNachLauf = true;
+            return;
+        }
     }
     leeren();
+    m_host.cleared();
 }
 
 bool Suche::Einzelschritt()
@@ -85,6 +86,12 @@ const Schritt *Suche::letzterSchritt() const
     return m_verlauf.empty() || m_feld.stand() != m_stand ? nullptr : &m_verlauf.back();
 }
 
+const std::deque<Schritt> &Suche::verlauf() const
+{
+    static const std::deque<Schritt> keiner;
+    return letzterSchritt() ? m_verlauf : keiner;
+}
+
 bool Suche::anfordern(Befehl befehl)
 {
     if (m_beschaeftigt) {
@@ -103,6 +110,12 @@ bool Suche::anfordern(Befehl befehl)
             m_weitereSchritte = 0;
             m_schrittImHalt = false;
             m_zwischenSchritten = true;
+            return true;
+        }
+        // A paused run asked to end makes no further step; one asked for
+        // now follows its end, as it would after a run that had ended.
+        if (befehl == Befehl::Schritt && (m_zwischenSchritten || m_schrittImHalt) && m_abbruch && !m_endeVerlangt) {
+            m_warteschlange.push_back(befehl);
             return true;
         }
         // Arrived through the event processing of a running step.
@@ -154,8 +167,10 @@ void Suche::durchlaufen()
     } while (runGoesOn());
     m_spalte = 0;
     m_durchlaufAktiv = false;
-    if (std::exchange(m_nullNachLauf, false))
+    if (std::exchange(m_nullNachLauf, false)) {
         leeren();
+        m_host.cleared();
+    }
     m_host.runningChanged(false);
 }
 
@@ -212,6 +227,8 @@ void Suche::Suchschritt()
             ++m_spalte;
         else
             loesung = IstLoesung(m_feld);
+        if (loesung)
+            schritt.loesung = m_loesungen + 1;
     } else {
         m_feld.setzeWert(m_spalte, 0);
         --m_spalte;
@@ -229,7 +246,6 @@ void Suche::Suchschritt()
         }
         ++m_loesungen;
         m_host.showSolutions(m_loesungen);
-        schritt.loesung = m_loesungen;
     }
     if (schritt.ende)
         m_host.announceEnd();

@@ -30,7 +30,8 @@ public:
     void Null();
     // "Einzelschritt": one step. Returns false if refused during a full run,
     // except between two of its steps (Host::betweenSteps), where it makes
-    // the step the run would make next.
+    // the step the run would make next, or, once that run has been asked
+    // to end, the first step after it, on the board it leaves.
     bool Einzelschritt();
     // "Durchlauf": clears the board and searches until the end or until the
     // user declines to go on. Returns false if refused during a full run.
@@ -54,6 +55,8 @@ public:
     std::size_t verlaufsLaenge() const { return letzterSchritt() ? m_verlauf.size() : 0; }
     // The last step, as long as nothing else has changed the board since.
     const Schritt *letzterSchritt() const;
+    // The steps that can be taken back, oldest first.
+    const std::deque<Schritt> &verlauf() const;
 
     static constexpr std::size_t Verlaufsgrenze = 10000;
 
@@ -93,7 +96,8 @@ private:
     bool m_schrittImHalt = false;
     int m_weitereSchritte = 0;
     bool m_endeVerlangt = false;
-    // "Null" during a run, which empties the board once the run has ended.
+    // "Null" during a run's step, which empties the board once the run has
+    // ended.
     bool m_nullNachLauf = false;
     std::deque<Befehl> m_warteschlange;
 

@@ -4,12 +4,11 @@
 
 #include "ansage.h"
 #include "application.h"
+#include "aussehen.h"
 #include "formprobe.h"
 #include "framewatcher.h"
 #include "modalanswerer.h"
-#include "rahmen.h"
 #include "recordinghost.h"
-#include "schriften.h"
 #include "spuren.h"
 #include "suche.h"
 #include "suchprotokoll.h"
@@ -1169,11 +1168,11 @@ void TestForm1::protocol_data()
     QTest::addColumn<QString>("said");        // in the window, after the actions
 
     QTest::newRow("six steps") << QStringList(6, "step")
-                               << QStringList{"        Schritt 5, Spalte e, e1 bedroht von a1 d2, e2 von d2, "
-                                              "e3 von b3 c5 d2, e4 gesetzt",
-                                              "          Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 d2, f3 von "
-                                              "b3 e4, f4 von d2 e4, f5 von c5 e4, f6 von a1, f7 von b3, f8 von c5, "
-                                              "geräumt, zurück zu e"}
+                               << QStringList{"        Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 von d2, "
+                                              "e3 von b3, c5 und d2, e4 gesetzt",
+                                              "          Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 und d2, f3 von "
+                                              "b3 und e4, f4 von d2 und e4, f5 von c5 und e4, f6 von a1, f7 von b3, "
+                                              "f8 von c5, Spalte f geräumt, zurück zu e"}
                                << "6 23 1 0" << "";
     QTest::newRow("a hand move, a step back, Null")
         << QStringList{"a+", "step", "step", "back", "null"}
@@ -1221,22 +1220,22 @@ void TestForm1::protocol()
                 QTimer::singleShot(0, w.form.get(), [&w] { w.probe.click("Command1"); });
             w.probe.click("Command3");
         } else if (action.startsWith("activate ")) {
-            QTRY_COMPARE(list->model()->rowCount(), w.form->protokoll().zeilen());
+            QTRY_COMPARE(list->model()->rowCount(), int(w.form->verlauf().eintraege().size()));
             list->setCurrentIndex(list->model()->index(action.mid(9).toInt(), 0));
             QTest::keyClick(list, Qt::Key_Return);
         } else {
             moveQueen(w.probe, action[0].unicode() - u'a', 1);
         }
     }
-    QTRY_COMPARE(list->model()->rowCount(), w.form->protokoll().zeilen());
+    QTRY_COMPARE(list->model()->rowCount(), int(w.form->verlauf().eintraege().size()));
     QStringList shown;
     for (int row = 0; row < list->model()->rowCount(); ++row)
         shown << list->model()->index(row, 0).data().toString();
-    const view::Suchprotokoll::Summen &summen = w.form->protokoll().summen();
+    const view::Suchverlauf::Summen &summen = w.form->verlauf().summen();
     const QString counted = QStringLiteral("%1 %2 %3 %4")
                                 .arg(summen.schritte)
                                 .arg(summen.versuchteReihen)
-                                .arg(summen.rueckschritte)
+                                .arg(summen.sackgassen)
                                 .arg(summen.loesungen);
     if (totals == "*") {
         // The same search without a window: rows it tried on the board, and
@@ -1254,7 +1253,7 @@ void TestForm1::protocol()
         QCOMPARE(counted, QStringLiteral("4021 %1 %2 92").arg(tried).arg(back));
         QCOMPARE(shown.size(), 4022);
         QCOMPARE(shown.first(), "Durchlauf beginnt");
-        QCOMPARE(shown.last(), "Schritt 4021, Spalte a, geräumt, Suche beendet");
+        QCOMPARE(shown.last(), "Schritt 4021, Spalte a, Spalte a geräumt, Suche beendet");
     } else {
         QCOMPARE(shown.mid(shown.size() - lines.size()), lines);
         QCOMPARE(counted, totals);
@@ -1721,17 +1720,17 @@ void TestForm1::spokenAnswers_data()
     QTest::newRow("steps with marks")
         << QStringList{"marks", "step", "step"}
         << QStringList{"Versuche und Bedrohungen werden gezeigt", "Schritt 1, Spalte a, Reihe 1, in Ordnung",
-                       "Schritt 2, Spalte b, Reihe 1 bedroht von a1, Reihe 2 von a1, Reihe 3, in Ordnung"}
+                       "Schritt 2, Spalte b, b1 bedroht von a1, b2 von a1, Reihe 3, in Ordnung"}
         << "a1, Dame";
     QTest::newRow("step 5 with marks")
         << (QStringList{"marks"} + QStringList(5, "step"))
-        << QStringList{"Schritt 5, Spalte e, Reihe 1 bedroht von a1 und d2, Reihe 2 von d2, Reihe 3 von b3, c5 und d2, "
+        << QStringList{"Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 von d2, e3 von b3, c5 und d2, "
                        "Reihe 4, in Ordnung"}
         << "a1, Dame";
     QTest::newRow("a step that empties its column, with marks")
         << (QStringList{"marks"} + QStringList(6, "step"))
-        << QStringList{"Schritt 6, Spalte f, Reihe 1 bedroht von a1, Reihe 2 von c5 und d2, Reihe 3 von b3 und e4, "
-                       "Reihe 4 von d2 und e4, Reihe 5 von c5 und e4, Reihe 6 von a1, Reihe 7 von b3, Reihe 8 von c5, "
+        << QStringList{"Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 und d2, f3 von b3 und e4, "
+                       "f4 von d2 und e4, f5 von c5 und e4, f6 von a1, f7 von b3, f8 von c5, "
                        "Spalte f geräumt, zurück zu e"}
         << "a1, Dame";
     QTest::newRow("nothing to take back") << QStringList{"back key"} << QStringList{"Kein Schritt zurück möglich"}

@@ -7,6 +7,7 @@
 #include "laufsteuerung.h"
 #include "modalanswerer.h"
 #include "rueckfragen.h"
+#include "suchverlauf.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>
@@ -26,7 +27,7 @@ struct Aufbau
             jetzt += rest;
             QCoreApplication::processEvents();
         });
-        lauf.tempo().setzeStufe(Tempo::Stufe::Langsam);
+        lauf.setzeTempo(Tempo::Stufe::Langsam);
         fenster.show();
     }
 
@@ -42,8 +43,9 @@ struct Aufbau
     QCheckBox *stopBeiLoesung = new QCheckBox(&fenster);
     board::Feld feld;
     view::Anzeige anzeige;
+    view::Suchverlauf verlauf;
     Rueckfragen fragen{fenster, fenster};
-    Laufsteuerung lauf{feld, anzeige, fragen, *stopBeiLoesung, fenster};
+    Laufsteuerung lauf{feld, anzeige, verlauf, fragen, *stopBeiLoesung, fenster};
     std::chrono::nanoseconds jetzt{};
 };
 
@@ -82,7 +84,7 @@ void TestLaufsteuerung::pausedRun_data()
     QTest::newRow("ended, then a step back")
         << QStringList{"beenden", "zurueck"} << 20 << "" << "LHAR" << QStringList{beendet, keinSchritt};
     QTest::newRow("a step, and back") << QStringList{"schritt", "zurueck"} << 20 << "" << "LHAR"
-                                      << QStringList{beendet};
+                                      << QStringList{"Schritt 21 zurückgenommen, Spalte e leer", beendet};
     QTest::newRow("a second press during the step")
         << QStringList{"doppelt"} << 22 << "*" << "LHAR" << QStringList{beendet};
     QTest::newRow("paused again before it went on") << QStringList{"anhalten", "anhalten"} << 20 << "" << "LHALHAR"

@@ -4,6 +4,8 @@
 
 #include "anzeige.h"
 
+#include "suchverlauf.h"
+
 #include <QAbstractSlider>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -94,6 +96,40 @@ void Anzeige::zeigen()
         schreibe(*feld, neuerText);
     for (const auto &[wer, aendern] : std::exchange(m_aenderungen, {}))
         aendern();
+}
+
+Nebenanzeige::Nebenanzeige(Anzeige &anzeige, QLineEdit &urteil, QLineEdit &loesungen, QLineEdit &schritte,
+                           Suchverlauf &verlauf)
+    : m_anzeige(anzeige)
+    , m_verlauf(verlauf)
+    , m_felder{&urteil, &loesungen, &schritte}
+{
+    // As the next frame would show them.
+    verlauf.setzeAnsicht([this] {
+        Suchverlauf::Ansicht ansicht;
+        for (std::size_t i = 0; i < m_felder.size(); ++i)
+            ansicht[i] = m_anzeige.text(*m_felder[i]);
+        return ansicht;
+    });
+    connect(&verlauf, &Suchverlauf::zurueckgenommen, this, [this](const Suchverlauf::Eintrag &eintrag) {
+        for (std::size_t i = 0; i < m_felder.size(); ++i)
+            m_anzeige.text(*m_felder[i], eintrag.davor[i]);
+    });
+}
+
+Nebenanzeige::~Nebenanzeige()
+{
+    m_verlauf.setzeAnsicht({});
+}
+
+void Nebenanzeige::schritte(std::int64_t schritte)
+{
+    m_anzeige.text(*m_felder[2], QString::number(schritte));
+}
+
+void Nebenanzeige::loesungen(const QString &text)
+{
+    m_anzeige.text(*m_felder[1], text);
 }
 
 } // namespace view

@@ -4,8 +4,11 @@
 
 #pragma once
 
+#include <QObject>
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -44,6 +47,28 @@ private:
     std::vector<std::pair<QLineEdit *, QString>> m_texte;
     std::vector<std::pair<QAbstractSlider *, int>> m_positionen;
     std::vector<std::pair<const void *, std::function<void()>>> m_aenderungen;
+};
+
+class Suchverlauf;
+
+// The verdict and the two counters beside the board, written through the
+// display. What they showed before each step is kept in the search's
+// record, and shown again when the step is taken back.
+class Nebenanzeige : public QObject
+{
+public:
+    Nebenanzeige(Anzeige &anzeige, QLineEdit &urteil, QLineEdit &loesungen, QLineEdit &schritte,
+                 Suchverlauf &verlauf);
+    ~Nebenanzeige() override;
+
+    void schritte(std::int64_t schritte);
+    // Empty where the count is cleared.
+    void loesungen(const QString &text);
+
+private:
+    Anzeige &m_anzeige;
+    Suchverlauf &m_verlauf;
+    std::array<QLineEdit *, 3> m_felder;
 };
 
 } // namespace view

@@ -7,9 +7,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 
 namespace view {
+
+// The eight columns' values, as views keep a board they show.
+using Brett = std::array<std::int16_t, 8>;
 
 // "c": a column's name on the board.
 inline QString spaltenName(int spalte)
@@ -24,14 +28,13 @@ inline QString feldName(int spalte, int zeile)
 }
 
 // "b3", "e4": the queens of the columns in `spalten` (bit k for column k),
-// left to right; `wert(k)` gives the row of column k's queen.
-template<typename Wert>
-QStringList damenNamen(std::uint8_t spalten, Wert wert)
+// left to right.
+inline QStringList damenNamen(std::uint8_t spalten, const Brett &brett)
 {
     QStringList namen;
     for (int k = 0; k < 8; ++k) {
         if (spalten & (1U << k))
-            namen << feldName(k, wert(k));
+            namen << feldName(k, brett[std::size_t(k)]);
     }
     return namen;
 }

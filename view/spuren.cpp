@@ -7,7 +7,8 @@
 #include "anzeige.h"
 #include "feld.h"
 #include "host.h"
-#include "namen.h"
+#include "stellung.h"
+#include "suchverlauf.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -30,14 +31,6 @@ const QColor Rot{170, 0, 0};
 const QColor Gruen{0, 100, 0};
 const QColor Blau{0, 0, 160};
 const QColor Grau{90, 90, 90};
-
-// "a, b und c".
-QString aufgezaehlt(const QStringList &teile)
-{
-    if (teile.size() < 2)
-        return teile.join(QString());
-    return teile.mid(0, teile.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + teile.last();
-}
 
 // Marks and meanings, cell by cell, of the board an occasion tells of.
 class Maler
@@ -64,17 +57,12 @@ public:
     }
 
     // "b3 (gleiche Reihe) und e4 (Diagonale)": the queens of `spalten`
-    // that attack row `zeile`.
+    // that attack row `zeile`; `namen` receives them as the cell shows them.
     QString angreifer(std::uint8_t spalten, int zeile, QString *namen = nullptr) const
     {
-        QStringList wer;
-        for (int k = 0; k < board::Feld::Spalten; ++k) {
-            if (spalten & (1U << k))
-                wer << dame(k) + (wert(k) == zeile ? QStringLiteral(" (gleiche Reihe)") : QStringLiteral(" (Diagonale)"));
-        }
         if (namen)
-            *namen = damenNamen(spalten, [this](int k) { return wert(k); }).join(u' ');
-        return aufgezaehlt(wer);
+            *namen = damenNamen(spalten, m_brett).join(u' ');
+        return view::angreifer(spalten, m_brett, zeile);
     }
 
     void markiereAngreifer(std::uint8_t spalten, const QString &ziel)
@@ -108,7 +96,7 @@ public:
 
 private:
     Spuren::Bild &m_bild;
-    const std::array<std::int16_t, 8> &m_brett;
+    const Brett &m_brett;
     std::array<QStringList, ZellIndizes> m_bedeutungen;
 };
 
@@ -155,21 +143,15 @@ Spuren::Bild Spuren::bild(const Anlass &anlass)
                                              .arg(maler.feld(spalte, schritt.vorher)));
         }
         if (schritt.reihe == 0) {
-            const QString zurueck = spalte == 0 ? QStringLiteral(", Suche beendet")
-                                                : QStringLiteral(", zurück zu ") + spaltenName(spalte - 1);
             maler.markiere(spalte, board::Feld::HoechsteReihe, Geraeumt);
-            maler.bedeutungen(spalte, board::Feld::HoechsteReihe)
-                .prepend(QStringLiteral("Spalte ") + spaltenName(spalte) + QStringLiteral(" geräumt") + zurueck);
+            maler.bedeutungen(spalte, board::Feld::HoechsteReihe).prepend(geraeumt(schritt));
         }
         maler.spalte(spalte, Spalte);
         sonstige(spalte, 1, board::Feld::HoechsteReihe, QStringLiteral("Spalte des Schritts"));
     } else if (anlass.art == Anlass::Art::Handzug && anlass.handzug >= 0) {
         const int spalte = anlass.handzug;
         const int wert = maler.wert(spalte);
-        board::Feld feld;
-        for (int k = 0; k < board::Feld::Spalten; ++k)
-            feld.setzeWert(k, anlass.brett[std::size_t(k)]);
-        const std::uint8_t angreifer = board::Angreifer(feld, std::int16_t(wert), spalte);
+        const std::uint8_t angreifer = board::Angreifer(feldAus(anlass.brett), std::int16_t(wert), spalte);
         maler.markiere(spalte, wert, Bedroht,
                        maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ")
                            + maler.angreifer(angreifer, wert));
@@ -184,40 +166,44 @@ Spuren::Bild Spuren::bild(const Anlass &anlass)
     return bild;
 }
 
-Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld)
+Spuren::Anlass Spuren::anlass(const Suchverlauf::Eintrag *letzter, int naechste)
+{
+    using Art = Suchverlauf::Eintrag::Art;
+    if (letzter && letzter->art == Art::Schritt)
+        return {Anlass::Art::Schritt, letzter->schritt, letzter->brett, -1, naechste};
+    // A queen moved by hand into an attack, with those that attack it.
+    if (letzter && letzter->art == Art::Handzug) {
+        const int wert = letzter->brett[std::size_t(letzter->spalte)];
+        if (wert > 0 && board::Angreifer(feldAus(letzter->brett), std::int16_t(wert), letzter->spalte) != 0)
+            return {Anlass::Art::Handzug, {}, letzter->brett, letzter->spalte, -1};
+    }
+    // Otherwise only where the next step works.
+    return {Anlass::Art::Keine, {}, {}, -1, naechste};
+}
+
+Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verlauf)
     : m_anzeige(anzeige)
     , m_txtFeld(txtFeld)
+    , m_verlauf(verlauf)
 {
     for (QLineEdit *zelle : txtFeld) {
         if (zelle)
             zelle->installEventFilter(this);
     }
+    connect(&verlauf, &Suchverlauf::angefuegt, this, &Spuren::folgen);
+    connect(&verlauf, &Suchverlauf::zurueckgenommen, this, &Spuren::folgen);
+    connect(&verlauf, &Suchverlauf::naechsteGeaendert, this, &Spuren::folgen);
 }
 
-void Spuren::zeigeSchritt(const board::Schritt &schritt, const board::Feld &feld, int naechsteSpalte)
+void Spuren::setzeAn(bool an)
 {
-    Anlass anlass{Anlass::Art::Schritt, schritt, {}, -1, naechsteSpalte};
-    for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte)
-        anlass.brett[std::size_t(spalte)] = feld.wert(spalte);
-    zeige(anlass);
+    m_an = an;
+    folgen();
 }
 
-void Spuren::zeigeHandzug(const board::Feld &feld, int spalte)
+void Spuren::folgen()
 {
-    Anlass anlass{Anlass::Art::Handzug, {}, {}, spalte, -1};
-    for (int k = 0; k < board::Feld::Spalten; ++k)
-        anlass.brett[std::size_t(k)] = feld.wert(k);
-    zeige(anlass);
-}
-
-void Spuren::zeigeNaechste(int naechsteSpalte)
-{
-    zeige(Anlass{Anlass::Art::Keine, {}, {}, -1, naechsteSpalte});
-}
-
-void Spuren::leeren()
-{
-    zeige(Anlass{});
+    zeige(m_an ? anlass(m_verlauf.letzter(), m_verlauf.naechste()) : Anlass{});
 }
 
 void Spuren::zeige(const Anlass &anlass)

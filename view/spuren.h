@@ -6,6 +6,8 @@
 
 #include "feldaufbauen.h"
 #include "host.h"
+#include "namen.h"
+#include "suchverlauf.h"
 
 #include <QObject>
 #include <QString>
@@ -59,7 +61,7 @@ public:
         enum class Art : std::uint8_t { Keine, Schritt, Handzug };
         Art art = Art::Keine;
         board::Schritt schritt;
-        std::array<std::int16_t, 8> brett{};
+        Brett brett{};
         int handzug = -1;
         int naechste = -1;
         bool operator==(const Anlass &) const = default;
@@ -75,17 +77,16 @@ public:
     };
     static Bild bild(const Anlass &anlass);
 
-    Spuren(Anzeige &anzeige, const Zellen &txtFeld);
+    // The marks of the newest entry in a search's record; `naechste` is the
+    // column the next step works on, -1 once the search has finished.
+    static Anlass anlass(const Suchverlauf::Eintrag *letzter, int naechste);
 
-    // What `schritt` did, on the board it left; `naechsteSpalte` is -1
-    // once the search has finished.
-    void zeigeSchritt(const board::Schritt &schritt, const board::Feld &feld, int naechsteSpalte);
-    // The queen in `spalte`, moved by hand, and the queens that attack it.
-    void zeigeHandzug(const board::Feld &feld, int spalte);
-    // Only the column the next step works on, where there is one.
-    void zeigeNaechste(int naechsteSpalte);
-    void leeren();
-    void zeige(const Anlass &anlass);
+    // Follows `verlauf`: while on, the cells show the marks of its newest
+    // entry, in the frame of that entry.
+    Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verlauf);
+
+    bool an() const { return m_an; }
+    void setzeAn(bool an);
 
     // The marks as the cells show them now, and what the next frame shows.
     const Marken &gezeigt() const { return m_gezeigt.marken; }
@@ -103,12 +104,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void folgen();
+    void zeige(const Anlass &anlass);
     void anwenden(const Anlass &anlass);
+    void erklaere(std::size_t index, const QString &bedeutung);
 
     Anzeige &m_anzeige;
     const Zellen &m_txtFeld;
-    void erklaere(std::size_t index, const QString &bedeutung);
-
+    const Suchverlauf &m_verlauf;
+    bool m_an = false;
     Anlass m_soll;
     Bild m_gezeigt;
     bool m_erklaeren = true;

@@ -5,7 +5,7 @@
 #include "application.h"
 
 #include "form1.h"
-#include "schriften.h"
+#include "aussehen.h"
 
 #include <QApplication>
 #include <QIcon>

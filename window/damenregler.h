@@ -6,12 +6,6 @@
 
 #include <QScrollBar>
 
-class QStyle;
-
-// The look of the window's sliders, the same whatever the desktop's style
-// and palette.
-QStyle *reglerStil();
-
 // A queen's slider: a vertical scroll bar whose top end is row 8 and whose
 // bottom end is 0, so the upper arrow, the Up key and a drag upwards all
 // raise the queen. Arrows and track clicks move it by one row.

@@ -92,11 +92,6 @@ void DurchlaufMenue::setzeProtokollOffen(bool offen)
     m_protokoll->setChecked(offen);
 }
 
-bool DurchlaufMenue::spurenAn() const
-{
-    return m_spuren->isChecked();
-}
-
 void DurchlaufMenue::ueber(QWidget &fenster)
 {
     auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Über Acht Damen"),

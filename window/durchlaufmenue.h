@@ -27,8 +27,6 @@ public:
     void zeigen(const QPoint &wo, bool laeuft, bool angehalten);
     // Whether the menu offers "Schritt zurück"; its key is always live.
     void setzeZurueckMoeglich(bool moeglich);
-    // Whether the marks that show the search are on.
-    bool spurenAn() const;
     // The protocol's item follows its window.
     void setzeProtokollOffen(bool offen);
 

@@ -13,6 +13,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 QMetaProperty nutzerwert(const QWidget &widget)
@@ -86,6 +88,26 @@ void loslassen(QWidget &widget)
     QMouseEvent los(QEvent::MouseButtonRelease, aussen, widget.mapToGlobal(aussen), Qt::LeftButton, Qt::NoButton,
                     Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &los);
+}
+
+void EinmalKnopf::mousePressEvent(QMouseEvent *event)
+{
+    m_zweiterKlick = false;
+    QPushButton::mousePressEvent(event);
+}
+
+void EinmalKnopf::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPushButton::mouseDoubleClickEvent(event);
+    m_zweiterKlick = true;
+}
+
+void EinmalKnopf::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (std::exchange(m_zweiterKlick, false))
+        loslassen(*this);
+    else
+        QPushButton::mouseReleaseEvent(event);
 }
 
 // Paints each widget of the window, whenever it is exposed, from a picture

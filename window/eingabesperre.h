@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -16,6 +17,24 @@ class Standbild;
 // Ends a press on a control without a click, as a release outside it: the
 // release that went to a box, or that the window takes for itself.
 void loslassen(QWidget &widget);
+
+// A push button whose double click, as many people give any button, counts
+// as one click: the release that ends it lets go without a click.
+class EinmalKnopf : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_zweiterKlick = false;
+};
 
 // Keeps a window from taking input for as long as it lives: while a message
 // box is open over it. Qt's modality holds back the mouse and the keyboard,

@@ -5,20 +5,15 @@
 #include "form1.h"
 
 #include "accessibility.h"
-#include "ansage.h"
-#include "ansichtsverlauf.h"
 #include "application.h"
+#include "aussehen.h"
 #include "damenregler.h"
 #include "durchlaufmenue.h"
 #include "eingabesperre.h"
-#include "laufsteuerung.h"
-#include "rahmen.h"
 #include "rueckfragen.h"
-#include "schriften.h"
 #include "spaltenansicht.h"
 #include "spuren.h"
 #include "stellung.h"
-#include "suchprotokoll.h"
 #include "suchprotokollfenster.h"
 #include "textfeld.h"
 #include "twips.h"
@@ -35,6 +30,7 @@
 
 #include <utility>
 
+using view::spaltenName;
 using view::twipsRect;
 
 namespace {
@@ -103,13 +99,10 @@ Form1::Form1(QWidget *parent)
     m_spaltenansicht = std::make_unique<view::Spaltenansicht>(m_feld, m_anzeige, m_txtFeld, m_text2, *m_text3);
     m_feld.setListener([this](int index) { Feld_SpalteGeaendert(index); });
     m_fragen = new Rueckfragen(*this, *m_frame1);
-    m_lauf = std::make_unique<Laufsteuerung>(m_feld, m_anzeige, *m_fragen, *m_check1, *this);
+    m_spuren = std::make_unique<view::Spuren>(m_anzeige, m_txtFeld, m_verlauf);
+    m_nebenanzeige = std::make_unique<view::Nebenanzeige>(m_anzeige, *m_text3, *m_text4, *m_text5, m_verlauf);
+    m_lauf = std::make_unique<Laufsteuerung>(m_feld, m_anzeige, m_verlauf, *m_fragen, *m_check1, *this);
     verbinde();
-    // Sees the user's input, shown at once during a search, and every
-    // repaint of the window, which must show what is held.
-    installEventFilter(this);
-    for (QWidget *widget : findChildren<QWidget *>())
-        widget->installEventFilter(this);
 
     Form_Load();
 }
@@ -202,7 +195,9 @@ void Form1::erzeugeSteuerelemente()
         "Macht einen Schritt der Suche. Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt "
         "zurück oder lassen Versuche und Bedrohungen zeigen.")));
 
-    m_command3 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
+    // It starts, pauses and goes on, as in any player: a double click must
+    // not undo what its first click did.
+    m_command3 = beschriftet<EinmalKnopf>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
                                           QStringLiteral("Durchlauf"), sansSerif(13.5));
     m_command3->setToolTip(tooltip(QStringLiteral("Sucht alle Lösungen. Ein Klick während des Durchlaufs hält ihn "
                                                   "an und setzt ihn fort, ebenso Esc. Mit der rechten Maustaste "
@@ -240,12 +235,6 @@ void Form1::erzeugeSteuerelemente()
     m_picFeld->setToolTip(tooltip(QStringLiteral(
         "Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt zurück oder lassen Versuche und "
         "Bedrohungen zeigen. Ein Klick auf Durchlauf oder Esc hält einen Durchlauf an.")));
-    m_spuren = std::make_unique<view::Spuren>(m_anzeige, m_txtFeld);
-    m_ansichten = std::make_unique<Ansichtsverlauf>(m_anzeige, *m_spuren, *m_text3, *m_text4, *m_text5);
-    m_protokoll = new view::Suchprotokoll(this);
-    m_protokollFenster = new SuchprotokollFenster(*m_protokoll, *this, *m_picFeld);
-    m_protokollFenster->setzeTempo(Tempo::menuetext(Tempo::Stufe::Sofort));
-
     m_menue = new DurchlaufMenue(*this);
     // Esc is the window's only during a run, and a box over it takes it first.
     m_esc = new QAction(this);
@@ -279,9 +268,6 @@ void Form1::Feld_SpalteGeaendert(int index)
 {
     m_anzeige.position(*m_vScroll2[static_cast<std::size_t>(index)], DamenRegler::position(m_feld.wert(index)));
     m_spaltenansicht->spalteGeaendert(index);
-    // Marks tell of the board they were made on.
-    if (m_menue->spurenAn())
-        zeigeSpuren(nullptr);
 }
 
 void Form1::VScroll1_Change(int wert)
@@ -295,55 +281,33 @@ void Form1::verbinde()
     connect(m_command1, &QPushButton::clicked, lauf, &Laufsteuerung::null);
     connect(m_command2, &QPushButton::clicked, lauf, &Laufsteuerung::einzelschritt);
     connect(m_command3, &QPushButton::clicked, lauf, [lauf] {
-        // The button starts, pauses and goes on, as in any player.
         if (lauf->zustand() == Laufsteuerung::Zustand::Ruht)
             lauf->durchlauf();
         else
             lauf->anhaltenOderFortsetzen();
     });
     connect(m_esc, &QAction::triggered, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
-    connect(m_menue, &DurchlaufMenue::tempoGewaehlt, this, [this](Tempo::Stufe stufe) {
-        m_lauf->tempo().setzeStufe(stufe);
-        m_protokollFenster->setzeTempo(Tempo::menuetext(stufe));
-        m_ansage->sage(Tempo::ansage(stufe));
+    connect(m_menue, &DurchlaufMenue::tempoGewaehlt, lauf, &Laufsteuerung::setzeTempo);
+    connect(m_menue, &DurchlaufMenue::spurenGezeigt, this, [this](bool an) {
+        m_spuren->setzeAn(an);
+        m_ansage->sage(view::spurenGesagt(an));
     });
-    connect(m_menue, &DurchlaufMenue::spurenGezeigt, this, &Form1::spurenZeigen);
-    connect(m_menue, &DurchlaufMenue::protokollGezeigt, this, [this](bool an) {
-        if (an)
-            m_protokollFenster->zeigen();
-        else
-            m_protokollFenster->close();
-    });
-    connect(m_protokollFenster, &SuchprotokollFenster::geschlossen, this, [this] { m_menue->setzeProtokollOffen(false); });
-    connect(m_protokollFenster, &SuchprotokollFenster::zurueckZu, this, &Form1::zurueckZu);
-    connect(lauf, &Laufsteuerung::geleert, m_protokoll, &view::Suchprotokoll::null);
+    connect(m_menue, &DurchlaufMenue::protokollGezeigt, this, &Form1::zeigeProtokoll);
     connect(m_menue, &DurchlaufMenue::schrittZurueck, lauf, &Laufsteuerung::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, lauf, &Laufsteuerung::beenden);
-    connect(m_fragen, &Rueckfragen::oeffnet, lauf, &Laufsteuerung::zeigeBild);
 
     connect(lauf, &Laufsteuerung::zustandGeaendert, this, &Form1::zeigeZustand);
-    connect(lauf, &Laufsteuerung::schritteZeigen, this,
-            [this](std::int64_t schritte) { m_anzeige.text(*m_text5, QString::number(schritte)); });
-    connect(lauf, &Laufsteuerung::loesungenZeigen, this, [this](const QString &text) { m_anzeige.text(*m_text4, text); });
-    connect(lauf, &Laufsteuerung::schrittBeginnt, this, [this] { m_ansichten->vorDemSchritt(); });
-    // In the frame of the step, and under the question or "fertig" too.
-    connect(lauf, &Laufsteuerung::schrittGemacht, this, [this](const board::Schritt &schritt) { zeigeSpuren(&schritt); });
-    connect(lauf, &Laufsteuerung::schrittFertig, this, &Form1::schrittFertig);
-    connect(lauf, &Laufsteuerung::schrittZurueckgenommen, this, &Form1::schrittZurueckgenommen);
+    connect(lauf, &Laufsteuerung::zurueckMoeglichGeaendert, m_menue, &DurchlaufMenue::setzeZurueckMoeglich);
+    connect(lauf, &Laufsteuerung::schritteZeigen, m_nebenanzeige.get(), &view::Nebenanzeige::schritte);
+    connect(lauf, &Laufsteuerung::loesungenZeigen, m_nebenanzeige.get(), &view::Nebenanzeige::loesungen);
     connect(lauf, &Laufsteuerung::ansage, m_ansage, &Ansage::sage);
+    m_ansage->erzaehle(m_verlauf, [lauf] { return lauf->laeuftWeiter(); }, [this] { return m_spuren->an(); });
 }
 
 void Form1::VScroll2_Change(int index, int wert)
 {
     m_lauf->vonHand(index, wert);
-    m_protokoll->handzug(m_feld, index);
-    if (m_menue->spurenAn() && !board::Bedroher(m_feld, index).empty())
-        m_spuren->zeigeHandzug(m_feld, index);
-    // The user's own move shows whole, also in the middle of a run, and the
-    // screen reader says what became of the queen.
-    m_anzeige.zeigen();
-    m_ansage->sage(handzugGesagt(m_feld, index));
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -352,134 +316,40 @@ void Form1::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::UpdateRequest:
-        // Whatever makes the window repaint, the frame shows what is held:
-        // one moment of the search, never half of one.
-        if (watched == this)
-            m_lauf->zeigeBild();
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        m_zweiterKlick = event->type() == QEvent::MouseButtonDblClick && watched == m_command3;
-        m_lauf->eingabeGesehen();
-        break;
-    case QEvent::MouseButtonRelease:
-        m_lauf->eingabeGesehen();
-        // A double click, as many people give any button, counts once on
-        // "Durchlauf": the release that ends it lets go without a click.
-        if (watched == m_command3 && std::exchange(m_zweiterKlick, false)) {
-            loslassen(*m_command3);
-            return true;
-        }
-        break;
-    case QEvent::MouseMove:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Wheel:
-        m_lauf->eingabeGesehen();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form1::zeigeZustand()
+void Form1::zeigeZustand(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu)
 {
     using Zustand = Laufsteuerung::Zustand;
-    const Zustand zustand = m_lauf->zustand();
-    const Zustand vorher = std::exchange(m_gezeigt, zustand);
-    const bool laeuft = zustand != Zustand::Ruht;
-    const bool lief = vorher != Zustand::Ruht;
-    if (laeuft && !lief) {
-        m_fokusVorLauf = focusWidget();
-        m_protokoll->durchlauf();
-    }
     // Going on takes the focus from "Einzelschritt", which goes off.
-    if (vorher == Zustand::Angehalten && laeuft && zustand != Zustand::Angehalten && m_command2->hasFocus())
+    if (alt == Zustand::Angehalten && neu != Zustand::Ruht && m_command2->hasFocus())
         m_command3->setFocus(Qt::OtherFocusReason);
-    // Held or ended, the run lets screen readers hear what it held back.
-    if (zustand != vorher && !m_lauf->laeuftWeiter())
+    // Held or ended, the run lets screen readers hear what it held back,
+    // and the marks explain again.
+    if (!Laufsteuerung::laeuftWeiter(neu))
         m_stille.ende();
-    m_spuren->erklaeren(!m_lauf->laeuftWeiter());
-    // A run ends on column a, where the next step begins, or on the empty
-    // board "Null" left.
-    if (lief && !laeuft)
-        zeigeSpuren(m_lauf->suche().letzterSchritt());
-    m_esc->setEnabled(laeuft);
-    m_command2->setEnabled(zustand == Zustand::Ruht || zustand == Zustand::Angehalten);
-    setWindowTitle(zustand == Zustand::Angehalten ? TitelAngehalten : Rueckfragen::Titel);
-    m_menue->setzeZurueckMoeglich(m_lauf->zurueckMoeglich());
-    if (laeuft && !lief) {
-        // Where Qt moved the focus away from the disabled button.
-        m_fokusWaehrendLauf = focusWidget();
-    } else if (lief && !laeuft && m_fokusVorLauf && focusWidget() == m_fokusWaehrendLauf) {
-        // Unless the user has moved it since, the focus goes back, so that
-        // Space on "Durchlauf" starts another run.
-        m_fokusVorLauf->setFocus(Qt::OtherFocusReason);
-    }
+    m_spuren->erklaeren(!Laufsteuerung::laeuftWeiter(neu));
+    m_esc->setEnabled(neu != Zustand::Ruht);
+    m_command2->setEnabled(neu == Zustand::Ruht || neu == Zustand::Angehalten);
+    setWindowTitle(neu == Zustand::Angehalten ? TitelAngehalten : Rueckfragen::Titel);
 }
 
-void Form1::schrittFertig(const board::Schritt &schritt)
+void Form1::zeigeProtokoll(bool an)
 {
-    m_protokoll->schritt(schritt, m_feld);
-    m_ansichten->nachDemSchritt(schritt, m_lauf->suche().verlaufsLaenge());
-    // What a single step did, for those who cannot see the board; a full
-    // run would flood them, and says only what was asked.
-    if (!m_lauf->laeuftWeiter())
-        m_ansage->sage(schrittGesagt(schritt, m_feld, m_menue->spurenAn()));
-    else if (schritt.frage != board::Schritt::Frage::Keine)
-        m_ansage->sage(loesungGesagt(schritt, m_feld));
-}
-
-void Form1::schrittZurueckgenommen(const board::Schritt &schritt)
-{
-    m_protokoll->zurueck(schritt);
-    const view::Spuren::Anlass davor = m_ansichten->zurueck(schritt);
-    // The marks of the step before, or, back before the first step the
-    // search keeps, those shown then (a hand move's).
-    if (const board::Schritt *letzter = m_lauf->suche().letzterSchritt())
-        zeigeSpuren(letzter);
-    else if (m_menue->spurenAn())
-        m_spuren->zeige(davor);
-    m_ansage->sage(zurueckGesagt(schritt));
-}
-
-void Form1::spurenZeigen(bool an)
-{
-    m_anzeige.festhalten();
-    zeigeSpuren(m_lauf->suche().letzterSchritt());
-    m_anzeige.freigeben();
-    m_ansage->sage(spurenGesagt(an));
-}
-
-void Form1::zurueckZu(int zeile)
-{
-    // As far as "Schritt zurück" reaches, one step after another.
-    const int danach = m_protokoll->schritteDanach(zeile);
-    if (danach < 0 || std::size_t(danach) > m_lauf->suche().verlaufsLaenge()
-        || (danach > 0 && !m_lauf->zurueckMoeglich())) {
-        const QString text = zuWeitZurueckGesagt(m_protokoll->schrittNummer(zeile));
-        m_protokollFenster->melde(text);
-        m_ansage->sage(text);
+    if (!an) {
+        if (m_protokollFenster)
+            m_protokollFenster->close();
         return;
     }
-    for (int n = 0; n < danach; ++n)
-        m_lauf->schrittZurueck();
-}
-
-void Form1::zeigeSpuren(const board::Schritt *schritt)
-{
-    // Without a step to show, where the next one works.
-    if (!m_menue->spurenAn())
-        m_spuren->leeren();
-    else if (schritt)
-        m_spuren->zeigeSchritt(*schritt, m_feld, m_lauf->suche().spalte());
-    else
-        m_spuren->zeigeNaechste(m_lauf->suche().spalte());
+    if (!m_protokollFenster) {
+        m_protokollFenster = new SuchprotokollFenster(m_verlauf, *this, *m_picFeld);
+        m_protokollFenster->setzeTempo(Tempo::menuetext(m_lauf->tempo()));
+        connect(m_lauf.get(), &Laufsteuerung::tempoGeaendert, m_protokollFenster,
+                [this](Tempo::Stufe stufe) { m_protokollFenster->setzeTempo(Tempo::menuetext(stufe)); });
+        connect(m_protokollFenster, &SuchprotokollFenster::geschlossen, m_menue,
+                [this] { m_menue->setzeProtokollOffen(false); });
+        connect(m_protokollFenster, &SuchprotokollFenster::zurueckZu, m_lauf.get(), &Laufsteuerung::zurueckZu);
+        connect(m_lauf.get(), &Laufsteuerung::abgelehnt, m_protokollFenster, &SuchprotokollFenster::melde);
+    }
+    m_protokollFenster->zeigen();
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent *event)

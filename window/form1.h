@@ -4,20 +4,18 @@
 
 #pragma once
 
+#include "ansage.h"
 #include "anzeige.h"
 #include "feld.h"
 #include "feldaufbauen.h"
 #include "laufsteuerung.h"
-#include "stille.h"
+#include "suchverlauf.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
-class Ansage;
-class Ansichtsverlauf;
 class DamenRegler;
 class DurchlaufMenue;
 class Rueckfragen;
@@ -32,11 +30,12 @@ class QScrollBar;
 namespace view {
 class Spaltenansicht;
 class Spuren;
-class Suchprotokoll;
 }
 
 // The program's only window: the board with its sliders, the backtracker's
-// controls, the verdict box and the cover panel.
+// controls, the verdict box and the cover panel. It builds them and
+// connects them to the run's control, the record of the search and its
+// views.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -47,15 +46,14 @@ public:
 
     const board::Suche &suche() const { return m_lauf->suche(); }
     const board::Feld &feld() const { return m_feld; }
+    const view::Suchverlauf &verlauf() const { return m_verlauf; }
     const view::Spuren &spuren() const { return *m_spuren; }
-    const view::Suchprotokoll &protokoll() const { return *m_protokoll; }
     // The clock that paces the frames and the steps of a running search,
     // and a sleep on it for a test; without one, the pace sleeps in real time.
     void setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf = {}) { m_lauf->setzeUhr(uhr, std::move(schlaf)); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
@@ -68,16 +66,11 @@ private:
     void VScroll2_Change(int index, int wert);
 
     // What follows from the run's state: enabled controls, title, focus.
-    void zeigeZustand();
-    void schrittFertig(const board::Schritt &schritt);
-    void schrittZurueckgenommen(const board::Schritt &schritt);
-    void spurenZeigen(bool an);
-    // Back to the end of the step a line of the protocol names.
-    void zurueckZu(int zeile);
-    // The marks of a step, where they are shown, or none.
-    void zeigeSpuren(const board::Schritt *schritt);
+    void zeigeZustand(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu);
+    void zeigeProtokoll(bool an);
 
     board::Feld m_feld;
+    view::Suchverlauf m_verlauf;
 
     QWidget *m_picFeld = nullptr;
     view::Zellen m_txtFeld{};
@@ -99,20 +92,14 @@ private:
 
     view::Anzeige m_anzeige;
     Rueckfragen *m_fragen = nullptr;
-    std::unique_ptr<Laufsteuerung> m_lauf;
     DurchlaufMenue *m_menue = nullptr;
     QAction *m_esc = nullptr;
-    // The run's state the window shows.
-    Laufsteuerung::Zustand m_gezeigt = Laufsteuerung::Zustand::Ruht;
-    // The press under way is the second of a double click on "Durchlauf".
-    bool m_zweiterKlick = false;
+    Ansage *m_ansage = nullptr;
     std::unique_ptr<view::Spaltenansicht> m_spaltenansicht;
     std::unique_ptr<view::Spuren> m_spuren;
-    std::unique_ptr<Ansichtsverlauf> m_ansichten;
-    view::Suchprotokoll *m_protokoll = nullptr;
+    std::unique_ptr<view::Nebenanzeige> m_nebenanzeige;
+    std::unique_ptr<Laufsteuerung> m_lauf;
+    // Made when first opened.
     SuchprotokollFenster *m_protokollFenster = nullptr;
-    Ansage *m_ansage = nullptr;
     Stille m_stille{*this, [this] { return m_lauf && m_lauf->laeuftWeiter(); }};
-    QPointer<QWidget> m_fokusVorLauf;
-    QPointer<QWidget> m_fokusWaehrendLauf;
 };

@@ -7,22 +7,36 @@
 #include "anzeige.h"
 #include "rueckfragen.h"
 #include "stellung.h"
+#include "suchverlauf.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 
 #include <utility>
 
-Laufsteuerung::Laufsteuerung(board::Feld &feld, view::Anzeige &anzeige, Rueckfragen &fragen,
-                             const QAbstractButton &stopBeiLoesung, QWidget &fenster)
+Laufsteuerung::Laufsteuerung(board::Feld &feld, view::Anzeige &anzeige, view::Suchverlauf &verlauf,
+                             Rueckfragen &fragen, const QAbstractButton &stopBeiLoesung, QWidget &fenster)
     : m_feld(feld)
     , m_anzeige(anzeige)
+    , m_verlauf(verlauf)
     , m_fragen(fragen)
     , m_stopBeiLoesung(stopBeiLoesung)
     , m_fenster(fenster)
 {
+    // Sees the user's input, shown at once during a search, and every
+    // repaint of the window, which must show what is held.
+    fenster.installEventFilter(this);
+    for (QWidget *widget : fenster.findChildren<QWidget *>())
+        widget->installEventFilter(this);
+    // Under a box the window, and every view of the search, shows where the
+    // search stands.
+    connect(&fragen, &Rueckfragen::oeffnet, this, [this] {
+        zeigeBild();
+        m_verlauf.jetztZeigen();
+    });
 }
 
 bool Laufsteuerung::zurueckMoeglich() const
@@ -30,6 +44,13 @@ bool Laufsteuerung::zurueckMoeglich() const
     // The search allows it between any two steps of a run; the window only
     // while the run is held there, not as it goes on.
     return m_suche.kannZurueck() && (m_zustand == Zustand::Ruht || m_zustand == Zustand::Angehalten);
+}
+
+void Laufsteuerung::setzeTempo(Tempo::Stufe stufe)
+{
+    m_tempo.setzeStufe(stufe);
+    emit tempoGeaendert(stufe);
+    emit ansage(Tempo::ansage(stufe));
 }
 
 void Laufsteuerung::setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf)
@@ -48,7 +69,7 @@ void Laufsteuerung::befehl(Befehl ausfuehren)
     m_anzeige.festhalten();
     ausfuehren();
     m_anzeige.freigeben();
-    emit zustandGeaendert();
+    pruefeZurueck();
     // A paused run shows no further frame of its own.
     if (m_zustand == Zustand::Angehalten)
         zeigeBild();
@@ -58,14 +79,9 @@ void Laufsteuerung::null()
 {
     // During a run "Null" ends it first.
     const bool lief = m_suche.runInProgress();
-    if (!m_fenster.isVisible())
-        return;
-    m_nullNachLauf = laeuftWeiter();
     befehl([this] { m_suche.Null(); });
-    if (lief)
-        emit ansage(gesagt::DurchlaufBeendet);
-    if (!m_nullNachLauf)
-        emit geleert();
+    if (lief && m_fenster.isVisible())
+        emit ansage(view::gesagt::DurchlaufBeendet);
 }
 
 void Laufsteuerung::einzelschritt()
@@ -80,10 +96,35 @@ void Laufsteuerung::durchlauf()
 
 void Laufsteuerung::schrittZurueck()
 {
-    if (zurueckMoeglich())
-        befehl([this] { m_suche.SchrittZurueck(); });
-    else
-        emit ansage(gesagt::KeinSchrittZurueck);
+    if (!zurueckMoeglich()) {
+        emit ansage(view::gesagt::KeinSchrittZurueck);
+        return;
+    }
+    befehl([this] { m_suche.SchrittZurueck(); });
+    emit ansage(view::zurueckGesagt(m_zurueckgenommen));
+}
+
+void Laufsteuerung::zurueckZu(std::uint64_t id)
+{
+    using Art = view::Suchverlauf::Eintrag::Art;
+    const view::Suchverlauf::Eintrag *ziel = m_verlauf.finde(id);
+    const std::int64_t nummer = ziel && ziel->art == Art::Schritt ? ziel->schritt.nummer : 0;
+    const int danach = m_verlauf.schritteNach(id);
+    if (nummer == 0 || danach < 0 || std::size_t(danach) > m_suche.verlaufsLaenge()
+        || (danach > 0 && !zurueckMoeglich())) {
+        const QString text = view::zuWeitZurueckGesagt(nummer);
+        emit abgelehnt(text);
+        emit ansage(text);
+        return;
+    }
+    if (danach == 0)
+        return;
+    befehl([this, danach] {
+        for (int n = 0; n < danach; ++n)
+            m_suche.SchrittZurueck();
+    });
+    // One message for the whole walk: where it ended and how far it went.
+    emit ansage(danach == 1 ? view::zurueckGesagt(m_zurueckgenommen) : view::gangGesagt(m_zurueckgenommen, danach));
 }
 
 void Laufsteuerung::anhaltenOderFortsetzen()
@@ -104,14 +145,20 @@ void Laufsteuerung::anhaltenOderFortsetzen()
 void Laufsteuerung::beenden()
 {
     if (m_zustand == Zustand::Angehalten && m_suche.DurchlaufBeenden())
-        emit ansage(gesagt::DurchlaufBeendet);
+        emit ansage(view::gesagt::DurchlaufBeendet);
 }
 
 void Laufsteuerung::vonHand(int spalte, int wert)
 {
+    // A move that leaves the board as it was, as a click on a slider whose
+    // thumb the run has not yet moved, is none.
+    const std::uint64_t stand = m_feld.stand();
     m_feld.setzeWert(spalte, static_cast<std::int16_t>(wert));
-    // What went before the move can no longer be taken back.
-    emit zustandGeaendert();
+    if (m_feld.stand() != stand)
+        m_verlauf.handzug(m_feld, spalte, m_suche.spalte());
+    // The user's own move shows whole, also in the middle of a run.
+    m_anzeige.zeigen();
+    pruefeZurueck();
 }
 
 void Laufsteuerung::schliessen()
@@ -124,6 +171,30 @@ void Laufsteuerung::schliessen()
     m_fragen.schliessen();
 }
 
+bool Laufsteuerung::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
+        // Whatever makes the window repaint, the frame shows what is held:
+        // one moment of the search, never half of one.
+        if (watched == &m_fenster)
+            zeigeBild();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+        m_eingabe = true;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
 void Laufsteuerung::zeigeBild()
 {
     m_anzeige.zeigen();
@@ -132,8 +203,29 @@ void Laufsteuerung::zeigeBild()
 
 void Laufsteuerung::setze(Zustand zustand)
 {
-    if (std::exchange(m_zustand, zustand) != zustand)
-        emit zustandGeaendert();
+    const Zustand alt = std::exchange(m_zustand, zustand);
+    if (alt == zustand)
+        return;
+    const bool beginnt = alt == Zustand::Ruht;
+    if (beginnt)
+        m_fokusVorLauf = m_fenster.focusWidget();
+    emit zustandGeaendert(alt, zustand);
+    if (beginnt) {
+        // Where Qt moved the focus from a control the window turned off.
+        m_fokusWaehrendLauf = m_fenster.focusWidget();
+    } else if (zustand == Zustand::Ruht && m_fokusVorLauf && m_fenster.focusWidget() == m_fokusWaehrendLauf) {
+        // Unless the user has moved it since, the focus goes back, so that
+        // Space on "Durchlauf" starts another run.
+        m_fokusVorLauf->setFocus(Qt::OtherFocusReason);
+    }
+    pruefeZurueck();
+}
+
+void Laufsteuerung::pruefeZurueck()
+{
+    const bool moeglich = zurueckMoeglich();
+    if (std::exchange(m_zurueckMoeglich, moeglich) != moeglich)
+        emit zurueckMoeglichGeaendert(moeglich);
 }
 
 void Laufsteuerung::zeigeZaehler()
@@ -199,41 +291,48 @@ void Laufsteuerung::processEvents()
 
 void Laufsteuerung::runningChanged(bool running)
 {
-    if (running)
+    if (running) {
         m_tempo.vonJetztAn();
+        m_verlauf.durchlauf();
+    } else {
+        m_verlauf.laufEndet(m_suche.spalte());
+    }
     setze(running ? Zustand::Laeuft : Zustand::Ruht);
-    if (!running && std::exchange(m_nullNachLauf, false))
-        emit geleert();
 }
 
 void Laufsteuerung::stepBegins()
 {
-    emit schrittBeginnt();
+    m_verlauf.schrittBeginnt();
 }
 
 void Laufsteuerung::stepTaken(const board::Schritt &schritt)
 {
-    emit schrittGemacht(schritt);
+    m_verlauf.schritt(schritt, m_feld, m_suche.spalte());
 }
 
 void Laufsteuerung::stepDone(const board::Schritt &schritt)
 {
-    emit schrittFertig(schritt);
+    m_verlauf.schrittFertig(schritt);
 }
 
 void Laufsteuerung::stepUndone(const board::Schritt &schritt)
 {
-    emit schrittZurueckgenommen(schritt);
+    m_zurueckgenommen = schritt;
+    m_verlauf.zurueck(schritt);
+}
+
+void Laufsteuerung::cleared()
+{
+    m_verlauf.null(m_feld, m_suche.spalte());
 }
 
 void Laufsteuerung::betweenSteps()
 {
     if (m_zustand != Zustand::HaltVerlangt)
         return;
-    m_zustand = Zustand::Angehalten;
+    setze(Zustand::Angehalten);
     zeigeBild();
-    emit zustandGeaendert();
-    emit ansage(angehaltenGesagt(m_suche, m_feld));
+    emit ansage(view::angehaltenGesagt(m_suche.schritte(), m_suche.loesungen(), view::brettVon(m_feld)));
     // Input only, and asleep otherwise, until the user goes on, ends the run,
     // steps it to its end or closes the window. Paused again before it went
     // on (two presses at once), it stays.
@@ -247,5 +346,5 @@ void Laufsteuerung::betweenSteps()
     if (!m_suche.runGoesOn())
         return;
     m_tempo.vonJetztAn();
-    emit ansage(gesagt::DurchlaufFortgesetzt);
+    emit ansage(view::gesagt::DurchlaufFortgesetzt);
 }

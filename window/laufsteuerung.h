@@ -4,12 +4,12 @@
 
 #pragma once
 
-#include "bildtakt.h"
 #include "host.h"
 #include "suche.h"
 #include "tempo.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -21,12 +21,14 @@ class Rueckfragen;
 
 namespace view {
 class Anzeige;
+class Suchverlauf;
 }
 
 // Drives the search for the window: hosts it, runs its commands, holds a
-// full run's pace and pause, and paces the frames in which the window
-// shows it. What happens is told through signals; the window's enabled
-// states and title follow `zustandGeaendert` alone.
+// full run's pace and pause, writes the record of the search, and paces
+// the frames in which the window shows it, repainting at once after the
+// user's input, which it watches on the window itself. The focus goes back
+// where it was when a run ends, unless the user has moved it meanwhile.
 class Laufsteuerung : public QObject, private board::Host
 {
     Q_OBJECT
@@ -38,20 +40,21 @@ public:
         HaltVerlangt, // it pauses after its current step
         Angehalten,   // it is held between two steps
     };
+    // A run shows no step of its own to screen readers: it goes on.
+    static bool laeuftWeiter(Zustand zustand) { return zustand == Zustand::Laeuft || zustand == Zustand::HaltVerlangt; }
 
     // `stopBeiLoesung`: the check box that asks for the question at every
-    // solution; `fenster`: the window the run shows in, which is repainted
-    // at once after input.
-    Laufsteuerung(board::Feld &feld, view::Anzeige &anzeige, Rueckfragen &fragen,
+    // solution; `fenster`: the window the run shows in.
+    Laufsteuerung(board::Feld &feld, view::Anzeige &anzeige, view::Suchverlauf &verlauf, Rueckfragen &fragen,
                   const QAbstractButton &stopBeiLoesung, QWidget &fenster);
 
     const board::Suche &suche() const { return m_suche; }
     Zustand zustand() const { return m_zustand; }
-    // A run shows no step of its own to screen readers: it goes on.
-    bool laeuftWeiter() const { return m_zustand == Zustand::Laeuft || m_zustand == Zustand::HaltVerlangt; }
+    bool laeuftWeiter() const { return laeuftWeiter(m_zustand); }
     // "Schritt zurück" is offered: the search allows it, and no run goes on.
     bool zurueckMoeglich() const;
-    Tempo &tempo() { return m_tempo; }
+    Tempo::Stufe tempo() const { return m_tempo.stufe(); }
+    void setzeTempo(Tempo::Stufe stufe);
     void setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf);
 
     // The commands, as the user gives them.
@@ -59,6 +62,9 @@ public:
     void einzelschritt();
     void durchlauf();
     void schrittZurueck();
+    // Back to the end of the step the record's entry `id` tells of, as far
+    // as "Schritt zurück" reaches.
+    void zurueckZu(std::uint64_t id);
     void anhaltenOderFortsetzen();
     void beenden();
     // A queen moved by hand.
@@ -66,34 +72,30 @@ public:
     // The window is closing: a run ends where it stands, a box closes.
     void schliessen();
 
-    // Shows what is held, now: one moment of the search.
-    void zeigeBild();
-    // The window has seen input, which shows in the next frame at once.
-    void eingabeGesehen() { m_eingabe = true; }
-
 signals:
-    void zustandGeaendert();
+    void zustandGeaendert(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu);
+    void zurueckMoeglichGeaendert(bool moeglich);
+    void tempoGeaendert(Tempo::Stufe stufe);
     void schritteZeigen(std::int64_t schritte);
     // Empty where the count is cleared.
     void loesungenZeigen(const QString &text);
-    void schrittBeginnt();
-    // The step has set its queen or cleared its column; a question or the
-    // end may follow.
-    void schrittGemacht(const board::Schritt &schritt);
-    void schrittFertig(const board::Schritt &schritt);
-    void schrittZurueckgenommen(const board::Schritt &schritt);
     // A message for screen readers.
     void ansage(const QString &text);
-    // "Null" has emptied the board: at once, or, where a run was going on,
-    // once it has ended.
-    void geleert();
+    // A walk back that cannot be made, in words.
+    void abgelehnt(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Runs a command with the display held between frames.
     template<typename Befehl>
     void befehl(Befehl ausfuehren);
     void setze(Zustand zustand);
+    void pruefeZurueck();
     void zeigeZaehler();
+    // Shows what is held, now: one moment of the search.
+    void zeigeBild();
 
     bool stopAtSolutions() override;
     void showSteps(std::int64_t schritte) override;
@@ -107,20 +109,25 @@ private:
     void stepTaken(const board::Schritt &schritt) override;
     void stepDone(const board::Schritt &schritt) override;
     void stepUndone(const board::Schritt &schritt) override;
+    void cleared() override;
     void betweenSteps() override;
 
     board::Feld &m_feld;
     board::Suche m_suche{m_feld, *this};
     view::Anzeige &m_anzeige;
+    view::Suchverlauf &m_verlauf;
     Rueckfragen &m_fragen;
     const QAbstractButton &m_stopBeiLoesung;
     QWidget &m_fenster;
     Bildtakt m_takt;
     Tempo m_tempo;
     Zustand m_zustand = Zustand::Ruht;
+    bool m_zurueckMoeglich = false;
     bool m_eingabe = false;
-    // "Null" came while a run went on; the board empties as it ends.
-    bool m_nullNachLauf = false;
     // The count of the step under way, shown with the rows it probes.
     std::optional<std::int64_t> m_gezaehlt;
+    // The last step taken back.
+    board::Schritt m_zurueckgenommen;
+    QPointer<QWidget> m_fokusVorLauf;
+    QPointer<QWidget> m_fokusWaehrendLauf;
 };

@@ -45,10 +45,11 @@ QLabel *muster(std::uint16_t marken, const QString &namen = {})
 
 } // namespace
 
-SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidget &hauptfenster,
+SuchprotokollFenster::SuchprotokollFenster(const view::Suchverlauf &verlauf, QWidget &hauptfenster,
                                            const QWidget &brett)
     : QWidget(&hauptfenster, Qt::Window)
-    , m_protokoll(protokoll)
+    , m_verlauf(verlauf)
+    , m_protokoll(new view::Suchprotokoll(verlauf, this))
     , m_hauptfenster(hauptfenster)
     , m_brett(brett)
 {
@@ -118,8 +119,11 @@ SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidg
 
     connect(m_liste, &QListView::activated, this, [this](const QModelIndex &index) {
         m_meldung->clear();
-        emit zurueckZu(index.row());
+        emit zurueckZu(m_protokoll->id(index.row()));
     });
+    // A refusal tells of the board it was given on.
+    connect(&verlauf, &view::Suchverlauf::angefuegt, m_meldung, &QLabel::clear);
+    connect(&verlauf, &view::Suchverlauf::zurueckgenommen, m_meldung, &QLabel::clear);
     // The keyboard's way to the list's menu, as in the main window.
     auto *menuetaste = new QAction(this);
     menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
@@ -129,7 +133,7 @@ SuchprotokollFenster::SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidg
         QContextMenuEvent menue(QContextMenuEvent::Keyboard, wo, m_liste->viewport()->mapToGlobal(wo));
         QCoreApplication::sendEvent(m_liste, &menue);
     });
-    connect(&m_protokoll, &view::Suchprotokoll::geaendert, this, [this] {
+    connect(m_protokoll, &view::Suchprotokoll::geaendert, this, [this] {
         if (!isVisible())
             return;
         zeigeSummen();
@@ -163,7 +167,7 @@ void SuchprotokollFenster::zeigen()
     }
     show();
     // The keyboard starts on the newest line.
-    m_liste->setCurrentIndex(m_protokoll.index(m_protokoll.rowCount() - 1));
+    m_liste->setCurrentIndex(m_protokoll->index(m_protokoll->rowCount() - 1));
     m_liste->setFocus();
     m_liste->scrollToBottom();
 }
@@ -181,7 +185,7 @@ void SuchprotokollFenster::melde(const QString &text)
 
 void SuchprotokollFenster::showEvent(QShowEvent *event)
 {
-    m_liste->setModel(&m_protokoll);
+    m_liste->setModel(m_protokoll);
     zeigeSummen();
     QWidget::showEvent(event);
 }
@@ -210,8 +214,8 @@ void SuchprotokollFenster::kopieren(bool alles)
     if (!alles && auswahl.isEmpty())
         return;
     if (alles) {
-        for (int zeile = 0; zeile < m_protokoll.rowCount(); ++zeile)
-            auswahl << m_protokoll.index(zeile);
+        for (int zeile = 0; zeile < m_protokoll->rowCount(); ++zeile)
+            auswahl << m_protokoll->index(zeile);
     }
     std::sort(auswahl.begin(), auswahl.end());
     for (const QModelIndex &index : auswahl)
@@ -221,11 +225,11 @@ void SuchprotokollFenster::kopieren(bool alles)
 
 void SuchprotokollFenster::zeigeSummen()
 {
-    const view::Suchprotokoll::Summen &summen = m_protokoll.summen();
+    const view::Suchverlauf::Summen &summen = m_verlauf.summen();
     m_summen->setText(QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4, Tempo %5")
                           .arg(summen.schritte)
                           .arg(summen.versuchteReihen)
-                          .arg(summen.rueckschritte)
+                          .arg(summen.sackgassen)
                           .arg(summen.loesungen)
                           .arg(m_tempo));
 }

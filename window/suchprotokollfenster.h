@@ -6,11 +6,14 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class QLabel;
 class QListView;
 
 namespace view {
 class Suchprotokoll;
+class Suchverlauf;
 }
 
 // "Suchprotokoll": a window beside the program's with a legend of the
@@ -18,24 +21,25 @@ class Suchprotokoll;
 // and kept in view, and its totals. Activating a line asks to go back to
 // the end of its step; Ctrl+C copies the selected lines, the context menu
 // all of them; Esc closes it. Closed, it keeps its place and size for when
-// it opens again.
+// it opens again. Made when first opened, it reads what came before from
+// the record.
 class SuchprotokollFenster : public QWidget
 {
     Q_OBJECT
 
 public:
     // `brett`: what the window must not cover when it opens.
-    SuchprotokollFenster(view::Suchprotokoll &protokoll, QWidget &hauptfenster, const QWidget &brett);
+    SuchprotokollFenster(const view::Suchverlauf &verlauf, QWidget &hauptfenster, const QWidget &brett);
 
     // Beside the main window, never over the board, the first time.
     void zeigen();
     void setzeTempo(const QString &tempo);
-    // A word under the lines, until the next line is activated.
+    // A word under the lines, until the board or the search changes.
     void melde(const QString &text);
 
 signals:
-    // The user activated a line.
-    void zurueckZu(int zeile);
+    // The user activated the line of the record's entry `id`.
+    void zurueckZu(std::uint64_t id);
     void geschlossen();
 
 protected:
@@ -47,7 +51,8 @@ private:
     void kopieren(bool alles);
     void zeigeSummen();
 
-    view::Suchprotokoll &m_protokoll;
+    const view::Suchverlauf &m_verlauf;
+    view::Suchprotokoll *m_protokoll;
     QWidget &m_hauptfenster;
     const QWidget &m_brett;
     QListView *m_liste = nullptr;

@@ -2,13 +2,75 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "stille.h"
+#include "ansage.h"
+
+#include "stellung.h"
+#include "suchverlauf.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QEvent>
 
 #include <algorithm>
 #include <utility>
+
+Ansage::Ansage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Ansage"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(0, 0);
+    hide();
+    window()->installEventFilter(this);
+    m_spaetestens.setSingleShot(true);
+    connect(&m_spaetestens, &QTimer::timeout, this, &Ansage::sagen);
+}
+
+void Ansage::sage(const QString &text)
+{
+    m_wartend = m_wartend.isEmpty() ? text : m_wartend + QStringLiteral(", ") + text;
+    if (window()->isActiveWindow())
+        sagen();
+    else
+        m_spaetestens.start(500);
+}
+
+bool Ansage::eventFilter(QObject *watched, QEvent *event)
+{
+    // After what the window's activation tells screen readers.
+    if (event->type() == QEvent::WindowActivate && !m_wartend.isEmpty())
+        m_spaetestens.start(0);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Ansage::sagen()
+{
+    m_spaetestens.stop();
+    if (m_wartend.isEmpty())
+        return;
+    // Shown anew for every message: showing is what is presented.
+    hide();
+    setAccessibleName(std::exchange(m_wartend, {}));
+    show();
+    emit gesagt(accessibleName());
+}
+
+void Ansage::erzaehle(const view::Suchverlauf &verlauf, std::function<bool()> laeuftWeiter,
+                      std::function<bool()> versuche)
+{
+    using Eintrag = view::Suchverlauf::Eintrag;
+    connect(&verlauf, &view::Suchverlauf::schrittBeendet, this, [this, laeuftWeiter, versuche](const Eintrag &e) {
+        // A full run would flood them, and says only what was asked.
+        if (!laeuftWeiter())
+            sage(view::schrittGesagt(e.schritt, e.brett, versuche()));
+        else if (e.schritt.frage != board::Schritt::Frage::Keine)
+            sage(view::loesungGesagt(e.schritt, e.brett));
+    });
+    connect(&verlauf, &view::Suchverlauf::angefuegt, this, [this](const Eintrag &e) {
+        if (e.art == Eintrag::Art::Handzug)
+            sage(view::handzugGesagt(e.brett, e.spalte));
+    });
+}
 
 namespace {
 

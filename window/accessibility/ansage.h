@@ -7,12 +7,55 @@
 #include <QAccessible>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
 #include <vector>
 
-class QWidget;
+namespace view {
+class Suchverlauf;
+}
+
+// Says a short message to screen readers, which present an object of the
+// role notification as it is shown (Qt 6.4 has no announcement of its
+// own). It has no size, so nothing of it can be seen or clicked, and it
+// takes no focus; one object serves every message.
+//
+// While its window is not the active one, as just after a message box,
+// the message waits until the window is active again: a screen reader
+// then tells of the window and its focus first, which would cut off a
+// message said before. Messages that wait are said together.
+class Ansage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Ansage(QWidget *parent);
+
+    void sage(const QString &text);
+    // Tells what the search did, from its record: each step made outside a
+    // run (with each row it found attacked and by whom, where `versuche`
+    // says so), each queen moved by hand, and in a run that goes on only
+    // the answer at a solution.
+    void erzaehle(const view::Suchverlauf &verlauf, std::function<bool()> laeuftWeiter,
+                  std::function<bool()> versuche);
+
+signals:
+    // A message as it goes out to screen readers.
+    void gesagt(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void sagen();
+
+    QString m_wartend;
+    // Should the window not come back, the message is said anyway.
+    QTimer m_spaetestens;
+};
 
 // Keeps a full run from flooding screen readers. During a run the board, the
 // value boxes, the counters and the verdict change at every step, and at a

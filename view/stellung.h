@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "feld.h"
+#include "host.h"
+#include "namen.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the program says of the board and the search in words: each phrase
+// made once, for the marks' tooltips, the protocol's lines and what screen
+// readers are told.
+namespace view {
+
+// A board as the search's record keeps it.
+board::Feld feldAus(const Brett &brett);
+Brett brettVon(const board::Feld &feld);
+
+// "a, b und c".
+QString aufgezaehlt(const QStringList &teile);
+// "a1, b5, d8": the queens on the board in column order.
+QString stellung(const Brett &brett);
+// "b3 und e4", the queens of the columns in `spalten`; where `zeile` is
+// given, each with the way it attacks that row: "b3 (gleiche Reihe) und e4
+// (Diagonale)".
+QString angreifer(std::uint8_t spalten, const Brett &brett, int zeile = 0);
+// "f1 bedroht von a1, f2 von c5 und d2": each row a step found attacked,
+// with the queens that ruled it out; empty where there was none.
+QString abgelehnteReihen(const board::Schritt &schritt, const Brett &brett);
+// "Spalte f geräumt, zurück zu e": a step that found no row, and where the
+// search goes back to.
+QString geraeumt(const board::Schritt &schritt);
+
+// What screen readers are told, where a sighted user looks.
+//
+// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, on the
+// board it left, and the solution it found. Where `versuche` is set, also
+// each row it found attacked and by whom, and where it emptied its column,
+// where the search goes back to.
+QString schrittGesagt(const board::Schritt &schritt, const Brett &brett, bool versuche);
+// "Lösung 3", and after a Nein at the question, which solution stands:
+// "Lösung 1 steht auf dem Brett, a1, b5, …". Empty without a solution.
+QString loesungGesagt(const board::Schritt &schritt, const Brett &brett);
+// "Schritt 12 zurückgenommen, Spalte c, Reihe 3": a step taken back, and
+// its column as the board shows it now.
+QString zurueckGesagt(const board::Schritt &schritt);
+// "Zurück bei Schritt 3, 40 Schritte zurückgenommen": several at once.
+QString gangGesagt(const board::Schritt &letzter, int schritte);
+// "Reihe 3, geht nicht, bedroht von c3": the queen in `spalte`, just
+// moved by hand, judged on the board.
+QString handzugGesagt(const Brett &brett, int spalte);
+// "Durchlauf angehalten, Schritt 100, 1 Lösung, Stellung a1, …".
+QString angehaltenGesagt(std::int64_t schritte, std::int64_t loesungen, const Brett &brett);
+QString spurenGesagt(bool an);
+// A step that "Schritt zurück" cannot reach.
+QString zuWeitZurueckGesagt(std::int64_t schritt);
+
+namespace gesagt {
+extern const QString DurchlaufBeendet;
+extern const QString DurchlaufFortgesetzt;
+extern const QString KeinSchrittZurueck;
+}
+
+} // namespace view

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFont>
+#include <QGroupBox>
+
+class QStyle;
+
+// How the window looks, whatever the desktop: its faces, its tooltips, the
+// group box frame and the sliders' style.
+
+// The window's faces at a size in points: MS Sans Serif and Times New Roman
+// where they are installed, otherwise the nearest free ones.
+QFont sansSerif(qreal punkte);
+QFont serif(qreal punkte);
+
+// The window's default font, which the "Null" button uses: the sans-serif
+// face at the size of the window's smaller captions.
+QFont standardSchrift();
+
+// A tooltip's text in lines no wider than a comfortable 380 pixels: Qt
+// shows a plain tooltip on one line, however long.
+QString tooltip(const QString &text);
+
+// The look of the window's sliders, the same whatever the desktop's style
+// and palette.
+QStyle *reglerStil();
+
+// A group box that, under Fusion, draws Fusion's frame in plain colours.
+// Fusion paints it from a translucent picture: reading that makes Qt load
+// every image format plug-in, and stretching it over the box's height is
+// handed to worker threads, which the window's start would wait for.
+// Where the running Qt's Fusion has no such picture, the style draws.
+class Rahmen : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
