@@ -7,6 +7,7 @@
 #include "laufsteuerung.h"
 #include "modalanswerer.h"
 #include "rueckfragen.h"
+#include "suchprotokoll.h"
 #include "suchverlauf.h"
 
 #include <QCheckBox>
@@ -63,6 +64,8 @@ class TestLaufsteuerung : public QObject
 private slots:
     void pausedRun_data();
     void pausedRun();
+    void backToLine_data();
+    void backToLine();
 };
 
 void TestLaufsteuerung::pausedRun_data()
@@ -72,23 +75,34 @@ void TestLaufsteuerung::pausedRun_data()
     QTest::addColumn<QString>("brett");        // "", the board as paused; "*", any
     QTest::addColumn<QString>("zustaende");    // Ruht, Laeuft, HaltVerlangt, Angehalten
     QTest::addColumn<QStringList>("gesagt");   // after the pause's own message
+    QTest::addColumn<QString>("zuletzt");      // the record's last line, where it matters
 
     const QString beendet = QStringLiteral("Durchlauf beendet");
     const QString keinSchritt = QStringLiteral("Kein Schritt zurück möglich");
     QTest::newRow("goes on") << QStringList{"weiter"} << 4021 << "0 0 0 0 0 0 0 0" << "LHALR"
-                             << QStringList{"Durchlauf fortgesetzt"};
+                             << QStringList{"Durchlauf fortgesetzt"} << "";
     // An end asked for wins: the step back restored the run's stop request,
     // so the run stayed paused and "Null" emptied the board only later.
     QTest::newRow("Null, then a step back") << QStringList{"null", "zurueck"} << 20 << "0 0 0 0 0 0 0 0" << "LHAR"
-                                            << QStringList{beendet, keinSchritt};
+                                            << QStringList{beendet, keinSchritt} << "Null, Brett geleert";
     QTest::newRow("ended, then a step back")
-        << QStringList{"beenden", "zurueck"} << 20 << "" << "LHAR" << QStringList{beendet, keinSchritt};
+        << QStringList{"beenden", "zurueck"} << 20 << "" << "LHAR" << QStringList{beendet, keinSchritt} << "";
     QTest::newRow("a step, and back") << QStringList{"schritt", "zurueck"} << 20 << "" << "LHAR"
-                                      << QStringList{"Schritt 21 zurückgenommen, Spalte e leer", beendet};
+                                      << QStringList{"Schritt 21 zurückgenommen, Spalte e leer", beendet} << "";
     QTest::newRow("a second press during the step")
-        << QStringList{"doppelt"} << 22 << "*" << "LHAR" << QStringList{beendet};
+        << QStringList{"doppelt"} << 22 << "*" << "LHAR" << QStringList{beendet} << "";
     QTest::newRow("paused again before it went on") << QStringList{"anhalten", "anhalten"} << 20 << "" << "LHALHAR"
-                                                    << QStringList{beendet};
+                                                    << QStringList{beendet} << "";
+    // A step asked for after the end acts on the board the end leaves.
+    QTest::newRow("Null, then a step") << QStringList{"null", "schritt"} << 21 << "1 0 0 0 0 0 0 0" << "LHAR"
+                                       << QStringList{beendet} << "Schritt 21, Spalte a, a1 gesetzt";
+    QTest::newRow("ended, then a step") << QStringList{"beenden", "schritt"} << 21 << "*" << "LHAR"
+                                        << QStringList{beendet}
+                                        << "Schritt 21, Spalte a, a2 bedroht von b3, a3 von b3 und c5, a4 von b3, "
+                                           "a5 von c5 und d8, a6 gesetzt";
+    // "Null" during the paused run's step empties the board after it.
+    QTest::newRow("a step with Null during it") << QStringList{"schritt mit null"} << 21 << "0 0 0 0 0 0 0 0"
+                                                << "LHAR" << QStringList{beendet} << "Null, Brett geleert";
 }
 
 // What a paused run does with the commands given there, and the states it
@@ -100,6 +114,7 @@ void TestLaufsteuerung::pausedRun()
     QFETCH(QString, brett);
     QFETCH(QString, zustaende);
     QFETCH(QStringList, gesagt);
+    QFETCH(QString, zuletzt);
 
     Aufbau a;
     ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
@@ -128,7 +143,9 @@ void TestLaufsteuerung::pausedRun()
                     a.lauf.einzelschritt();
                 else if (aktion == "doppelt")
                     QTimer::singleShot(0, &a.lauf, [&] { a.lauf.einzelschritt(); });
-                if (aktion == "doppelt")
+                else if (aktion == "schritt mit null")
+                    QTimer::singleShot(0, &a.lauf, [&] { a.lauf.null(); });
+                if (aktion == "doppelt" || aktion == "schritt mit null")
                     a.lauf.einzelschritt();
             }
             QTimer::singleShot(0, &a.lauf, [&] { a.lauf.beenden(); });
@@ -151,6 +168,64 @@ void TestLaufsteuerung::pausedRun()
     QVERIFY(!danach.isEmpty() && danach.takeFirst().startsWith("Durchlauf angehalten, Schritt 20,"));
     QCOMPARE(danach, gesagt);
     QVERIFY(!a.lauf.suche().runInProgress());
+    if (!zuletzt.isEmpty())
+        QCOMPARE(view::Suchprotokoll::text(*a.verlauf.letzter()), zuletzt);
+}
+
+void TestLaufsteuerung::backToLine_data()
+{
+    QTest::addColumn<int>("vorher");     // single steps from the empty board
+    QTest::addColumn<int>("hand");       // a queen of column a moved by hand to this row, or -1
+    QTest::addColumn<int>("nachher");    // further steps
+    QTest::addColumn<int>("ziel");       // the step of the line activated; 0: the hand move's
+    QTest::addColumn<int>("schritte");   // where the search stands then
+    QTest::addColumn<QString>("gesagt"); // in one message
+
+    QTest::newRow("one step") << 5 << -1 << 0 << 4 << 4 << "Schritt 5 zurückgenommen, Spalte e leer";
+    QTest::newRow("the oldest line kept") << 10050 << -1 << 0 << 51 << 51
+                                          << "Zurück bei Schritt 51, 9999 Schritte zurückgenommen";
+    QTest::newRow("a line before a hand move") << 2 << 2 << 1 << 1 << 3 << "Bis Schritt 1 geht es nicht zurück";
+    QTest::newRow("a hand move's line") << 2 << 2 << 1 << 0 << 3 << "Nur bis zu einem Schritt geht es zurück";
+    // A move to the row the queen holds already is none, in the record too.
+    QTest::newRow("a hand move that changes nothing") << 3 << 1 << 0 << 1 << 1
+                                                      << "Zurück bei Schritt 1, 2 Schritte zurückgenommen";
+}
+
+// Activating a line of the protocol goes back to the end of its step, as
+// far as "Schritt zurück" reaches, and says so in one message.
+void TestLaufsteuerung::backToLine()
+{
+    QFETCH(int, vorher);
+    QFETCH(int, hand);
+    QFETCH(int, nachher);
+    QFETCH(int, ziel);
+    QFETCH(int, schritte);
+    QFETCH(QString, gesagt);
+
+    Aufbau a;
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok)); // "fertig" after step 4021
+    for (int n = 0; n < vorher; ++n)
+        a.lauf.einzelschritt();
+    if (hand >= 0)
+        a.lauf.vonHand(0, hand);
+    for (int n = 0; n < nachher; ++n)
+        a.lauf.einzelschritt();
+    const auto &eintraege = a.verlauf.eintraege();
+    const auto zeile = std::find_if(eintraege.rbegin(), eintraege.rend(), [ziel](const view::Suchverlauf::Eintrag &e) {
+        return ziel == 0 ? e.art == view::Suchverlauf::Eintrag::Art::Handzug : e.schritt.nummer == ziel;
+    });
+    QVERIFY(zeile != eintraege.rend());
+    QSignalSpy ansagen(&a.lauf, &Laufsteuerung::ansage);
+    QSignalSpy abgelehnt(&a.lauf, &Laufsteuerung::abgelehnt);
+    a.lauf.zurueckZu(zeile->id);
+
+    QCOMPARE(a.lauf.suche().schritte(), schritte);
+    QCOMPARE(ansagen.size(), 1);
+    QCOMPARE(ansagen.at(0).at(0).toString(), gesagt);
+    const bool zurueck = gesagt.contains("zurückgenommen");
+    QCOMPARE(abgelehnt.size(), zurueck ? 0 : 1);
+    if (zurueck)
+        QCOMPARE(eintraege.back().schritt.nummer, schritte);
 }
 
 QTEST_MAIN(TestLaufsteuerung)

@@ -364,6 +364,7 @@ private:
         const int spalte = m_form->suche().spalte();
         if (spalte < -1 || spalte > 7)
             fail(QStringLiteral("column pointer %1").arg(spalte));
+        checkRecord();
         // "Durchlauf" pauses a run, "Einzelschritt" steps a paused one.
         if (!m_probe->get(QStringLiteral("Command3"))->isEnabled()
             || (!m_form->suche().runInProgress() && !m_probe->get(QStringLiteral("Command2"))->isEnabled()))
@@ -375,6 +376,31 @@ private:
                          .arg(m_form->suche().schritte()));
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                 fail(QStringLiteral("box '%1' shown after the window was closed").arg(box->text()));
+        }
+    }
+
+    // The record of the search ends with the steps the search can take
+    // back, each as the search keeps it; a step under way (its question
+    // open, or its events running) may follow them.
+    void checkRecord()
+    {
+        const std::deque<board::Schritt> &kann = m_form->suche().verlauf();
+        const std::deque<view::Suchverlauf::Eintrag> &eintraege = m_form->verlauf().eintraege();
+        std::size_t ende = eintraege.size();
+        if (ende > 0 && eintraege.back().art == view::Suchverlauf::Eintrag::Art::Schritt
+            && eintraege.back().schritt.nummer == m_form->suche().schritte()
+            && (kann.empty() || kann.back().nummer != m_form->suche().schritte()))
+            --ende;
+        if (kann.size() > ende) {
+            fail(QStringLiteral("record of %1 entries behind a history of %2").arg(ende).arg(kann.size()));
+            return;
+        }
+        for (std::size_t i = 0; i < kann.size(); ++i) {
+            const view::Suchverlauf::Eintrag &eintrag = eintraege[ende - kann.size() + i];
+            if (eintrag.art != view::Suchverlauf::Eintrag::Art::Schritt || eintrag.schritt != kann[i]) {
+                fail(QStringLiteral("record differs from the history at step %1").arg(kann[i].nummer));
+                return;
+            }
         }
     }
 
