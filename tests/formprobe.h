@@ -8,12 +8,16 @@
 #include "feld.h"
 #include "form1.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QtTest>
+
+#include <memory>
 
 // Finds the window's controls by name and reads what a user sees.
 class FormProbe
@@ -114,3 +118,32 @@ public:
 private:
     Form1 &m_form;
 };
+
+// The window, shown and active, as a window manager leaves it.
+struct Window
+{
+    Window()
+    {
+        form->show();
+        form->activateWindow(); // as a window manager does on mapping it
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qFatal("window not active");
+    }
+
+    std::unique_ptr<Form1> form = std::make_unique<Form1>();
+    FormProbe probe{*form};
+};
+
+// The context menu's pace choices, in order.
+inline QList<QAction *> paceChoices(Form1 &form)
+{
+    return form.findChild<QMenu *>(QStringLiteral("Tempomenue"))->actions();
+}
+
+// Arrow clicks on a queen slider: positive raises the queen.
+inline void moveQueen(const FormProbe &probe, int spalte, int clicks)
+{
+    const auto arrow = clicks > 0 ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+    for (int i = 0; i < std::abs(clicks); ++i)
+        FormProbe::clickPart(probe.slider(spalte), arrow);
+}

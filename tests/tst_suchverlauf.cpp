@@ -1,0 +1,319 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ansage.h"
+#include "aufbau.h"
+#include "modalanswerer.h"
+#include "spuren.h"
+#include "stellung.h"
+#include "suchprotokoll.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+using Eintrag = view::Suchverlauf::Eintrag;
+
+// The record fed by the run's control on a bare window, and what it is
+// told to do: "step", "6 steps", "back", "null", "run", "run null" ("Null"
+// in the run's first step), "stop" (ticks "Stop bei Lösung"), "a+" and
+// "a-" (the queen of column a a row up or down), and "yes" or "no", the
+// answer to the next question (otherwise Yes).
+struct Geschichte : Aufbau
+{
+    Geschichte() { lauf.setzeTempo(Tempo::Stufe::Sofort); }
+
+    void spiele(const QStringList &aktionen)
+    {
+        QStringList antworten;
+        ModalAnswerer answerer([&antworten](QMessageBox &box) {
+            const bool nein = box.button(QMessageBox::No) && !antworten.isEmpty() && antworten.takeFirst() == "no";
+            QTest::keyClick(&box, nein ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        for (const QString &aktion : aktionen) {
+            if (aktion.endsWith("steps") || aktion == "step") {
+                for (int n = aktion == "step" ? 1 : aktion.section(u' ', 0, 0).toInt(); n > 0; --n)
+                    lauf.einzelschritt();
+            } else if (aktion == "yes" || aktion == "no") {
+                antworten << aktion;
+            } else if (aktion == "back") {
+                lauf.schrittZurueck();
+            } else if (aktion == "null") {
+                lauf.null();
+            } else if (aktion == "stop") {
+                stopBeiLoesung->setChecked(true);
+            } else if (aktion.startsWith("run")) {
+                if (aktion == "run null")
+                    QTimer::singleShot(0, &lauf, [this] { lauf.null(); });
+                lauf.durchlauf();
+            } else {
+                const int spalte = aktion[0].unicode() - u'a';
+                lauf.vonHand(spalte, feld.wert(spalte) + (aktion[1] == u'+' ? 1 : -1));
+            }
+        }
+    }
+
+    QStringList zeilen() const
+    {
+        QStringList texte;
+        for (const Eintrag &eintrag : verlauf.eintraege())
+            texte << view::Suchprotokoll::text(eintrag);
+        return texte;
+    }
+};
+
+} // namespace
+
+class TestSuchverlauf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lines_data();
+    void lines();
+    void atTheQuestion();
+    void rowsAtTheCap();
+    void markMeanings_data();
+    void markMeanings();
+    void spoken_data();
+    void spoken();
+};
+
+void TestSuchverlauf::lines_data()
+{
+    QTest::addColumn<QStringList>("aktionen");
+    QTest::addColumn<QStringList>("zeilen"); // the last ones
+    QTest::addColumn<QString>("summen");     // steps, rows tried, dead ends, solutions
+
+    QTest::newRow("six steps") << QStringList{"6 steps"}
+                               << QStringList{"        Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 von d2, "
+                                              "e3 von b3, c5 und d2, e4 gesetzt",
+                                              "          Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 und d2, f3 von "
+                                              "b3 und e4, f4 von d2 und e4, f5 von c5 und e4, f6 von a1, f7 von b3, "
+                                              "f8 von c5, Spalte f geräumt, zurück zu e"}
+                               << "6 23 1 0";
+    QTest::newRow("a hand move, a step back, Null")
+        << QStringList{"a+", "step", "step", "back", "null"}
+        << QStringList{"Von Hand a1", "Schritt 1, Spalte a, a2 gesetzt", "Null, Brett geleert"} << "1 1 0 0";
+    QTest::newRow("a queen taken off") << QStringList{"a+", "a-"} << QStringList{"Von Hand a1", "Von Hand Spalte a leer"}
+                                       << "0 0 0 0";
+    // The step under way when "Null" came belongs before it.
+    QTest::newRow("Null during a run") << QStringList{"run null"}
+                                       << QStringList{"Durchlauf beginnt", "Schritt 1, Spalte a, a1 gesetzt",
+                                                      "Null, Brett geleert"}
+                                       << "1 1 0 0";
+    QTest::newRow("a solution") << QStringList{"218 steps"}
+                                << QStringList{"              Schritt 218, Spalte h, h1 bedroht von a1 und g2, h2 von "
+                                               "d6 und g2, h3 von c8, e3 und g2, h4 gesetzt, Lösung 1"}
+                                << "218 876 105 1";
+    QTest::newRow("full run") << QStringList{"run"} << QStringList{"Schritt 4021, Spalte a, Spalte a geräumt, Suche beendet"}
+                              << "4021 15720 1965 92";
+}
+
+// One line per entry, each step's naming the rows it tried and who ruled
+// them out; the totals count as the search does.
+void TestSuchverlauf::lines()
+{
+    QFETCH(QStringList, aktionen);
+    QFETCH(QStringList, zeilen);
+    QFETCH(QString, summen);
+
+    Geschichte g;
+    g.spiele(aktionen);
+    const QStringList alle = g.zeilen();
+    QCOMPARE(alle.mid(alle.size() - zeilen.size()), zeilen);
+    const view::Suchverlauf::Summen &s = g.verlauf.summen();
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(s.schritte).arg(s.versuchteReihen).arg(s.sackgassen).arg(s.loesungen),
+             summen);
+    QCOMPARE(s.schritte, g.lauf.suche().schritte());
+    if (aktionen == QStringList{"run"}) {
+        // Rows tried on the board, and steps that emptied their column, as
+        // the board saw them.
+        Aufbau zaehler;
+        std::int64_t versucht = 0;
+        zaehler.feld.setListener([&](int c) { versucht += zaehler.feld.wert(c) > 0 ? 1 : 0; });
+        ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+        zaehler.lauf.setzeTempo(Tempo::Stufe::Sofort);
+        zaehler.lauf.durchlauf();
+        QCOMPARE(s.versuchteReihen, versucht);
+        QCOMPARE(alle.size(), 4022);
+        QCOMPARE(alle.first(), "Durchlauf beginnt");
+    }
+}
+
+// While "weitersuchen?" is open, the record tells of the step that found
+// the solution, and counts it.
+void TestSuchverlauf::atTheQuestion()
+{
+    Aufbau a;
+    a.stopBeiLoesung->setChecked(true);
+    QString letzte;
+    std::int64_t loesungen = -1;
+    ModalAnswerer answerer([&](QMessageBox &box) {
+        letzte = view::Suchprotokoll::text(*a.verlauf.letzter());
+        loesungen = a.verlauf.summen().loesungen;
+        QTest::keyClick(&box, Qt::Key_Escape);
+    });
+    a.lauf.setzeTempo(Tempo::Stufe::Sofort);
+    a.lauf.durchlauf();
+    QVERIFY2(letzte.endsWith("Schritt 218, Spalte h, h1 bedroht von a1 und g2, h2 von d6 und g2, h3 von c8, e3 und g2, "
+                             "h4 gesetzt, Lösung 1"),
+             qPrintable(letzte));
+    QCOMPARE(loesungen, 1);
+    QCOMPARE(a.verlauf.letzter()->schritt.frage, board::Schritt::Frage::Nein);
+}
+
+// The record keeps as many entries as the search can take back; a row of
+// the protocol names the entry it showed until the rows are brought up to
+// date, whatever was dropped or added meanwhile.
+void TestSuchverlauf::rowsAtTheCap()
+{
+    Geschichte g;
+    g.spiele({"a+", "10010 steps"});
+    QCOMPARE(g.verlauf.eintraege().size(), view::Suchverlauf::Grenze);
+    QCOMPARE(g.verlauf.eintraege().front().schritt.nummer, 10011 - std::int64_t(view::Suchverlauf::Grenze));
+
+    view::Suchprotokoll protokoll(g.verlauf);
+    const QPersistentModelIndex zeile = protokoll.index(protokoll.rowCount() - 3);
+    const QString gezeigt = zeile.data().toString();
+    const std::uint64_t id = protokoll.id(zeile.row());
+    QVERIFY(gezeigt.contains("Schritt 10008,"));
+    // The first step brings the rows up to date, the second comes after.
+    g.lauf.einzelschritt();
+    g.lauf.einzelschritt();
+    QCOMPARE(zeile.data().toString(), gezeigt);
+    QCOMPARE(protokoll.id(zeile.row()), id);
+    QCOMPARE(view::Suchprotokoll::text(*g.verlauf.finde(id)), gezeigt);
+    // Taken back, a line goes as soon as events run.
+    g.lauf.schrittZurueck();
+    QTRY_COMPARE(protokoll.rowCount(), int(view::Suchverlauf::Grenze) - 1);
+    QCOMPARE(protokoll.index(protokoll.rowCount() - 1).data().toString(),
+             view::Suchprotokoll::text(g.verlauf.eintraege().back()));
+    QCOMPARE(protokoll.index(0).data().toString(), view::Suchprotokoll::text(g.verlauf.eintraege().front()));
+}
+
+void TestSuchverlauf::markMeanings_data()
+{
+    QTest::addColumn<QStringList>("aktionen");
+    QTest::addColumn<QString>("zelle");
+    QTest::addColumn<QString>("bedeutung"); // the tooltip, read as the description
+    QTest::addColumn<QString>("namen");     // of the attackers, in the cell
+
+    QTest::newRow("start") << QStringList{} << "a8" << "a8: hier arbeitet der nächste Schritt" << "";
+    QTest::newRow("unmarked") << QStringList{} << "b8" << "" << "";
+    QTest::newRow("kept") << QStringList{"5 steps"} << "e4" << "e4: gesetzt" << "";
+    QTest::newRow("row tried, two attackers")
+        << QStringList{"6 steps"} << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)"
+        << "b3 e4";
+    QTest::newRow("top row tried, column emptied")
+        << QStringList{"6 steps"} << "f8" << "Spalte f geräumt, zurück zu e; f8: versucht, bedroht von c5 (Diagonale)"
+        << "c5";
+    QTest::newRow("attacker of the last row") << QStringList{"6 steps"} << "c5" << "c5: bedroht f8" << "";
+    QTest::newRow("where the queen stood") << QStringList{"7 steps"} << "e4" << "e4: hier stand die Dame vor dem Schritt"
+                                           << "";
+    QTest::newRow("its way") << QStringList{"7 steps"} << "e8" << "e8: gesetzt" << "";
+    QTest::newRow("gone off the board")
+        << QStringList{"9 steps"} << "e8" << "Spalte e geräumt, zurück zu d; e8: hier stand die Dame vor dem Schritt"
+        << "";
+    QTest::newRow("moved by hand") << QStringList{"a+", "b+"} << "b1"
+                                   << "b1: von Hand gesetzt, bedroht von a1 (gleiche Reihe)" << "";
+    QTest::newRow("its attacker") << QStringList{"a+", "b+"} << "a1" << "a1: bedroht b1" << "";
+    QTest::newRow("moved by hand, not attacked") << QStringList{"a+", "c+", "c+"} << "c2" << "" << "";
+    QTest::newRow("back to a hand move") << QStringList{"a+", "b+", "step", "back"} << "b1"
+                                         << "b1: von Hand gesetzt, bedroht von a1 (gleiche Reihe)" << "";
+    // A run ends on column a, where the next step begins.
+    QTest::newRow("after a run") << QStringList{"stop", "no", "run"} << "a5" << "a5: hier arbeitet der nächste Schritt" << "";
+}
+
+// What each marked cell means, as its tooltip says to the mouse and to
+// screen readers, and the attackers named in a tried row's cell: the marks
+// of the record's newest entry.
+void TestSuchverlauf::markMeanings()
+{
+    QFETCH(QStringList, aktionen);
+    QFETCH(QString, zelle);
+    QFETCH(QString, bedeutung);
+    QFETCH(QString, namen);
+
+    Geschichte g;
+    g.spiele(aktionen);
+    const view::Spuren::Bild bild = view::Spuren::bild(view::Spuren::anlass(g.verlauf.letzter(), g.verlauf.naechste()));
+    const auto index = std::size_t(board::zellIndex(zelle[0].unicode() - u'a', zelle[1].digitValue()));
+    QCOMPARE(bild.bedeutung[index], bedeutung);
+    QCOMPARE(bild.namen[index], namen);
+}
+
+void TestSuchverlauf::spoken_data()
+{
+    QTest::addColumn<QStringList>("aktionen");
+    QTest::addColumn<bool>("versuche"); // "Versuche und Bedrohungen zeigen"
+    QTest::addColumn<QStringList>("gesagt"); // the last ones, in order
+
+    QTest::newRow("queen up") << QStringList{"c+"} << false << QStringList{"Reihe 1, in Ordnung"};
+    QTest::newRow("queen attacked") << QStringList{"a+", "b+"} << false
+                                    << QStringList{"Reihe 1, geht nicht, bedroht von a1"};
+    QTest::newRow("queen attacked twice") << QStringList{"a+", "c+", "c+", "b+"} << false
+                                          << QStringList{"Reihe 1, geht nicht, bedroht von a1 und c2"};
+    QTest::newRow("queen taken off") << QStringList{"c+", "c-"} << false << QStringList{"keine Dame"};
+    QTest::newRow("single step") << QStringList{"step"} << false
+                                 << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"};
+    QTest::newRow("step to a solution") << QStringList{"218 steps"} << false
+                                        << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1"};
+    QTest::newRow("step that clears") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step"} << false
+                                      << QStringList{"Schritt 1, Spalte a geräumt, Suche beendet"};
+    QTest::newRow("a column emptied") << QStringList{"6 steps"} << false
+                                      << QStringList{"Schritt 6, Spalte f geräumt, zurück zu e"};
+    QTest::newRow("step back") << QStringList{"step", "step", "step", "back"} << false
+                               << QStringList{"Schritt 3 zurückgenommen, Spalte c leer"};
+    QTest::newRow("step back to a queen") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step", "back"}
+                                          << false << QStringList{"Schritt 1 zurückgenommen, Spalte a, Reihe 8"};
+    QTest::newRow("steps with marks")
+        << QStringList{"step", "step"} << true
+        << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung",
+                       "Schritt 2, Spalte b, b1 bedroht von a1, b2 von a1, Reihe 3, in Ordnung"};
+    QTest::newRow("step 5 with marks")
+        << QStringList{"5 steps"} << true
+        << QStringList{"Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 von d2, e3 von b3, c5 und d2, Reihe 4, "
+                       "in Ordnung"};
+    QTest::newRow("a step that empties its column, with marks")
+        << QStringList{"6 steps"} << true
+        << QStringList{"Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 und d2, f3 von b3 und e4, f4 von d2 und e4, "
+                       "f5 von c5 und e4, f6 von a1, f7 von b3, f8 von c5, Spalte f geräumt, zurück zu e"};
+    QTest::newRow("single step to a solution, No")
+        << QStringList{"stop", "no", "218 steps"} << false
+        << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1 steht auf dem Brett, a1, b5, c8, d6, e3, f7, g2, h4"};
+    QTest::newRow("run, Yes then No")
+        << QStringList{"stop", "yes", "no", "run"} << false
+        << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"};
+}
+
+// What screen readers are told of the search, as its record tells it.
+void TestSuchverlauf::spoken()
+{
+    QFETCH(QStringList, aktionen);
+    QFETCH(bool, versuche);
+    QFETCH(QStringList, gesagt);
+
+    Geschichte g;
+    auto *ansage = new Ansage(&g.fenster);
+    g.fenster.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.fenster));
+    QSignalSpy gehoert(ansage, &Ansage::gesagt);
+    ansage->erzaehle(g.verlauf, [&g] { return g.lauf.laeuftWeiter(); }, [versuche] { return versuche; });
+    QObject::connect(&g.lauf, &Laufsteuerung::ansage, ansage, &Ansage::sage);
+    g.spiele(aktionen);
+    // Messages wait while the window is not the active one, as after a box,
+    // and go out together.
+    const auto alles = [&gehoert] {
+        QStringList texte;
+        for (const QList<QVariant> &text : gehoert)
+            texte << text.at(0).toString();
+        return texte.join(QStringLiteral(", "));
+    };
+    QTRY_VERIFY2(alles().endsWith(gesagt.join(QStringLiteral(", "))), qPrintable(alles()));
+}
+
+QTEST_MAIN(TestSuchverlauf)
+#include "tst_suchverlauf.moc"
