@@ -189,19 +189,11 @@ void Form1::erzeugeSteuerelemente()
 
     m_command2 = beschriftet<QPushButton>(m_frame1, QStringLiteral("Command2"), twipsRect(300, 660, 2052, 492),
                                           QStringLiteral("Einzelschritt"), sansSerif(13.5));
-    // Screen readers read a tooltip as a description, with its colons and
-    // quotation marks spoken out: plain sentences.
-    m_command2->setToolTip(tooltip(QStringLiteral(
-        "Macht einen Schritt der Suche. Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt "
-        "zurück oder lassen Versuche und Bedrohungen zeigen.")));
 
     // It starts, pauses and goes on, as in any player: a double click must
     // not undo what its first click did.
     m_command3 = beschriftet<EinmalKnopf>(m_frame1, QStringLiteral("Command3"), twipsRect(2460, 660, 2052, 492),
                                           QStringLiteral("Durchlauf"), sansSerif(13.5));
-    m_command3->setToolTip(tooltip(QStringLiteral("Sucht alle Lösungen. Ein Klick während des Durchlaufs hält ihn "
-                                                  "an und setzt ihn fort, ebenso Esc. Mit der rechten Maustaste "
-                                                  "wählen Sie das Tempo.")));
 
     m_check1 = beschriftet<QCheckBox>(m_frame1, QStringLiteral("Check1"), twipsRect(2520, 1200, 2175, 612),
                                       QStringLiteral("Stop bei Lösung"), sansSerif(12));
@@ -227,14 +219,23 @@ void Form1::erzeugeSteuerelemente()
         m_text4->setFont(serif(21.75));
         m_text5->setFont(sansSerif(18));
         m_text3->setFont(serif(48));
+        // So do the tooltips, whose lines are measured in the tooltips' font.
+        // Screen readers read a tooltip as a description, with its colons
+        // and quotation marks spoken out: plain sentences.
+        m_command2->setToolTip(tooltip(QStringLiteral(
+            "Macht einen Schritt der Suche. Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt "
+            "zurück oder lassen Versuche und Bedrohungen zeigen.")));
+        m_command3->setToolTip(tooltip(QStringLiteral("Sucht alle Lösungen. Ein Klick während des Durchlaufs hält "
+                                                      "ihn an und setzt ihn fort, ebenso Esc. Mit der rechten "
+                                                      "Maustaste wählen Sie das Tempo.")));
+        m_picFeld->setToolTip(tooltip(QStringLiteral(
+            "Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt zurück oder lassen Versuche und "
+            "Bedrohungen zeigen. Ein Klick auf Durchlauf oder Esc hält einen Durchlauf an.")));
     });
 
     m_picture1->raise();
     m_ansage = new Ansage(this);
 
-    m_picFeld->setToolTip(tooltip(QStringLiteral(
-        "Mit der rechten Maustaste wählen Sie das Tempo, gehen einen Schritt zurück oder lassen Versuche und "
-        "Bedrohungen zeigen. Ein Klick auf Durchlauf oder Esc hält einen Durchlauf an.")));
     m_menue = new DurchlaufMenue(*this);
     // Esc is the window's only during a run, and a box over it takes it first.
     m_esc = new QAction(this);
