@@ -152,17 +152,17 @@ void TestForm1::startUp()
     QCOMPARE(form.size(), QSize(815, 546));
     QCOMPARE(form.windowTitle(), QStringLiteral("Acht Damen"));
     QCOMPARE(form.suche().spalte(), 0);
-    // Where people look for how to watch the search, in lines of a width
-    // that reads.
+    // Empty, they take their type once the first frame is up.
+    QTRY_COMPARE(probe.get("Text3")->font(), serif(48));
+    QCOMPARE(probe.get("Text4")->font(), serif(21.75));
+    QCOMPARE(probe.get("Text5")->font(), sansSerif(18));
+    // So do the tooltips where people look for how to watch the search, in
+    // lines of a width that reads.
     for (const char *name : {"picFeld", "Command2", "Command3"}) {
         const QString tip = probe.get(name)->toolTip();
         QVERIFY(tip.simplified().contains("rechten Maustaste"));
         QVERIFY(QFontMetrics(QToolTip::font()).boundingRect(QRect(0, 0, 2000, 2000), 0, tip).width() <= 400);
     }
-    // Empty, they take their type once the first frame is up.
-    QTRY_COMPARE(probe.get("Text3")->font(), serif(48));
-    QCOMPARE(probe.get("Text4")->font(), serif(21.75));
-    QCOMPARE(probe.get("Text5")->font(), sansSerif(18));
 }
 
 void TestForm1::chessboard_data()
@@ -904,6 +904,7 @@ void TestForm1::markMeanings()
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));
     QCOMPARE(iface->text(QAccessible::Description), meaning);
     QCOMPARE(w.form->spuren().bedeutung(index), meaning);
+    QCOMPARE(answerer.boxes.size(), steps < 0 ? 1 : 0);
 }
 
 void TestForm1::protocol_data()

@@ -151,11 +151,10 @@ Spuren::Bild Spuren::bild(const Anlass &anlass)
     } else if (anlass.art == Anlass::Art::Handzug && anlass.handzug >= 0) {
         const int spalte = anlass.handzug;
         const int wert = maler.wert(spalte);
-        const std::uint8_t angreifer = board::Angreifer(feldAus(anlass.brett), std::int16_t(wert), spalte);
+        const std::uint8_t wer = board::Angreifer(feldAus(anlass.brett), std::int16_t(wert), spalte);
         maler.markiere(spalte, wert, Bedroht,
-                       maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ")
-                           + maler.angreifer(angreifer, wert));
-        maler.markiereAngreifer(angreifer, maler.dame(spalte));
+                       maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ") + maler.angreifer(wer, wert));
+        maler.markiereAngreifer(wer, maler.dame(spalte));
     }
     if (anlass.naechste >= 0) {
         maler.spalte(anlass.naechste, Naechste);

@@ -7,6 +7,7 @@
 #include "stellung.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace view {
 
@@ -14,8 +15,8 @@ Suchprotokoll::Suchprotokoll(const Suchverlauf &verlauf, QObject *parent)
     : QAbstractListModel(parent)
     , m_verlauf(verlauf)
 {
-    for (const Suchverlauf::Eintrag &eintrag : verlauf.eintraege())
-        m_ids.push_back(eintrag.id);
+    std::transform(verlauf.eintraege().begin(), verlauf.eintraege().end(), std::back_inserter(m_ids),
+                   [](const Suchverlauf::Eintrag &eintrag) { return eintrag.id; });
     m_bald.setSingleShot(true);
     connect(&m_bald, &QTimer::timeout, this, &Suchprotokoll::uebernehmen);
     connect(&verlauf, &Suchverlauf::angefuegt, this, &Suchprotokoll::vormerken);

@@ -59,7 +59,8 @@ void Ansage::erzaehle(const view::Suchverlauf &verlauf, std::function<bool()> la
                       std::function<bool()> versuche)
 {
     using Eintrag = view::Suchverlauf::Eintrag;
-    connect(&verlauf, &view::Suchverlauf::schrittBeendet, this, [this, laeuftWeiter, versuche](const Eintrag &e) {
+    connect(&verlauf, &view::Suchverlauf::schrittBeendet, this,
+            [this, laeuftWeiter = std::move(laeuftWeiter), versuche = std::move(versuche)](const Eintrag &e) {
         // A full run would flood them, and says only what was asked.
         if (!laeuftWeiter())
             sage(view::schrittGesagt(e.schritt, e.brett, versuche()));
