@@ -258,6 +258,44 @@ void Suche::Suchschritt()
     m_host.stepDone(schritt);
 }
 
+std::vector<Schritt> Suche::Vorschau(const Feld &feld, int spalte, std::int64_t schritte, std::int64_t loesungen)
+{
+    // A host that shows nothing and asks nothing, and keeps each report.
+    class Stumm : public Host
+    {
+    public:
+        explicit Stumm(std::vector<Schritt> &schritte)
+            : m_schritte(schritte)
+        {
+        }
+        bool stopAtSolutions() override { return false; }
+        void showSteps(std::int64_t) override {}
+        void showSolutions(std::int64_t) override {}
+        void clearSolutions() override {}
+        bool askContinue() override { return true; }
+        void announceEnd() override {}
+        void processEvents() override {}
+        void stepDone(const Schritt &schritt) override { m_schritte.push_back(schritt); }
+
+    private:
+        std::vector<Schritt> &m_schritte;
+    };
+
+    std::vector<Schritt> berichte;
+    Stumm host(berichte);
+    Feld kopie;
+    for (int k = 0; k < Feld::Spalten; ++k)
+        kopie.setzeWert(k, feld.wert(k));
+    Suche suche(kopie, host);
+    suche.m_spalte = spalte;
+    suche.m_schritte = schritte;
+    suche.m_loesungen = loesungen;
+    do
+        suche.Suchschritt();
+    while (suche.m_spalte != -1);
+    return berichte;
+}
+
 void Suche::merken(const Schritt &schritt)
 {
     m_verlauf.push_back(schritt);

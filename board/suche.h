@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 namespace board {
 
@@ -59,6 +60,12 @@ public:
     const std::deque<Schritt> &verlauf() const;
 
     static constexpr std::size_t Verlaufsgrenze = 10000;
+
+    // The steps the search makes from `feld` with its next step in column
+    // `spalte` (-1: finished, so that the next step begins anew) to its
+    // end, made on a copy of the board without asking anything; numbered
+    // and counting solutions on from `schritte` and `loesungen`.
+    static std::vector<Schritt> Vorschau(const Feld &feld, int spalte, std::int64_t schritte, std::int64_t loesungen);
 
     bool runInProgress() const { return m_durchlaufAktiv; }
     // Whether a full run will make a further step.

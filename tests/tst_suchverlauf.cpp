@@ -2,11 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ablauf.h"
+#include "ablaufansicht.h"
 #include "ansage.h"
 #include "aufbau.h"
 #include "modalanswerer.h"
 #include "spuren.h"
 #include "stellung.h"
+#include "suchbaum.h"
 #include "suchprotokoll.h"
 
 #include <QSignalSpy>
@@ -79,6 +82,10 @@ private slots:
     void markMeanings();
     void spoken_data();
     void spoken();
+    void treeFollows_data();
+    void treeFollows();
+    void ablauf_data();
+    void ablauf();
 };
 
 void TestSuchverlauf::lines_data()
@@ -311,6 +318,112 @@ void TestSuchverlauf::spoken()
         return texte.join(QStringLiteral(", "));
     };
     QTRY_VERIFY2(alles().endsWith(gesagt.join(QStringLiteral(", "))), qPrintable(alles()));
+}
+
+void TestSuchverlauf::treeFollows_data()
+{
+    QTest::addColumn<QStringList>("aktionen");
+    QTest::addColumn<QStringList>("nachher"); // with the tree made before
+    QTest::addColumn<int>("basis");           // steps before the tree's first
+    QTest::addColumn<int>("schritt");         // where it stands in the tree
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<int>("ende");            // the tree's last step
+
+    QTest::newRow("from the start") << QStringList{} << QStringList{"5 steps"} << 0 << 5 << "a1 b3 c5 d2 e4" << 4021;
+    QTest::newRow("made later, the steps since the start")
+        << QStringList{"5 steps"} << QStringList{} << 0 << 5 << "a1 b3 c5 d2 e4" << 4021;
+    QTest::newRow("a step back") << QStringList{} << QStringList{"6 steps", "back"} << 0 << 5 << "a1 b3 c5 d2 e4"
+                                 << 4021;
+    // The board changed by hand: that board's search from the column in work.
+    QTest::newRow("a hand move") << QStringList{} << QStringList{"5 steps", "a+"} << 5 << 0 << "a2 b3 c5 d2 e4"
+                                 << 3715;
+    QTest::newRow("Null") << QStringList{} << QStringList{"5 steps", "null"} << 5 << 0 << "a– b– c– d– e–" << 0;
+    QTest::newRow("a run stopped at its first solution")
+        << QStringList{} << QStringList{"stop", "no", "run"} << 218 << 0 << "" << 1;
+    QTest::newRow("a full run ends, and one step after it")
+        << QStringList{} << QStringList{"run", "step"} << 4021 << 1 << "a1" << 4021;
+}
+
+// The tree follows the record: a step moves it on, a step back moves it
+// back, anything else makes it anew from where the story stands.
+void TestSuchverlauf::treeFollows()
+{
+    QFETCH(QStringList, aktionen);
+    QFETCH(QStringList, nachher);
+    QFETCH(int, basis);
+    QFETCH(int, schritt);
+    QFETCH(QString, weg);
+    QFETCH(int, ende);
+
+    Geschichte g;
+    g.spiele(aktionen);
+    view::Suchbaumstand stand(g.verlauf);
+    QSignalSpy neu(&stand, &view::Suchbaumstand::neu);
+    g.spiele(nachher);
+    const view::Suchbaum &baum = stand.baum();
+    QStringList namen;
+    for (const int i : baum.pfad(stand.schritt()))
+        namen << baum.name(i).replace(QStringLiteral(" leer"), QStringLiteral("–"));
+    QCOMPARE(baum.basis(), basis);
+    QCOMPARE(stand.schritt(), schritt);
+    QCOMPARE(namen.join(u' '), weg);
+    if (ende > 0)
+        QCOMPARE(baum.ende(), ende);
+    // Made anew only where the story left the tree.
+    QCOMPARE(neu.isEmpty(), basis == 0);
+}
+
+void TestSuchverlauf::ablauf_data()
+{
+    QTest::addColumn<QStringList>("aktionen");
+    QTest::addColumn<QString>("zeilen");   // the lines the last step ran
+    QTest::addColumn<QStringList>("momente");
+
+    QTest::newRow("a queen set") << QStringList{"2 steps"} << "0 1 2 3 4"
+                                 << QStringList{"3: b1? bedroht von a1", "3: b2? bedroht von a1", "4: b3? frei: gesetzt"};
+    QTest::newRow("set at once") << QStringList{"step"} << "0 1 2 4" << QStringList{"4: a1? frei: gesetzt"};
+    QTest::newRow("moved up") << QStringList{"7 steps"} << "0 1 2 3 4"
+                              << QStringList{"3: e5? bedroht von a1 und c5", "3: e6? bedroht von b3",
+                                             "3: e7? bedroht von c5", "4: e8? frei: gesetzt"};
+    QTest::newRow("no row free") << QStringList{"6 steps"} << "0 1 2 3 6"
+                                 << QStringList{"3: f1? bedroht von a1", "3: f2? bedroht von c5 und d2",
+                                                "3: f3? bedroht von b3 und e4", "3: f4? bedroht von d2 und e4",
+                                                "3: f5? bedroht von c5 und e4", "3: f6? bedroht von a1",
+                                                "3: f7? bedroht von b3", "3: f8? bedroht von c5",
+                                                "6: Spalte f geräumt, zurück zu e"};
+    QTest::newRow("the top row reached") << QStringList{"9 steps"} << "0 1 2 6"
+                                         << QStringList{"6: Spalte e geräumt, zurück zu d"};
+    QTest::newRow("a solution") << QStringList{"218 steps"} << "0 1 2 3 4 5"
+                                << QStringList{"3: h1? bedroht von a1 und g2", "3: h2? bedroht von d6 und g2",
+                                               "3: h3? bedroht von c8, e3 und g2", "4: h4? frei: gesetzt",
+                                               "5: Lösung 1"};
+    QTest::newRow("the end") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step"} << "0 1 2 6 7"
+                             << QStringList{"6: Spalte a geräumt, Suche beendet", "7: Suche beendet"};
+}
+
+// The lines each kind of step runs, its moments, and the pane that shows
+// them as the record tells of the step: its last line current.
+void TestSuchverlauf::ablauf()
+{
+    QFETCH(QStringList, aktionen);
+    QFETCH(QString, zeilen);
+    QFETCH(QStringList, momente);
+
+    Geschichte g;
+    Ablaufansicht ansicht(g.verlauf, g.anzeige);
+    g.spiele(aktionen);
+    const view::Suchverlauf::Eintrag &letzter = *g.verlauf.letzter();
+    QStringList gelaufen;
+    for (const view::Ablauf::Zeile zeile : view::Ablauf::gelaufen(letzter.schritt))
+        gelaufen << QString::number(zeile);
+    QCOMPARE(gelaufen.join(u' '), zeilen);
+    QStringList gesehen;
+    for (const view::Ablauf::Moment &moment : view::Ablauf::momente(letzter.schritt, letzter.brett))
+        gesehen << QStringLiteral("%1: %2").arg(moment.zeile).arg(moment.notiz);
+    QCOMPARE(gesehen, momente);
+    QCOMPARE(ansicht.aktuell(), gelaufen.last().toInt());
+    QVERIFY(view::Ablauf::zeilen()[ansicht.aktuell()].contains(
+        letzter.schritt.reihe > 0 ? (letzter.schritt.loesung > 0 ? "Lösung" : "setze") : (letzter.schritt.ende ? "beendet" : "zurück")));
 }
 
 QTEST_MAIN(TestSuchverlauf)

@@ -4,16 +4,21 @@
 
 // Renders the window as the README shows it: the search stepped by hand up
 // to its first solution. Usage:
-//   screenshot OUT.png [--dark] [--focus NAME] [--spuren STEPS]
+//   screenshot OUT.png [--dark] [--focus NAME] [--spuren STEPS] [--ueberblick]
 // --dark paints it under a dark palette, --focus puts the keyboard focus on
 // the named control, --spuren shows what the search tries and stops after
-// STEPS single steps. (QT_SCALE_FACTOR=2 gives the high-resolution picture.)
+// STEPS single steps, --ueberblick opens the panes "Suchbaum", "Ablauf"
+// and "Suchprotokoll" and puts their window, as large as on a 1280 × 1024
+// screen, beside the main one. (QT_SCALE_FACTOR=2 gives the
+// high-resolution picture.)
 
 #include "application.h"
 #include "form1.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
 
@@ -47,16 +52,19 @@ int main(int argc, char *argv[])
     const char *focus = nullptr;
     bool dark = false;
     long spuren = 0;
+    bool ueberblick = false;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--dark") == 0)
             dark = true;
+        else if (std::strcmp(argv[i], "--ueberblick") == 0)
+            ueberblick = true;
         else if (std::strcmp(argv[i], "--focus") == 0 && i + 1 < argc)
             focus = argv[++i];
         else if (std::strcmp(argv[i], "--spuren") == 0 && i + 1 < argc)
             spuren = std::strtol(argv[++i], nullptr, 10);
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME] [--spuren STEPS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME] [--spuren STEPS] [--ueberblick]\n", argv[0]);
         return 2;
     }
     if (dark) {
@@ -69,6 +77,13 @@ int main(int argc, char *argv[])
     auto *step = form.findChild<QPushButton *>(QStringLiteral("Command2"));
     if (spuren > 0)
         form.findChild<QAction *>(QStringLiteral("Spuren"))->setChecked(true);
+    QWidget *daneben = nullptr;
+    if (ueberblick) {
+        for (const char *teil : {"Suchbaum", "Ablauf", "Protokoll"})
+            form.findChild<QAction *>(QString::fromLatin1(teil))->trigger();
+        daneben = form.findChild<QWidget *>(QStringLiteral("Ueberblick"));
+        daneben->resize(445, 990);
+    }
     while (spuren > 0 ? form.suche().schritte() < spuren : form.suche().loesungen() == 0)
         step->click();
     if (focus) {
@@ -77,8 +92,28 @@ int main(int argc, char *argv[])
             widget->setFocus(Qt::TabFocusReason);
     }
     QApplication::processEvents();
+    // The protocol's lines catch up within half a second.
+    if (daneben) {
+        QElapsedTimer warten;
+        warten.start();
+        while (warten.elapsed() < 600)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
 
-    if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
+    QPixmap bild = form.grab();
+    if (daneben) {
+        const QPixmap rechts = daneben->grab();
+        const qreal dpr = bild.devicePixelRatio();
+        QPixmap beide(QSize(form.width() + 8 + daneben->width(), std::max(form.height(), daneben->height())) * dpr);
+        beide.setDevicePixelRatio(dpr);
+        beide.fill(Qt::black);
+        QPainter painter(&beide);
+        painter.drawPixmap(0, 0, bild);
+        painter.drawPixmap(form.width() + 8, 0, rechts);
+        painter.end();
+        bild = beide;
+    }
+    if (!bild.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "could not write %s\n", argv[1]);
         return 1;
     }

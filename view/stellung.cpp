@@ -103,6 +103,11 @@ QString gangGesagt(const board::Schritt &letzter, int schritte)
     return QStringLiteral("Zurück bei Schritt %1, %2 Schritte zurückgenommen").arg(letzter.nummer - 1).arg(schritte);
 }
 
+QString gangVorGesagt(std::int64_t schritt, const Brett &brett)
+{
+    return QStringLiteral("Bei Schritt %1, Stellung ").arg(schritt) + stellung(brett);
+}
+
 QString loesungGesagt(const board::Schritt &schritt, const Brett &brett)
 {
     if (schritt.loesung == 0)
@@ -148,6 +153,7 @@ namespace gesagt {
 const QString DurchlaufBeendet = QStringLiteral("Durchlauf beendet");
 const QString DurchlaufFortgesetzt = QStringLiteral("Durchlauf fortgesetzt");
 const QString KeinSchrittZurueck = QStringLiteral("Kein Schritt zurück möglich");
+const QString ErstAnhalten = QStringLiteral("Erst den Durchlauf anhalten");
 }
 
 } // namespace view

@@ -50,6 +50,8 @@ QString loesungGesagt(const board::Schritt &schritt, const Brett &brett);
 QString zurueckGesagt(const board::Schritt &schritt);
 // "Zurück bei Schritt 3, 40 Schritte zurückgenommen": several at once.
 QString gangGesagt(const board::Schritt &letzter, int schritte);
+// "Bei Schritt 37, Stellung a1, b3, …": after steps made at once.
+QString gangVorGesagt(std::int64_t schritt, const Brett &brett);
 // "Reihe 3, geht nicht, bedroht von c3": the queen in `spalte`, just
 // moved by hand, judged on the board.
 QString handzugGesagt(const Brett &brett, int spalte);
@@ -63,6 +65,7 @@ namespace gesagt {
 extern const QString DurchlaufBeendet;
 extern const QString DurchlaufFortgesetzt;
 extern const QString KeinSchrittZurueck;
+extern const QString ErstAnhalten;
 }
 
 } // namespace view

@@ -60,6 +60,7 @@ void Suchverlauf::zurueck(const board::Schritt &schritt)
     m_summen.sackgassen -= schritt.reihe == 0 ? 1 : 0;
     if (schritt.loesung > 0)
         m_summen.loesungen = schritt.loesung - 1;
+    m_brett[std::size_t(schritt.spalte)] = schritt.vorher;
     m_naechste = schritt.zeigerVorher;
     emit zurueckgenommen(eintrag);
 }
@@ -116,6 +117,7 @@ void Suchverlauf::anfuegen(Eintrag eintrag, const board::Feld *feld)
     eintrag.id = ++m_ids;
     for (int k = 0; feld && k < board::Feld::Spalten; ++k)
         eintrag.brett[std::size_t(k)] = feld->wert(k);
+    m_brett = eintrag.brett;
     m_naechste = eintrag.naechste;
     m_eintraege.push_back(std::move(eintrag));
     if (m_eintraege.size() > Grenze)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "host.h"
+#include "namen.h"
 #include "suche.h"
 
 #include <QObject>
@@ -33,7 +34,7 @@ class Suchverlauf : public QObject
     Q_OBJECT
 
 public:
-    using Brett = std::array<std::int16_t, 8>;
+    using Brett = view::Brett;
     // The verdict, the solution count and the step count as the window
     // showed them: a run keeps the last run's step count until its first
     // step, and shows no solution count until its first solution.
@@ -94,6 +95,8 @@ public:
     // How many entries follow the entry `id`, all of them steps; -1 where it
     // is no longer kept or anything else follows it.
     int schritteNach(std::uint64_t id) const;
+    // Where the story stands: the board, and the column of the next step.
+    const Brett &brett() const { return m_brett; }
     int naechste() const { return m_naechste; }
     const Summen &summen() const { return m_summen; }
 
@@ -119,6 +122,7 @@ private:
     Ansicht m_davor;
     std::deque<Eintrag> m_eintraege;
     std::uint64_t m_ids = 0;
+    Brett m_brett{};
     int m_naechste = 0;
     Summen m_summen;
 };

@@ -33,10 +33,13 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
     m_spuren->setObjectName(QStringLiteral("Spuren"));
     m_spuren->setCheckable(true);
     connect(m_spuren, &QAction::toggled, this, &DurchlaufMenue::spurenGezeigt);
-    m_protokoll = m_menue->addAction(QStringLiteral("Suchprotokoll"));
-    m_protokoll->setObjectName(QStringLiteral("Protokoll"));
-    m_protokoll->setCheckable(true);
-    connect(m_protokoll, &QAction::triggered, this, &DurchlaufMenue::protokollGezeigt);
+    for (const Ueberblick::Teil teil : Ueberblick::Teile) {
+        QAction *wahl = m_menue->addAction(Ueberblick::name(teil));
+        wahl->setObjectName(teil == Ueberblick::Teil::Protokoll ? QStringLiteral("Protokoll") : Ueberblick::name(teil));
+        wahl->setCheckable(true);
+        connect(wahl, &QAction::triggered, this, [this, teil](bool an) { emit teilGezeigt(teil, an); });
+        m_teile[std::size_t(teil)] = wahl;
+    }
     // Alt+Left, "back" as in a browser, which no field takes. The key is
     // the window's own and live also where nothing can be taken back: a
     // slider with the focus would take it as Left.
@@ -87,9 +90,9 @@ void DurchlaufMenue::setzeZurueckMoeglich(bool moeglich)
     m_zurueck->setEnabled(moeglich);
 }
 
-void DurchlaufMenue::setzeProtokollOffen(bool offen)
+void DurchlaufMenue::setzeTeilOffen(Ueberblick::Teil teil, bool offen)
 {
-    m_protokoll->setChecked(offen);
+    m_teile[std::size_t(teil)]->setChecked(offen);
 }
 
 void DurchlaufMenue::ueber(QWidget &fenster)

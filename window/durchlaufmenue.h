@@ -5,16 +5,19 @@
 #pragma once
 
 #include "tempo.h"
+#include "ueberblick.h"
 
 #include <QObject>
+
+#include <array>
 
 class QAction;
 class QMenu;
 class QWidget;
 
 // The window's context menu: the pace of a full run, the marks that show
-// the search on the board, taking a step back, pausing, going on and
-// ending a run, and what the program is. It opens without a nested event
+// the search on the board, the panes beside the window, taking a step
+// back, pausing, going on and ending a run, and what the program is. It opens without a nested event
 // loop, so a run goes on under it.
 class DurchlaufMenue : public QObject
 {
@@ -27,15 +30,15 @@ public:
     void zeigen(const QPoint &wo, bool laeuft, bool angehalten);
     // Whether the menu offers "Schritt zurück"; its key is always live.
     void setzeZurueckMoeglich(bool moeglich);
-    // The protocol's item follows its window.
-    void setzeProtokollOffen(bool offen);
+    // The panes' items follow the panes.
+    void setzeTeilOffen(Ueberblick::Teil teil, bool offen);
 
     static void ueber(QWidget &fenster);
 
 signals:
     void tempoGewaehlt(Tempo::Stufe stufe);
     void spurenGezeigt(bool an);
-    void protokollGezeigt(bool an);
+    void teilGezeigt(Ueberblick::Teil teil, bool an);
     void schrittZurueck();
     void anhaltenOderFortsetzen();
     void beenden();
@@ -44,7 +47,7 @@ private:
     QWidget &m_fenster;
     QMenu *m_menue = nullptr;
     QAction *m_spuren = nullptr;
-    QAction *m_protokoll = nullptr;
+    std::array<QAction *, 3> m_teile{};
     QAction *m_zurueck = nullptr;
     QAction *m_anhalten = nullptr;
     QAction *m_beenden = nullptr;

@@ -14,7 +14,7 @@
 #include "spaltenansicht.h"
 #include "spuren.h"
 #include "stellung.h"
-#include "suchprotokollfenster.h"
+#include "ueberblick.h"
 #include "textfeld.h"
 #include "twips.h"
 
@@ -293,7 +293,8 @@ void Form1::verbinde()
         m_spuren->setzeAn(an);
         m_ansage->sage(view::spurenGesagt(an));
     });
-    connect(m_menue, &DurchlaufMenue::protokollGezeigt, this, &Form1::zeigeProtokoll);
+    connect(m_menue, &DurchlaufMenue::teilGezeigt, this,
+            [this](Ueberblick::Teil teil, bool an) { zeigeTeil(int(teil), an); });
     connect(m_menue, &DurchlaufMenue::schrittZurueck, lauf, &Laufsteuerung::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, lauf, &Laufsteuerung::beenden);
@@ -303,7 +304,7 @@ void Form1::verbinde()
     connect(lauf, &Laufsteuerung::schritteZeigen, m_nebenanzeige.get(), &view::Nebenanzeige::schritte);
     connect(lauf, &Laufsteuerung::loesungenZeigen, m_nebenanzeige.get(), &view::Nebenanzeige::loesungen);
     connect(lauf, &Laufsteuerung::ansage, m_ansage, &Ansage::sage);
-    m_ansage->erzaehle(m_verlauf, [lauf] { return lauf->laeuftWeiter(); }, [this] { return m_spuren->an(); });
+    m_ansage->erzaehle(m_verlauf, [lauf] { return lauf->stumm(); }, [this] { return m_spuren->an(); });
 }
 
 void Form1::VScroll2_Change(int index, int wert)
@@ -333,24 +334,28 @@ void Form1::zeigeZustand(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu)
     setWindowTitle(neu == Zustand::Angehalten ? TitelAngehalten : Rueckfragen::Titel);
 }
 
-void Form1::zeigeProtokoll(bool an)
+void Form1::zeigeTeil(int teil, bool an)
 {
-    if (!an) {
-        if (m_protokollFenster)
-            m_protokollFenster->close();
-        return;
+    if (!m_ueberblick) {
+        if (!an)
+            return;
+        Laufsteuerung *lauf = m_lauf.get();
+        m_ueberblick = new Ueberblick(m_verlauf, m_anzeige, *this, *m_picFeld);
+        m_ueberblick->setzeTempo(lauf->tempo());
+        m_ueberblick->setzeLauf(lauf->laeuftWeiter());
+        connect(lauf, &Laufsteuerung::tempoGeaendert, m_ueberblick, &Ueberblick::setzeTempo);
+        connect(lauf, &Laufsteuerung::zustandGeaendert, m_ueberblick,
+                [this](Laufsteuerung::Zustand, Laufsteuerung::Zustand neu) {
+                    m_ueberblick->setzeLauf(Laufsteuerung::laeuftWeiter(neu));
+                });
+        connect(m_ueberblick, &Ueberblick::geschlossen, m_menue,
+                [this](Ueberblick::Teil t) { m_menue->setzeTeilOffen(t, false); });
+        connect(m_ueberblick, &Ueberblick::zurueckZu, lauf, &Laufsteuerung::zurueckZu);
+        connect(m_ueberblick, &Ueberblick::geheZu, lauf, &Laufsteuerung::geheZu);
+        connect(m_ueberblick, &Ueberblick::abgelehnt, m_ansage, &Ansage::sage);
+        connect(lauf, &Laufsteuerung::abgelehnt, m_ueberblick, &Ueberblick::melde);
     }
-    if (!m_protokollFenster) {
-        m_protokollFenster = new SuchprotokollFenster(m_verlauf, *this, *m_picFeld);
-        m_protokollFenster->setzeTempo(Tempo::menuetext(m_lauf->tempo()));
-        connect(m_lauf.get(), &Laufsteuerung::tempoGeaendert, m_protokollFenster,
-                [this](Tempo::Stufe stufe) { m_protokollFenster->setzeTempo(Tempo::menuetext(stufe)); });
-        connect(m_protokollFenster, &SuchprotokollFenster::geschlossen, m_menue,
-                [this] { m_menue->setzeProtokollOffen(false); });
-        connect(m_protokollFenster, &SuchprotokollFenster::zurueckZu, m_lauf.get(), &Laufsteuerung::zurueckZu);
-        connect(m_lauf.get(), &Laufsteuerung::abgelehnt, m_protokollFenster, &SuchprotokollFenster::melde);
-    }
-    m_protokollFenster->zeigen();
+    m_ueberblick->zeige(Ueberblick::Teil(teil), an);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent *event)

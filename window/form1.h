@@ -19,7 +19,7 @@
 class DamenRegler;
 class DurchlaufMenue;
 class Rueckfragen;
-class SuchprotokollFenster;
+class Ueberblick;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -67,7 +67,7 @@ private:
 
     // What follows from the run's state: enabled controls, title, focus.
     void zeigeZustand(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu);
-    void zeigeProtokoll(bool an);
+    void zeigeTeil(int teil, bool an);
 
     board::Feld m_feld;
     view::Suchverlauf m_verlauf;
@@ -100,6 +100,6 @@ private:
     std::unique_ptr<view::Nebenanzeige> m_nebenanzeige;
     std::unique_ptr<Laufsteuerung> m_lauf;
     // Made when first opened.
-    SuchprotokollFenster *m_protokollFenster = nullptr;
+    Ueberblick *m_ueberblick = nullptr;
     Stille m_stille{*this, [this] { return m_lauf && m_lauf->laeuftWeiter(); }};
 };

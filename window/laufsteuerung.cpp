@@ -117,14 +117,53 @@ void Laufsteuerung::zurueckZu(std::uint64_t id)
         emit ansage(text);
         return;
     }
-    if (danach == 0)
+    zurueck(danach);
+}
+
+void Laufsteuerung::zurueck(int schritte)
+{
+    if (schritte <= 0)
         return;
-    befehl([this, danach] {
-        for (int n = 0; n < danach; ++n)
+    befehl([this, schritte] {
+        for (int n = 0; n < schritte; ++n)
             m_suche.SchrittZurueck();
     });
     // One message for the whole walk: where it ended and how far it went.
-    emit ansage(danach == 1 ? view::zurueckGesagt(m_zurueckgenommen) : view::gangGesagt(m_zurueckgenommen, danach));
+    emit ansage(schritte == 1 ? view::zurueckGesagt(m_zurueckgenommen) : view::gangGesagt(m_zurueckgenommen, schritte));
+}
+
+void Laufsteuerung::geheZu(std::int64_t nummer)
+{
+    const std::int64_t jetzt = m_suche.schritte();
+    if (nummer < jetzt) {
+        const std::int64_t zurueckZu = jetzt - nummer;
+        if (std::size_t(zurueckZu) > m_suche.verlaufsLaenge() || !zurueckMoeglich()) {
+            const QString text = view::zuWeitZurueckGesagt(nummer);
+            emit abgelehnt(text);
+            emit ansage(text);
+            return;
+        }
+        zurueck(int(zurueckZu));
+        return;
+    }
+    if (nummer == jetzt)
+        return;
+    if (laeuftWeiter()) {
+        emit ansage(view::gesagt::ErstAnhalten);
+        return;
+    }
+    m_gang = true;
+    befehl([this, nummer] {
+        while (m_suche.schritte() < nummer && m_fenster.isVisible()) {
+            const std::int64_t vorher = m_suche.schritte();
+            m_suche.Einzelschritt();
+            // A search that finished ends the walk where it ended.
+            if (m_suche.schritte() == vorher || m_suche.spalte() == -1)
+                break;
+        }
+    });
+    m_gang = false;
+    emit ansage(view::gangVorGesagt(m_suche.schritte(), view::brettVon(m_feld)));
 }
 
 void Laufsteuerung::anhaltenOderFortsetzen()
@@ -236,7 +275,7 @@ void Laufsteuerung::zeigeZaehler()
 
 bool Laufsteuerung::stopAtSolutions()
 {
-    return m_stopBeiLoesung.isChecked();
+    return m_stopBeiLoesung.isChecked() && !m_gang;
 }
 
 void Laufsteuerung::showSteps(std::int64_t schritte)
@@ -263,7 +302,8 @@ bool Laufsteuerung::askContinue()
 
 void Laufsteuerung::announceEnd()
 {
-    m_fragen.fertig();
+    if (!m_gang)
+        m_fragen.fertig();
 }
 
 void Laufsteuerung::processEvents()

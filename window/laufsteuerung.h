@@ -65,6 +65,12 @@ public:
     // Back to the end of the step the record's entry `id` tells of, as far
     // as "Schritt zurück" reaches.
     void zurueckZu(std::uint64_t id);
+    // To the end of step `nummer` of the search as it goes on: back as far
+    // as "Schritt zurück" reaches, forward by steps made at once, asking
+    // nothing on the way; said in one message.
+    void geheZu(std::int64_t nummer);
+    // Steps go by without a word each: a run goes on, or a walk to a step.
+    bool stumm() const { return laeuftWeiter() || m_gang; }
     void anhaltenOderFortsetzen();
     void beenden();
     // A queen moved by hand.
@@ -97,6 +103,7 @@ private:
     // Shows what is held, now: one moment of the search.
     void zeigeBild();
 
+    void zurueck(int schritte);
     bool stopAtSolutions() override;
     void showSteps(std::int64_t schritte) override;
     void showSolutions(std::int64_t loesungen) override;
@@ -124,6 +131,8 @@ private:
     Zustand m_zustand = Zustand::Ruht;
     bool m_zurueckMoeglich = false;
     bool m_eingabe = false;
+    // A walk to a step is under way.
+    bool m_gang = false;
     // The count of the step under way, shown with the rows it probes.
     std::optional<std::int64_t> m_gezaehlt;
     // The last step taken back.

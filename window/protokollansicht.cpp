@@ -2,14 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "suchprotokollfenster.h"
+#include "protokollansicht.h"
 
 #include "spuren.h"
 #include "suchprotokoll.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -17,20 +16,16 @@
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int Abstand = 8;
-constexpr int MindestBreite = 360;
-
 // A mark as the board draws it, on a light square.
 QLabel *muster(std::uint16_t marken, const QString &namen = {})
 {
-    const int seite = 32;
+    const int seite = 26;
     const qreal dpr = qApp->devicePixelRatio();
     QPixmap bild(QSize(seite, seite) * dpr);
     bild.setDevicePixelRatio(dpr);
@@ -45,39 +40,36 @@ QLabel *muster(std::uint16_t marken, const QString &namen = {})
 
 } // namespace
 
-SuchprotokollFenster::SuchprotokollFenster(const view::Suchverlauf &verlauf, QWidget &hauptfenster,
-                                           const QWidget &brett)
-    : QWidget(&hauptfenster, Qt::Window)
+Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *parent)
+    : QWidget(parent)
     , m_verlauf(verlauf)
     , m_protokoll(new view::Suchprotokoll(verlauf, this))
-    , m_hauptfenster(hauptfenster)
-    , m_brett(brett)
 {
     setObjectName(QStringLiteral("Suchprotokoll"));
-    setWindowTitle(QStringLiteral("Suchprotokoll – Acht Damen"));
     auto *spalten = new QVBoxLayout(this);
+    spalten->setContentsMargins(0, 0, 0, 0);
 
     using view::Spuren;
     const std::pair<std::uint16_t, QString> legende[] = {
-        {Spuren::Spalte, QStringLiteral("Spalte, in der der Schritt gearbeitet hat")},
-        {Spuren::Versuch | Spuren::Spalte, QStringLiteral("Reihe versucht und bedroht, darunter von welchen Damen")},
-        {Spuren::Gesetzt, QStringLiteral("Dame, die der Schritt gesetzt hat")},
-        {Spuren::Vorher | Spuren::Weg, QStringLiteral("Hier stand die Dame vorher, der Strich zeigt ihren Weg")},
-        {Spuren::Geraeumt, QStringLiteral("Spalte geräumt, zurück zur Spalte davor")},
+        {Spuren::Spalte, QStringLiteral("Spalte des Schritts")},
+        {Spuren::Versuch | Spuren::Spalte, QStringLiteral("versucht, bedroht von a1")},
+        {Spuren::Gesetzt, QStringLiteral("gesetzte Dame")},
+        {Spuren::Vorher | Spuren::Weg, QStringLiteral("stand vorher hier, ihr Weg")},
+        {Spuren::Geraeumt, QStringLiteral("Spalte geräumt, zurück")},
         {Spuren::Bedroher, QStringLiteral("Dame, die bedroht")},
-        {Spuren::Bedroht, QStringLiteral("Von Hand gesetzte Dame, bedroht")},
+        {Spuren::Bedroht, QStringLiteral("von Hand gesetzt, bedroht")},
         {Spuren::Naechste | Spuren::Pfeil, QStringLiteral("Spalte des nächsten Schritts")},
     };
-    // Two columns of marks and meanings, to leave the lines the room.
+    // Two columns of marks and meanings, a line each, to leave the lines
+    // the room.
     auto *gitter = new QGridLayout;
+    gitter->setVerticalSpacing(2);
     int eintrag = 0;
     for (const auto &[marken, bedeutung] : legende) {
         const int zeile = eintrag / 2;
         const int spalte = 2 * (eintrag++ % 2);
         gitter->addWidget(muster(marken, (marken & Spuren::Versuch) ? QStringLiteral("a1") : QString()), zeile, spalte);
-        auto *text = new QLabel(bedeutung);
-        text->setWordWrap(true);
-        gitter->addWidget(text, zeile, spalte + 1);
+        gitter->addWidget(new QLabel(bedeutung), zeile, spalte + 1);
     }
     gitter->setColumnStretch(1, 1);
     gitter->setColumnStretch(3, 1);
@@ -112,10 +104,6 @@ SuchprotokollFenster::SuchprotokollFenster(const view::Suchverlauf &verlauf, QWi
     auto *allesKopieren = new QAction(QStringLiteral("Alles kopieren"), m_liste);
     connect(allesKopieren, &QAction::triggered, this, [this] { this->kopieren(true); });
     m_liste->addActions({auswahlKopieren, allesKopieren});
-    auto *schliessen = new QAction(this);
-    schliessen->setShortcut(Qt::Key_Escape);
-    connect(schliessen, &QAction::triggered, this, &QWidget::close);
-    addAction(schliessen);
 
     connect(m_liste, &QListView::activated, this, [this](const QModelIndex &index) {
         m_meldung->clear();
@@ -140,57 +128,34 @@ SuchprotokollFenster::SuchprotokollFenster(const view::Suchverlauf &verlauf, QWi
         m_liste->scrollToBottom();
     });
     zeigeSummen();
-    resize(480, 620);
 }
 
-void SuchprotokollFenster::zeigen()
+void Protokollansicht::zumNeuesten()
 {
-    if (!m_platziert) {
-        m_platziert = true;
-        // Beside the main window where there is room, on the side with more;
-        // on a narrow screen over the backtracker's panel, never the board.
-        const QRect haupt = m_hauptfenster.frameGeometry();
-        const QRect brett(m_brett.mapToGlobal(QPoint()), m_brett.size());
-        const QRect frei = m_hauptfenster.screen() ? m_hauptfenster.screen()->availableGeometry() : haupt;
-        const int rechts = frei.right() - haupt.right() - Abstand;
-        const int links = haupt.left() - frei.left() - Abstand;
-        const int breite = std::min(width(), std::max({rechts, links, MindestBreite}));
-        int x = frei.right() - breite + 1;
-        if (rechts >= MindestBreite && rechts >= links)
-            x = haupt.right() + Abstand;
-        else if (links >= MindestBreite)
-            x = haupt.left() - Abstand - breite;
-        else
-            x = std::max(x, brett.right() + Abstand);
-        resize(breite, std::min(height(), frei.height() - 40));
-        move(x, std::clamp(haupt.top(), frei.top(), std::max(frei.top(), frei.bottom() - height())));
-    }
-    show();
-    // The keyboard starts on the newest line.
     m_liste->setCurrentIndex(m_protokoll->index(m_protokoll->rowCount() - 1));
     m_liste->setFocus();
     m_liste->scrollToBottom();
 }
 
-void SuchprotokollFenster::setzeTempo(const QString &tempo)
+void Protokollansicht::setzeTempo(const QString &tempo)
 {
     m_tempo = tempo;
     zeigeSummen();
 }
 
-void SuchprotokollFenster::melde(const QString &text)
+void Protokollansicht::melde(const QString &text)
 {
     m_meldung->setText(text);
 }
 
-void SuchprotokollFenster::showEvent(QShowEvent *event)
+void Protokollansicht::showEvent(QShowEvent *event)
 {
     m_liste->setModel(m_protokoll);
     zeigeSummen();
     QWidget::showEvent(event);
 }
 
-void SuchprotokollFenster::hideEvent(QHideEvent *event)
+void Protokollansicht::hideEvent(QHideEvent *event)
 {
     // Closed, the list hears nothing of the protocol, nor tells screen
     // readers of it.
@@ -198,13 +163,7 @@ void SuchprotokollFenster::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
 }
 
-void SuchprotokollFenster::closeEvent(QCloseEvent *event)
-{
-    QWidget::closeEvent(event);
-    emit geschlossen();
-}
-
-void SuchprotokollFenster::kopieren(bool alles)
+void Protokollansicht::kopieren(bool alles)
 {
     QStringList zeilen;
     QModelIndexList auswahl = alles ? QModelIndexList() : m_liste->selectionModel()->selectedRows();
@@ -223,7 +182,7 @@ void SuchprotokollFenster::kopieren(bool alles)
     QGuiApplication::clipboard()->setText(zeilen.join(u'\n') + u'\n');
 }
 
-void SuchprotokollFenster::zeigeSummen()
+void Protokollansicht::zeigeSummen()
 {
     const view::Suchverlauf::Summen &summen = m_verlauf.summen();
     m_summen->setText(QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4, Tempo %5")

@@ -1,0 +1,123 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The companion window "Suche im Überblick" in the real program, as a screen reader finds it.
+
+Opens "Suchbaum" and "Ablauf" from the window's menu (Shift+F10 and the
+arrow keys), and checks: the whole search's counts per column
+before any step; after five single steps the path "a1 b3 c5 d2 e4" and a
+current line of the Ablauf that sets a queen ("setze"); after the sixth a
+line that goes back ("zurück"); and that both windows lie on the screen
+without covering each other. With a folder as second argument it leaves a
+screenshot of the screen there after step 6.
+
+Run inside a desktop session with the accessibility bus and a window manager:
+    tests/desktop-session.sh bash -c 'openbox & sleep 1; /usr/bin/python3 tools/atspi-ueberblick.py PROGRAM [FOLDER]'
+Exit status 0 when everything held, 1 otherwise.
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from atspi_hilfe import anwendung, druecke, log, suche, warte
+
+GANZ = [8, 42, 140, 344, 568, 550, 312, 92]
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=False)
+
+
+def fenster(app, anfang):
+    return next((f for f in app if f is not None and f.name.startswith(anfang)), None)
+
+
+def ausmass(f):
+    e = f.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (e.x, e.y, e.width, e.height)
+
+
+# The items of the window's menu, in order: the keys reach them (the menu
+# opens as a window of its own, which AT-SPI clients learn of late).
+MENUE = ["Tempo des Durchlaufs", "Versuche und Bedrohungen zeigen", "Suchbaum", "Ablauf", "Suchprotokoll"]
+
+
+def menuepunkt(name):
+    """Opens the window's menu from the keyboard and chooses `name`."""
+    xdo("key", "shift+F10")
+    time.sleep(0.4)
+    for _ in range(MENUE.index(name) + 1):
+        xdo("key", "Down")
+    xdo("key", "Return")
+    time.sleep(0.5)
+
+
+def aktuelle_zeile(liste):
+    """The line the list has selected, as its current one."""
+    return next((z.name for z in liste if z is not None and z.getState().contains(pyatspi.STATE_SELECTED)), "")
+
+
+def main():
+    programm = sys.argv[1]
+    ordner = sys.argv[2] if len(sys.argv) > 2 else None
+    proc = subprocess.Popen([programm])
+    fehler = []
+    try:
+        app = warte(lambda: anwendung(proc.pid), 15)
+        haupt = warte(lambda: fenster(app, "Acht Damen"))
+        e = ausmass(haupt)
+        xdo("mousemove", e[0] + e[2] - 4, e[1] + e[3] - 4, "click", 1)
+        time.sleep(0.5)
+        for name in ("Suchbaum", "Ablauf"):
+            menuepunkt(name)
+        ueber = warte(lambda: fenster(app, "Suche im Überblick"))
+        if not ueber:
+            raise RuntimeError("kein Fenster \"Suche im Überblick\"")
+        zahlen = warte(lambda: pyatspi.findDescendant(
+            ueber, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL and a.name.startswith("Spalte a:")))
+        for spalte, ganz in zip("abcdefgh", GANZ):
+            if f"Spalte {spalte}: 0 von {ganz} gesetzt" not in zahlen.name:
+                fehler.append(f"vor dem ersten Schritt: {zahlen.name!r}")
+                break
+        schritt = suche(haupt, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
+        zeilen = suche(ueber, pyatspi.ROLE_LIST, "Ablauf eines Schritts")
+        for n in range(1, 7):
+            druecke(schritt)
+            warte(lambda: suche(haupt, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte").queryText().getText(0, -1)
+                  == str(n))
+            time.sleep(0.3)
+            weg = pyatspi.findDescendant(
+                ueber, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL and a.name.startswith("Weg:"))
+            zeile = aktuelle_zeile(zeilen)
+            log(f"Schritt {n}: {weg.name!r}, Ablauf {zeile!r}")
+            if n == 5 and (weg.name != "Weg: a1 b3 c5 d2 e4" or "setze" not in zeile):
+                fehler.append(f"nach fünf Schritten: {weg.name!r}, {zeile!r}")
+            if n == 6 and "zurück" not in zeile:
+                fehler.append(f"nach Schritt 6: {zeile!r}")
+        a, b = ausmass(haupt), ausmass(ueber)
+        schirm = (0, 0, 1280, 1024)
+        log(f"Hauptfenster {a}, Überblick {b}")
+        for name, r in (("Hauptfenster", a), ("Überblick", b)):
+            if r[0] < schirm[0] or r[1] < schirm[1] or r[0] + r[2] > schirm[2] or r[1] + r[3] > schirm[3]:
+                fehler.append(f"{name} nicht ganz auf dem Schirm: {r}")
+        if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
+            fehler.append(f"die Fenster überdecken sich: {a}, {b}")
+        if ordner:
+            subprocess.run(["import", "-window", "root", f"{ordner}/ueberblick.png"], check=False)
+    except Exception as ausnahme:  # noqa: BLE001 - reported as a failure
+        fehler.append(repr(ausnahme))
+    finally:
+        proc.terminate()
+        proc.wait(10)
+    for f in fehler:
+        log("FEHLER: " + f)
+    log("in Ordnung" if not fehler else f"{len(fehler)} Fehler")
+    return 1 if fehler else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ueberblick.h"
+
+#include "ablaufansicht.h"
+#include "protokollansicht.h"
+#include "suchbaumansicht.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Abstand = 8;
+constexpr int Wunschbreite = 540;
+constexpr int Mindestbreite = 380;
+
+} // namespace
+
+QString Ueberblick::name(Teil teil)
+{
+    switch (teil) {
+    case Teil::Suchbaum:
+        return QStringLiteral("Suchbaum");
+    case Teil::Ablauf:
+        return QStringLiteral("Ablauf");
+    case Teil::Protokoll:
+        break;
+    }
+    return QStringLiteral("Suchprotokoll");
+}
+
+Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige, QWidget &hauptfenster,
+                       const QWidget &brett)
+    : QWidget(&hauptfenster, Qt::Window)
+    , m_verlauf(verlauf)
+    , m_anzeige(anzeige)
+    , m_hauptfenster(hauptfenster)
+    , m_brett(brett)
+{
+    setObjectName(QStringLiteral("Ueberblick"));
+    setWindowTitle(QStringLiteral("Suche im Überblick – Acht Damen"));
+    // Opened from the main window's menu, it leaves the keyboard there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_teilung = new QSplitter(Qt::Vertical, this);
+    m_teilung->setChildrenCollapsible(false);
+    auto *rahmen = new QVBoxLayout(this);
+    rahmen->addWidget(m_teilung);
+
+    // Esc closes the pane the keyboard is in.
+    auto *schliessen = new QAction(this);
+    schliessen->setShortcut(Qt::Key_Escape);
+    addAction(schliessen);
+    connect(schliessen, &QAction::triggered, this, [this] {
+        const QWidget *fokus = QApplication::focusWidget();
+        for (const Teil t : Teile) {
+            QWidget *w = m_teile[std::size_t(t)];
+            if (w && !w->isHidden() && (w == fokus || w->isAncestorOf(fokus))) {
+                zeige(t, false);
+                emit geschlossen(t);
+                return;
+            }
+        }
+        close();
+    });
+}
+
+QWidget *Ueberblick::teil(Teil t)
+{
+    QWidget *&w = m_teile[std::size_t(t)];
+    if (w)
+        return w;
+    switch (t) {
+    case Teil::Suchbaum:
+        m_baum = new Suchbaumansicht(m_verlauf, m_anzeige);
+        m_baum->setzeLauf(m_laeuft);
+        connect(m_baum, &Suchbaumansicht::geheZu, this, &Ueberblick::geheZu);
+        connect(m_baum, &Suchbaumansicht::abgelehnt, this, &Ueberblick::abgelehnt);
+        w = m_baum;
+        break;
+    case Teil::Ablauf:
+        m_ablauf = new Ablaufansicht(m_verlauf, m_anzeige);
+        m_ablauf->setzeLauf(m_laeuft);
+        m_ablauf->setzeTakt(Tempo::intervall(m_tempo));
+        w = m_ablauf;
+        break;
+    case Teil::Protokoll:
+        m_protokoll = new Protokollansicht(m_verlauf);
+        m_protokoll->setzeTempo(Tempo::menuetext(m_tempo));
+        connect(m_protokoll, &Protokollansicht::zurueckZu, this, &Ueberblick::zurueckZu);
+        w = m_protokoll;
+        break;
+    }
+    // In the order of the menu, whichever is made first.
+    int stelle = 0;
+    for (std::size_t i = 0; i < std::size_t(t); ++i)
+        stelle += m_teile[i] ? 1 : 0;
+    m_teilung->insertWidget(stelle, w);
+    m_teilung->setStretchFactor(m_teilung->indexOf(w), t == Teil::Ablauf ? 0 : 4);
+    return w;
+}
+
+void Ueberblick::zeige(Teil t, bool an)
+{
+    if (!an) {
+        if (QWidget *w = m_teile[std::size_t(t)])
+            w->hide();
+        if (std::none_of(Teile.begin(), Teile.end(), [this](Teil u) { return zeigt(u); }))
+            hide();
+        return;
+    }
+    teil(t)->show();
+    if (!isVisible()) {
+        if (!std::exchange(m_platziert, true))
+            platzieren();
+        show();
+    }
+    raise();
+    if (t == Teil::Protokoll)
+        m_protokoll->zumNeuesten();
+}
+
+bool Ueberblick::zeigt(Teil t) const
+{
+    const QWidget *w = m_teile[std::size_t(t)];
+    return w && !w->isHidden();
+}
+
+void Ueberblick::setzeLauf(bool laeuft)
+{
+    if (std::exchange(m_laeuft, laeuft) == laeuft)
+        return;
+    if (m_baum)
+        m_baum->setzeLauf(laeuft);
+    if (m_ablauf)
+        m_ablauf->setzeLauf(laeuft);
+    // Held or ended, screen readers hear what the panes held back.
+    if (!laeuft)
+        m_stille.ende();
+}
+
+void Ueberblick::setzeTempo(Tempo::Stufe stufe)
+{
+    m_tempo = stufe;
+    if (m_ablauf)
+        m_ablauf->setzeTakt(Tempo::intervall(stufe));
+    if (m_protokoll)
+        m_protokoll->setzeTempo(Tempo::menuetext(stufe));
+}
+
+void Ueberblick::melde(const QString &text)
+{
+    if (m_protokoll)
+        m_protokoll->melde(text);
+}
+
+void Ueberblick::closeEvent(QCloseEvent *event)
+{
+    for (const Teil t : Teile) {
+        if (zeigt(t)) {
+            m_teile[std::size_t(t)]->hide();
+            emit geschlossen(t);
+        }
+    }
+    QWidget::closeEvent(event);
+}
+
+void Ueberblick::platzieren()
+{
+    const QScreen *schirm = m_hauptfenster.screen();
+    const QRect frei = schirm ? schirm->availableGeometry() : QRect(0, 0, 1280, 1024);
+    QRect haupt = m_hauptfenster.frameGeometry();
+    // This window's frame, before it has one: as the main window's.
+    const int rahmenBreite = haupt.width() - m_hauptfenster.width();
+    const int rahmenHoehe = haupt.height() - m_hauptfenster.height();
+    const auto raumRechts = [&] { return frei.right() - haupt.right() - Abstand; };
+    const auto raumLinks = [&] { return haupt.left() - frei.left() - Abstand; };
+    // Where neither side has room, but one would with the main window at
+    // the screen's edge, it moves there.
+    if (std::max(raumRechts(), raumLinks()) < Mindestbreite && frei.width() - haupt.width() - Abstand >= Mindestbreite) {
+        const int dx = frei.left() - haupt.left();
+        m_hauptfenster.move(m_hauptfenster.pos() + QPoint(dx, 0));
+        haupt.translate(dx, 0);
+    }
+    int breite = Wunschbreite;
+    int x = 0;
+    if (raumRechts() >= Mindestbreite && raumRechts() >= raumLinks()) {
+        breite = std::min(Wunschbreite, raumRechts());
+        x = haupt.right() + Abstand + 1;
+    } else if (raumLinks() >= Mindestbreite) {
+        breite = std::min(Wunschbreite, raumLinks());
+        x = haupt.left() - Abstand - breite;
+    } else {
+        // Over the backtracker's panel, never over the board.
+        const QRect brett(m_brett.mapToGlobal(QPoint()), m_brett.size());
+        breite = std::min(Wunschbreite, frei.right() - brett.right() - Abstand);
+        x = std::max(frei.right() - breite + 1, brett.right() + Abstand);
+    }
+    resize(std::max(Mindestbreite, breite) - rahmenBreite, frei.height() - rahmenHoehe);
+    move(x, frei.top());
+}
