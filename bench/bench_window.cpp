@@ -165,21 +165,27 @@ private:
     qint64 m_longestGap = 0;
 };
 
-// "Versuche und Bedrohungen zeigen" on, and the "Suchprotokoll" open.
-void zeigeAlles(Form1 &form)
+// "Versuche und Bedrohungen zeigen" on, and the "Suchprotokoll" open;
+// with `alle`, the search tree and the algorithm's lines too.
+void zeigeAlles(Form1 &form, bool alle = false)
 {
     form.findChild<QAction *>(QStringLiteral("Spuren"))->setChecked(true);
     form.findChild<QAction *>(QStringLiteral("Protokoll"))->trigger();
+    if (alle) {
+        form.findChild<QAction *>(QStringLiteral("Suchbaum"))->trigger();
+        form.findChild<QAction *>(QStringLiteral("Ablauf"))->trigger();
+    }
 }
 
-// Argument 1: with "Versuche und Bedrohungen zeigen"; 2: and the protocol.
+// Argument 1: with "Versuche und Bedrohungen zeigen"; 2: and the protocol;
+// 3: and every pane.
 void BM_WindowFullRun(benchmark::State &state)
 {
     Form1 form;
     form.show();
     form.findChild<QAction *>(QStringLiteral("Spuren"))->setChecked(state.range(0) == 1);
-    if (state.range(0) == 2)
-        zeigeAlles(form);
+    if (state.range(0) >= 2)
+        zeigeAlles(form, state.range(0) == 3);
     QApplication::processEvents();
 
     // Answers "fertig" as soon as it is up.
@@ -232,7 +238,7 @@ void BM_WindowFullRun(benchmark::State &state)
     state.counters["max_frame_gap_ms"] = longestGapMs;
     state.counters["peak_rss_mib"] = peakRssMib();
 }
-BENCHMARK(BM_WindowFullRun)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_WindowFullRun)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 double prozessSekunden()
 {
@@ -244,7 +250,7 @@ double prozessSekunden()
 // 100 steps at "zum Zuschauen" (20 per second) in real time: how close to
 // 5.00 s, whether each step has a frame of its own, how much of the time
 // the program computes, and how soon a key on a queen slider is shown.
-// Argument 1: with the marks and the protocol.
+// Argument 1: with the marks and the protocol; 2: and every pane.
 void BM_PacedRun(benchmark::State &state)
 {
     constexpr int Schritte = 100;
@@ -259,7 +265,7 @@ void BM_PacedRun(benchmark::State &state)
         QApplication::processEvents();
         form.findChild<QMenu *>(QStringLiteral("Tempomenue"))->actions().at(2)->trigger();
         if (state.range(0) != 0)
-            zeigeAlles(form);
+            zeigeAlles(form, state.range(0) == 2);
         // Both windows shown and painted before the clock starts, as the
         // main window alone is.
         QApplication::processEvents();
@@ -312,7 +318,7 @@ void BM_PacedRun(benchmark::State &state)
     state.counters["cpu_share_pct"] = cpuSharePct;
     state.counters["input_latency_ms"] = latencyMs;
 }
-BENCHMARK(BM_PacedRun)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PacedRun)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Start-up, whole process: the bench starts itself as the program or as a
 // minimal Qt Widgets program, and each child reports its first painted

@@ -20,9 +20,10 @@ void Suche::Null()
 {
     if (m_durchlaufAktiv) {
         m_abbruch = true;
-        // A run held between two steps makes none before it ends, so
-        // whatever the user does next acts on the empty board.
-        if (!m_zwischenSchritten) {
+        // A paused run, held between two steps or making one on demand,
+        // makes no further step of its own: the board empties at once, as
+        // outside a run, and whatever the user does next acts on it.
+        if (!m_zwischenSchritten && !m_schrittImHalt) {
             m_nullNachLauf = true;
             return;
         }
@@ -107,6 +108,10 @@ bool Suche::anfordern(Befehl befehl)
             Suchschritt();
             for (; m_weitereSchritte > 0 && runGoesOn(); --m_weitereSchritte)
                 Suchschritt();
+            // Those the run can no longer make follow its end, as they
+            // would outside a run.
+            for (; m_weitereSchritte > 0 && !m_endeVerlangt; --m_weitereSchritte)
+                m_warteschlange.push_back(Befehl::Schritt);
             m_weitereSchritte = 0;
             m_schrittImHalt = false;
             m_zwischenSchritten = true;

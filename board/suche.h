@@ -27,7 +27,7 @@ public:
 
     // "Null": empties every column, leaves the pointer and counters alone.
     // During a full run it ends the run first, as DurchlaufBeenden does;
-    // a run held between two steps leaves an empty board at once.
+    // a paused run leaves an empty board at once.
     void Null();
     // "Einzelschritt": one step. Returns false if refused during a full run,
     // except between two of its steps (Host::betweenSteps), where it makes
@@ -103,8 +103,8 @@ private:
     bool m_schrittImHalt = false;
     int m_weitereSchritte = 0;
     bool m_endeVerlangt = false;
-    // "Null" during a run's step, which empties the board once the run has
-    // ended.
+    // "Null" during a step of a running run, which empties the board once
+    // the run has ended.
     bool m_nullNachLauf = false;
     std::deque<Befehl> m_warteschlange;
 

@@ -61,9 +61,14 @@ void TestLaufsteuerung::pausedRun_data()
                                         << QStringList{beendet}
                                         << "Schritt 21, Spalte a, a2 bedroht von b3, a3 von b3 und c5, a4 von b3, "
                                            "a5 von c5 und d8, a6 gesetzt";
-    // "Null" during the paused run's step empties the board after it.
-    QTest::newRow("a step with Null during it") << QStringList{"schritt mit null"} << 21 << "0 0 0 0 0 0 0 0"
-                                                << "LHAR" << QStringList{beendet} << "Null, Brett geleert";
+    // "Null" during the paused run's step empties the board at once, as
+    // outside a run: the step goes on there, and stays.
+    QTest::newRow("a step with Null during it") << QStringList{"schritt mit null"} << 21 << "0 0 0 0 1 0 0 0"
+                                                << "LHAR" << QStringList{beendet}
+                                                << "        Schritt 21, Spalte e, e1 gesetzt";
+    // A double click's second step, asked for before the end, follows it.
+    QTest::newRow("a double click with Null during it")
+        << QStringList{"doppelt mit null"} << 22 << "*" << "LHAR" << QStringList{beendet} << "";
 }
 
 // What a paused run does with the commands given there, and the states it
@@ -106,7 +111,12 @@ void TestLaufsteuerung::pausedRun()
                     QTimer::singleShot(0, &a.lauf, [&] { a.lauf.einzelschritt(); });
                 else if (aktion == "schritt mit null")
                     QTimer::singleShot(0, &a.lauf, [&] { a.lauf.null(); });
-                if (aktion == "doppelt" || aktion == "schritt mit null")
+                else if (aktion == "doppelt mit null")
+                    QTimer::singleShot(0, &a.lauf, [&] {
+                        a.lauf.einzelschritt();
+                        a.lauf.null();
+                    });
+                if (aktion.startsWith("doppelt") || aktion == "schritt mit null")
                     a.lauf.einzelschritt();
             }
             QTimer::singleShot(0, &a.lauf, [&] { a.lauf.beenden(); });

@@ -82,6 +82,7 @@ private slots:
     void markMeanings();
     void spoken_data();
     void spoken();
+    void spokenWhileAPaneIsActive();
     void treeFollows_data();
     void treeFollows();
     void ablauf_data();
@@ -318,6 +319,26 @@ void TestSuchverlauf::spoken()
         return texte.join(QStringLiteral(", "));
     };
     QTRY_VERIFY2(alles().endsWith(gesagt.join(QStringLiteral(", "))), qPrintable(alles()));
+}
+
+// With a pane beside the main window active, each message goes out at
+// once and by itself, as a walk back line by line in the protocol says.
+void TestSuchverlauf::spokenWhileAPaneIsActive()
+{
+    QWidget haupt;
+    auto *ansage = new Ansage(&haupt);
+    haupt.show();
+    QWidget daneben;
+    daneben.show();
+    daneben.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&daneben));
+    QSignalSpy gesagt(ansage, &Ansage::gesagt);
+    for (const char *text : {"eins", "zwei", "zwei"})
+        ansage->sage(QString::fromLatin1(text));
+    QStringList gehoert;
+    for (const QList<QVariant> &text : gesagt)
+        gehoert << text.at(0).toString();
+    QCOMPARE(gehoert, QStringList({"eins", "zwei", "zwei"}));
 }
 
 void TestSuchverlauf::treeFollows_data()

@@ -33,43 +33,53 @@ const QColor Blau{0, 0, 160};
 const QColor Grau{90, 90, 90};
 
 // Marks and meanings, cell by cell, of the board an occasion tells of.
+// The meanings are worded only where asked for: a run shows marks at
+// every step, and no tooltip.
 class Maler
 {
 public:
-    Maler(Spuren::Bild &bild, const Spuren::Anlass &anlass)
+    Maler(Spuren::Bild &bild, const Spuren::Anlass &anlass, bool bedeutungen)
         : m_bild(bild)
         , m_brett(anlass.brett)
+        , m_mitBedeutungen(bedeutungen)
     {
     }
+
+    bool mitBedeutungen() const { return m_mitBedeutungen; }
 
     int wert(int spalte) const { return m_brett[static_cast<std::size_t>(spalte)]; }
     QString feld(int spalte, int zeile) const { return feldName(spalte, zeile); }
     QString dame(int spalte) const { return feld(spalte, wert(spalte)); }
 
-    void markiere(int spalte, int zeile, Spuren::Marke marke, const QString &bedeutung = {})
+    // `bedeutung` words what the mark means.
+    template<typename Bedeutung>
+    void markiere(int spalte, int zeile, Spuren::Marke marke, Bedeutung bedeutung)
     {
         if (spalte < 0 || zeile < 1 || zeile > board::Feld::HoechsteReihe)
             return;
         const auto index = static_cast<std::size_t>(board::zellIndex(spalte, zeile));
         m_bild.marken[index] |= marke;
-        if (!bedeutung.isEmpty())
-            m_bedeutungen[index] << bedeutung;
+        if (m_mitBedeutungen)
+            m_bedeutungen[index] << bedeutung();
+    }
+
+    void markiere(int spalte, int zeile, Spuren::Marke marke)
+    {
+        if (spalte < 0 || zeile < 1 || zeile > board::Feld::HoechsteReihe)
+            return;
+        m_bild.marken[static_cast<std::size_t>(board::zellIndex(spalte, zeile))] |= marke;
     }
 
     // "b3 (gleiche Reihe) und e4 (Diagonale)": the queens of `spalten`
-    // that attack row `zeile`; `namen` receives them as the cell shows them.
-    QString angreifer(std::uint8_t spalten, int zeile, QString *namen = nullptr) const
-    {
-        if (namen)
-            *namen = damenNamen(spalten, m_brett).join(u' ');
-        return view::angreifer(spalten, m_brett, zeile);
-    }
+    // that attack row `zeile`.
+    QString angreifer(std::uint8_t spalten, int zeile) const { return view::angreifer(spalten, m_brett, zeile); }
 
-    void markiereAngreifer(std::uint8_t spalten, const QString &ziel)
+    void markiereAngreifer(std::uint8_t spalten, int zielSpalte, int zielZeile)
     {
         for (int k = 0; k < board::Feld::Spalten; ++k) {
             if (spalten & (1U << k))
-                markiere(k, wert(k), Spuren::Bedroher, dame(k) + QStringLiteral(": bedroht ") + ziel);
+                markiere(k, wert(k), Spuren::Bedroher,
+                         [&] { return dame(k) + QStringLiteral(": bedroht ") + feld(zielSpalte, zielZeile); });
         }
     }
 
@@ -83,6 +93,8 @@ public:
     // of a column or a way says so.
     void fertig(const std::array<QString, ZellIndizes> &sonst)
     {
+        if (!m_mitBedeutungen)
+            return;
         for (std::size_t index = 0; index < m_bedeutungen.size(); ++index) {
             m_bild.bedeutung[index] = m_bedeutungen[index].isEmpty() ? sonst[index]
                                                                       : m_bedeutungen[index].join(QStringLiteral("; "));
@@ -97,69 +109,76 @@ public:
 private:
     Spuren::Bild &m_bild;
     const Brett &m_brett;
+    bool m_mitBedeutungen;
     std::array<QStringList, ZellIndizes> m_bedeutungen;
 };
 
 } // namespace
 
-Spuren::Bild Spuren::bild(const Anlass &anlass)
+Spuren::Bild Spuren::bild(const Anlass &anlass, bool bedeutungen)
 {
     Bild bild;
-    Maler maler(bild, anlass);
+    Maler maler(bild, anlass, bedeutungen);
     // What only a column or a way means, for cells that mean nothing else.
     std::array<QString, ZellIndizes> sonst;
-    const auto sonstige = [&sonst](int spalte, int von, int bis, const QString &text) {
-        for (int zeile = std::max(von, 1); zeile <= std::min(bis, int(board::Feld::HoechsteReihe)); ++zeile) {
+    const auto sonstige = [&sonst, bedeutungen](int spalte, int von, int bis, const auto &text) {
+        for (int zeile = std::max(von, 1); bedeutungen && zeile <= std::min(bis, int(board::Feld::HoechsteReihe)); ++zeile) {
             QString &ziel = sonst[static_cast<std::size_t>(board::zellIndex(spalte, zeile))];
             if (ziel.isEmpty())
-                ziel = feldName(spalte, zeile) + QStringLiteral(": ") + text;
+                ziel = feldName(spalte, zeile) + QStringLiteral(": ") + text();
         }
     };
-
     if (anlass.art == Anlass::Art::Schritt) {
         const board::Schritt &schritt = anlass.schritt;
         const int spalte = schritt.spalte;
         for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
             if (!schritt.abgelehnt(zeile))
                 continue;
-            QString namen;
-            const QString wer = maler.angreifer(schritt.bedroher[std::size_t(zeile - 1)], zeile, &namen);
-            maler.markiere(spalte, zeile, Versuch, maler.feld(spalte, zeile) + QStringLiteral(": versucht, bedroht von ") + wer);
-            bild.namen[std::size_t(board::zellIndex(spalte, zeile))] = namen;
+            const std::uint8_t wer = schritt.bedroher[std::size_t(zeile - 1)];
+            maler.markiere(spalte, zeile, Versuch, [&] {
+                return maler.feld(spalte, zeile) + QStringLiteral(": versucht, bedroht von ") + maler.angreifer(wer, zeile);
+            });
+            bild.namen[std::size_t(board::zellIndex(spalte, zeile))] = damenNamen(wer, anlass.brett).join(u' ');
         }
         if (const int letzte = schritt.letzteAbgelehnte())
-            maler.markiereAngreifer(schritt.bedroher[std::size_t(letzte - 1)], maler.feld(spalte, letzte));
-        maler.markiere(spalte, schritt.reihe, Gesetzt, maler.feld(spalte, schritt.reihe) + QStringLiteral(": gesetzt"));
+            maler.markiereAngreifer(schritt.bedroher[std::size_t(letzte - 1)], spalte, letzte);
+        maler.markiere(spalte, schritt.reihe, Gesetzt,
+                       [&] { return maler.feld(spalte, schritt.reihe) + QStringLiteral(": gesetzt"); });
         if (schritt.vorher > 0) {
-            maler.markiere(spalte, schritt.vorher, Vorher,
-                           maler.feld(spalte, schritt.vorher) + QStringLiteral(": hier stand die Dame vor dem Schritt"));
+            maler.markiere(spalte, schritt.vorher, Vorher, [&] {
+                return maler.feld(spalte, schritt.vorher) + QStringLiteral(": hier stand die Dame vor dem Schritt");
+            });
             const int oben = schritt.reihe > 0 ? schritt.reihe : board::Feld::HoechsteReihe;
             for (int zeile = schritt.vorher; zeile <= oben; ++zeile)
                 maler.markiere(spalte, zeile, Weg);
-            sonstige(spalte, schritt.vorher + 1, oben,
-                     schritt.reihe > 0 ? QStringLiteral("Weg der Dame von %1 nach %2")
-                                             .arg(maler.feld(spalte, schritt.vorher), maler.feld(spalte, schritt.reihe))
-                                       : QStringLiteral("Weg der Dame von %1 vom Brett")
-                                             .arg(maler.feld(spalte, schritt.vorher)));
+            sonstige(spalte, schritt.vorher + 1, oben, [&] {
+                return schritt.reihe > 0 ? QStringLiteral("Weg der Dame von %1 nach %2")
+                                               .arg(maler.feld(spalte, schritt.vorher), maler.feld(spalte, schritt.reihe))
+                                         : QStringLiteral("Weg der Dame von %1 vom Brett")
+                                               .arg(maler.feld(spalte, schritt.vorher));
+            });
         }
         if (schritt.reihe == 0) {
             maler.markiere(spalte, board::Feld::HoechsteReihe, Geraeumt);
-            maler.bedeutungen(spalte, board::Feld::HoechsteReihe).prepend(geraeumt(schritt));
+            if (maler.mitBedeutungen())
+                maler.bedeutungen(spalte, board::Feld::HoechsteReihe).prepend(geraeumt(schritt));
         }
         maler.spalte(spalte, Spalte);
-        sonstige(spalte, 1, board::Feld::HoechsteReihe, QStringLiteral("Spalte des Schritts"));
+        sonstige(spalte, 1, board::Feld::HoechsteReihe, [] { return QStringLiteral("Spalte des Schritts"); });
     } else if (anlass.art == Anlass::Art::Handzug && anlass.handzug >= 0) {
         const int spalte = anlass.handzug;
         const int wert = maler.wert(spalte);
         const std::uint8_t wer = board::Angreifer(feldAus(anlass.brett), std::int16_t(wert), spalte);
-        maler.markiere(spalte, wert, Bedroht,
-                       maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ") + maler.angreifer(wer, wert));
-        maler.markiereAngreifer(wer, maler.dame(spalte));
+        maler.markiere(spalte, wert, Bedroht, [&] {
+            return maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ") + maler.angreifer(wer, wert);
+        });
+        maler.markiereAngreifer(wer, spalte, wert);
     }
     if (anlass.naechste >= 0) {
         maler.spalte(anlass.naechste, Naechste);
         maler.markiere(anlass.naechste, board::Feld::HoechsteReihe, Pfeil);
-        sonstige(anlass.naechste, 1, board::Feld::HoechsteReihe, QStringLiteral("hier arbeitet der nächste Schritt"));
+        sonstige(anlass.naechste, 1, board::Feld::HoechsteReihe,
+                 [] { return QStringLiteral("hier arbeitet der nächste Schritt"); });
     }
     maler.fertig(sonst);
     return bild;
@@ -215,7 +234,8 @@ void Spuren::zeige(const Anlass &anlass)
 
 void Spuren::anwenden(const Anlass &anlass)
 {
-    Bild neu = bild(anlass);
+    m_angewandt = anlass;
+    Bild neu = bild(anlass, m_erklaeren);
     for (std::size_t index = 0; index < neu.marken.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
         if (!zelle)
@@ -232,6 +252,9 @@ void Spuren::erklaeren(bool an)
 {
     if (std::exchange(m_erklaeren, an) == an)
         return;
+    // The marks were shown unworded meanwhile.
+    if (an)
+        m_gezeigt.bedeutung = bild(m_angewandt).bedeutung;
     for (std::size_t index = 0; index < m_gezeigt.bedeutung.size(); ++index)
         erklaere(index, an ? m_gezeigt.bedeutung[index] : QString());
 }
@@ -252,14 +275,58 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const std::uint16_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt.marken[index];
     if (marken == 0)
         return false;
-    // The cell first, its marks over it.
+    // The cell first, its marks over it: drawn once for each kind of cell
+    // and size, since a run repaints dozens of cells at every step; the
+    // names of the attackers over them.
     watched->event(event);
-    QPainter painter(*zelle);
-    zeichne(painter, QRectF((*zelle)->rect()), marken, m_gezeigt.namen[index]);
+    QWidget &widget = **zelle;
+    const QString &namen = m_gezeigt.namen[index];
+    const qreal dpr = widget.devicePixelRatioF();
+    const auto schluessel = [&](quint64 art) {
+        return art | quint64(widget.width()) << 20 | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
+    };
+    const auto gemalt = [&](quint64 art, const auto &malen) {
+        QPixmap *bild = m_bilder.object(schluessel(art));
+        if (!bild) {
+            bild = new QPixmap(widget.size() * dpr);
+            bild->setDevicePixelRatio(dpr);
+            bild->fill(Qt::transparent);
+            QPainter maler(bild);
+            malen(maler);
+            maler.end();
+            m_bilder.insert(schluessel(art), bild);
+        }
+        return bild;
+    };
+    const QPixmap *bild = gemalt(marken | quint64(namen.isEmpty() ? 0 : 1) << 16, [&](QPainter &maler) {
+        zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
+    });
+    QPainter painter(&widget);
+    painter.drawPixmap(0, 0, *bild);
+    if (!namen.isEmpty()) {
+        // The names, as few as the attackers' combinations, each once.
+        QPixmap *text = m_namen.object(namen);
+        if (!text || text->size() != widget.size() * dpr) {
+            text = new QPixmap(widget.size() * dpr);
+            text->setDevicePixelRatio(dpr);
+            text->fill(Qt::transparent);
+            QPainter maler(text);
+            zeichneNamen(maler, QRectF(widget.rect()), namen);
+            maler.end();
+            m_namen.insert(namen, text);
+        }
+        painter.drawPixmap(0, 0, *text);
+    }
     return true;
 }
 
 void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint16_t marken, const QString &namen)
+{
+    zeichneMarken(painter, zelle, marken, !namen.isEmpty());
+    zeichneNamen(painter, zelle, namen);
+}
+
+void Spuren::zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t marken, bool namen)
 {
     const qreal a = std::min(zelle.width(), zelle.height());
     painter.save();
@@ -344,38 +411,45 @@ void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint16_t marke
     if (marken & Versuch) {
         // "Tried and attacked": a circle struck through, above the names
         // of the queens that rule the row out.
-        const qreal radius = namen.isEmpty() ? a * 0.3 : a * 0.22;
-        const QPointF mitte = namen.isEmpty() ? zelle.center() : zelle.center() - QPointF(0, a * 0.12);
+        const qreal radius = namen ? a * 0.22 : a * 0.3;
+        const QPointF mitte = namen ? zelle.center() - QPointF(0, a * 0.12) : zelle.center();
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Rot, a * 0.075));
         painter.drawEllipse(mitte, radius, radius);
         const qreal d = radius * M_SQRT1_2;
         painter.drawLine(mitte + QPointF(-d, d), mitte + QPointF(d, -d));
     }
-    if (!namen.isEmpty()) {
-        // The program's sans serif for every cell, looked up once: a frame
-        // paints dozens.
-        static QFont schrift = [] {
-            QFont f = QGuiApplication::font();
-            f.setBold(true);
-            return f;
-        }();
-        static std::optional<QFontMetricsF> metrik;
-        if (const int pixel = std::max(9, qRound(a * 0.25)); schrift.pixelSize() != pixel) {
-            schrift.setPixelSize(pixel);
-            metrik.emplace(schrift);
-        }
-        QFont gesetzt = schrift;
-        // Three names and more are set narrower to fit the cell.
-        if (namen.size() > 5) {
-            if (const qreal breite = metrik->horizontalAdvance(namen); breite > a * 0.96)
-                gesetzt.setStretch(std::max(50, int(100 * a * 0.96 / breite)));
-        }
-        painter.setFont(gesetzt);
-        painter.setPen(Rot);
-        painter.drawText(QRectF(zelle.left(), zelle.bottom() + 1 - a * 0.34, zelle.width(), a * 0.32),
-                         Qt::AlignHCenter | Qt::AlignBottom, namen);
+    painter.restore();
+}
+
+void Spuren::zeichneNamen(QPainter &painter, const QRectF &zelle, const QString &namen)
+{
+    if (namen.isEmpty())
+        return;
+    const qreal a = std::min(zelle.width(), zelle.height());
+    // The program's sans serif for every cell, looked up once: a frame
+    // paints dozens.
+    static QFont schrift = [] {
+        QFont f = QGuiApplication::font();
+        f.setBold(true);
+        return f;
+    }();
+    static std::optional<QFontMetricsF> metrik;
+    if (const int pixel = std::max(9, qRound(a * 0.25)); schrift.pixelSize() != pixel) {
+        schrift.setPixelSize(pixel);
+        metrik.emplace(schrift);
     }
+    QFont gesetzt = schrift;
+    // Three names and more are set narrower to fit the cell.
+    if (namen.size() > 5) {
+        if (const qreal breite = metrik->horizontalAdvance(namen); breite > a * 0.96)
+            gesetzt.setStretch(std::max(50, int(100 * a * 0.96 / breite)));
+    }
+    painter.save();
+    painter.setFont(gesetzt);
+    painter.setPen(Rot);
+    painter.drawText(QRectF(zelle.left(), zelle.bottom() + 1 - a * 0.34, zelle.width(), a * 0.32),
+                     Qt::AlignHCenter | Qt::AlignBottom, namen);
     painter.restore();
 }
 

@@ -9,7 +9,9 @@
 #include "namen.h"
 #include "suchverlauf.h"
 
+#include <QCache>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 
 #include <array>
@@ -75,7 +77,8 @@ public:
         std::array<QString, ZellIndizes> namen;
         std::array<QString, ZellIndizes> bedeutung;
     };
-    static Bild bild(const Anlass &anlass);
+    // Without `bedeutungen`, what the cells mean stays unworded.
+    static Bild bild(const Anlass &anlass, bool bedeutungen = true);
 
     // The marks of the newest entry in a search's record; `naechste` is the
     // column the next step works on, -1 once the search has finished.
@@ -104,6 +107,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The marks without the attackers' names, and the names, which
+    // `namen` says the marks leave room for.
+    static void zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t marken, bool namen);
+    static void zeichneNamen(QPainter &painter, const QRectF &zelle, const QString &namen);
     void folgen();
     void zeige(const Anlass &anlass);
     void anwenden(const Anlass &anlass);
@@ -115,6 +122,11 @@ private:
     bool m_an = false;
     Anlass m_soll;
     Bild m_gezeigt;
+    // What the cells show, unworded where no tooltip explains.
+    Anlass m_angewandt;
+    // The marks of each kind of cell, and the attackers' names, as drawn.
+    QCache<quint64, QPixmap> m_bilder{200};
+    QCache<QString, QPixmap> m_namen{200};
     bool m_erklaeren = true;
 };
 

@@ -5,6 +5,7 @@
 #include "suchbaumbild.h"
 
 #include "namen.h"
+#include "stellung.h"
 #include "suchbaum.h"
 
 #include <QHelpEvent>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace view {
 
@@ -32,7 +34,6 @@ const QColor SackgasseBlass{238, 180, 180};
 const QColor Loesung{20, 120, 40};
 const QColor LoesungBlass{160, 210, 170};
 const QColor Schrift{25, 25, 25};
-const QColor Arbeit{255, 200, 0, 60};
 
 QFont kleineSchrift(const QFont &grund)
 {
@@ -48,8 +49,9 @@ Suchbaumbild::Suchbaumbild(QWidget *parent)
 {
     setObjectName(QStringLiteral("Suchbaumbild"));
     setAccessibleName(QStringLiteral("Bild des ganzen Suchbaums"));
-    setMinimumSize(320, 200);
+    setMinimumSize(320, 260);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    messen();
 }
 
 void Suchbaumbild::neu(const Suchbaum &baum, int schritt)
@@ -66,15 +68,43 @@ void Suchbaumbild::neu(const Suchbaum &baum, int schritt)
 
 void Suchbaumbild::weiter(int schritt)
 {
-    if (std::exchange(m_schritt, schritt) != schritt)
-        update();
+    const int alt = std::exchange(m_schritt, schritt);
+    if (alt == schritt || !m_baum)
+        return;
+    // Only what changed: the steps between, the nodes that joined or left
+    // the path, the headings and the words below.
+    const double von = y(std::min(alt, schritt) + 1);
+    const double bis = y(std::max(alt, schritt) + 1);
+    QRegion neu(QRectF(0, von - 2, width(), bis - von + 4).toAlignedRect());
+    const std::vector<int> vorher = m_baum->pfad(alt);
+    const std::vector<int> jetzt = m_baum->pfad(schritt);
+    const double schild = QFontMetricsF(kleineSchrift(font())).height() + 4;
+    for (const std::vector<int> *pfad : {&vorher, &jetzt}) {
+        const std::vector<int> &anderer = pfad == &vorher ? jetzt : vorher;
+        for (const int knoten : *pfad) {
+            if (std::find(anderer.begin(), anderer.end(), knoten) != anderer.end())
+                continue;
+            const QRectF r = rechteck(knoten);
+            neu += r.adjusted(-2, -2, 2, 2).toAlignedRect();
+            neu += QRectF(r.left(), r.center().y() - schild, r.width(), 2 * schild).toAlignedRect();
+        }
+    }
+    neu += QRect(0, 0, width(), int(std::ceil(m_kopf)));
+    neu += QRect(0, int(height() - m_fuss), width(), int(std::ceil(m_fuss)));
+    update(neu);
+}
+
+void Suchbaumbild::messen()
+{
+    m_kopf = fontMetrics().height() * 1.3;
+    // The path, a caption and two rows of counts.
+    m_fuss = QFontMetricsF(kleineSchrift(font())).lineSpacing() * 3 + fontMetrics().lineSpacing() + 6;
 }
 
 QRectF Suchbaumbild::spalte(int spalte) const
 {
-    const double kopf = fontMetrics().height() * 1.3;
     const double breite = width() / 8.0;
-    return QRectF(spalte * breite, kopf, breite, height() - kopf);
+    return QRectF(spalte * breite, m_kopf, breite, height() - m_kopf - m_fuss);
 }
 
 double Suchbaumbild::y(double schritt) const
@@ -113,31 +143,37 @@ void Suchbaumbild::malen()
 {
     const qreal dpr = devicePixelRatioF();
     const auto bild = [&](bool erreicht) {
-        QPixmap pixmap(size() * dpr);
-        pixmap.setDevicePixelRatio(dpr);
-        pixmap.fill(Grund);
+        QImage image(size() * dpr, QImage::Format_RGB32);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Grund);
         if (!m_baum)
-            return pixmap;
-        QPainter painter(&pixmap);
+            return image;
+        // Thousands of bands: filled a scanline at a time, which costs a
+        // moved queen, making the tree anew, no more than a frame.
+        const auto fuelle = [&](const QRectF &r, const QColor &farbe) {
+            const int x0 = std::max(0, int(std::floor(r.left() * dpr)));
+            const int x1 = std::min(image.width(), int(std::ceil(r.right() * dpr)));
+            const int y0 = std::max(0, int(std::floor(r.top() * dpr)));
+            const int y1 = std::min(image.height(), std::max(y0 + 1, int(std::ceil(r.bottom() * dpr))));
+            const QRgb rgb = farbe.rgb();
+            for (int zeile = y0; zeile < y1 && x0 < x1; ++zeile) {
+                auto *punkte = reinterpret_cast<QRgb *>(image.scanLine(zeile));
+                std::fill(punkte + x0, punkte + x1, rgb);
+            }
+        };
         const QFont schrift = kleineSchrift(font());
-        painter.setFont(schrift);
         const double zeile = QFontMetricsF(schrift).height();
+        std::vector<int> benannt;
         for (std::size_t i = 1; i < m_baum->knoten().size(); ++i) {
             const Suchbaum::Knoten &k = m_baum->knoten()[i];
             const QRectF r = rechteck(int(i));
-            painter.fillRect(r, erreicht ? Voll : Blass);
-            if (r.height() >= 3) {
-                painter.setPen(QPen(erreicht ? VollRand : BlassRand, 0));
-                painter.drawLine(r.topLeft(), r.topRight());
-            }
-            if (k.loesung > 0) {
-                const QRectF strich(r.left(), r.top(), r.width(), std::max(2.0, r.height()));
-                painter.fillRect(strich, erreicht ? Loesung : LoesungBlass);
-            }
-            if (r.height() >= zeile) {
-                painter.setPen(Schrift);
-                painter.drawText(r, Qt::AlignCenter, m_baum->name(int(i)));
-            }
+            fuelle(r, erreicht ? Voll : Blass);
+            if (r.height() >= 3)
+                fuelle(QRectF(r.left(), r.top(), r.width(), 1 / dpr), erreicht ? VollRand : BlassRand);
+            if (k.loesung > 0)
+                fuelle(QRectF(r.left(), r.top(), r.width(), std::max(2.0, r.height())), erreicht ? Loesung : LoesungBlass);
+            if (r.height() >= zeile)
+                benannt.push_back(int(i));
         }
         // Each step that found no free row, where it found none.
         for (int s = 1; s <= m_baum->ende(); ++s) {
@@ -145,10 +181,15 @@ void Suchbaumbild::malen()
             if (schritt.reihe > 0)
                 continue;
             const QRectF band = spalte(schritt.spalte);
-            painter.fillRect(QRectF(band.left() + 1, y(s), band.width() * 0.22, std::max(1.0, y(s + 1) - y(s))),
-                             erreicht ? Sackgasse : SackgasseBlass);
+            fuelle(QRectF(band.left() + 1, y(s), band.width() * 0.22, std::max(1.0, y(s + 1) - y(s))),
+                   erreicht ? Sackgasse : SackgasseBlass);
         }
-        return pixmap;
+        QPainter painter(&image);
+        painter.setFont(schrift);
+        painter.setPen(Schrift);
+        for (const int i : benannt)
+            painter.drawText(rechteck(i), Qt::AlignCenter, m_baum->name(i));
+        return image;
     };
     m_blass = bild(false);
     m_voll = bild(true);
@@ -157,7 +198,7 @@ void Suchbaumbild::malen()
 void Suchbaumbild::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_blass);
+    painter.drawImage(0, 0, m_blass);
     if (!m_baum)
         return;
     // Reached: everything above the next step, and the path, which reaches
@@ -165,12 +206,10 @@ void Suchbaumbild::paintEvent(QPaintEvent *)
     const double jetzt = y(m_schritt + 1);
     painter.save();
     painter.setClipRect(QRectF(0, 0, width(), jetzt));
-    painter.drawPixmap(0, 0, m_voll);
+    painter.drawImage(0, 0, m_voll);
     painter.restore();
 
     const int arbeit = m_schritt < m_baum->ende() ? m_baum->schritte()[std::size_t(m_schritt)].spalte : -1;
-    if (arbeit >= 0)
-        painter.fillRect(spalte(arbeit), Arbeit);
 
     const QFont schrift = kleineSchrift(font());
     painter.setFont(schrift);
@@ -182,14 +221,14 @@ void Suchbaumbild::paintEvent(QPaintEvent *)
         painter.drawRect(r.adjusted(1, 0, -1, 0));
         // Named in a box of its own where the band is thinner than a line.
         const QString name = m_baum->name(i);
-        QRectF schild(0, 0, metrik.horizontalAdvance(name) + 8, metrik.height() + 2);
+        QRectF schild(0, 0, m_text.breite(painter, name) + 8, metrik.height() + 2);
         schild.moveCenter(QPointF(r.center().x(), std::clamp(r.center().y(), spalte(0).top() + schild.height() / 2,
                                                               height() - schild.height() / 2)));
         painter.fillRect(schild, Weg);
         painter.setPen(QPen(WegRand, 1));
         painter.drawRect(schild);
         painter.setPen(Qt::white);
-        painter.drawText(schild, Qt::AlignCenter, name);
+        m_text.zeichne(painter, schild.adjusted(1, 1, -1, -1), Qt::AlignHCenter, name, Weg);
     }
     // The line between what was done and what lies ahead.
     painter.setPen(QPen(WegRand, 1, Qt::DashLine));
@@ -207,13 +246,66 @@ void Suchbaumbild::paintEvent(QPaintEvent *)
         } else {
             painter.setPen(Schrift);
         }
-        painter.drawText(zelle, Qt::AlignCenter, spaltenName(c));
+        m_text.zeichne(painter, zelle.adjusted(2, 2, -2, -2), Qt::AlignHCenter, spaltenName(c), c == arbeit ? Weg : Grund);
     }
+
+    // Under the tree: the path, and per column the queens set so far of
+    // those of the whole search, and the steps that found no free row.
+    const double oben = height() - m_fuss;
+    painter.fillRect(QRectF(0, oben, width(), m_fuss), Grund);
+    painter.setPen(Schrift);
+    const double zeile = fontMetrics().lineSpacing();
+    QStringList weg;
+    for (const int i : m_baum->pfad(m_schritt))
+        weg << m_baum->name(i);
+    m_text.zeichne(painter, QRectF(2, oben + 2, width() - 4, zeile), Qt::AlignLeft,
+                   QStringLiteral("Weg: ") + (weg.isEmpty() ? QStringLiteral("noch keine Dame") : weg.join(u' ')), Grund);
+    painter.setFont(schrift);
+    const double klein = metrik.lineSpacing();
+    double y0 = oben + 4 + zeile;
+    painter.setPen(QColor(90, 90, 90));
+    m_text.zeichne(painter, QRectF(2, y0, width() - 4, klein), Qt::AlignLeft,
+                   QStringLiteral("je Spalte: gesetzt von allen, Sackgassen"), Grund);
+    painter.setPen(Schrift);
+    const Suchbaum::Ebenen bisher = m_baum->ebenen(m_schritt);
+    const Suchbaum::Ebenen ganz = m_baum->ebenen(m_baum->ende());
+    for (int c = 0; c < 8; ++c) {
+        const QRectF band = spalte(c);
+        const auto i = std::size_t(c);
+        m_text.zeichne(painter, QRectF(band.left(), y0 + klein, band.width(), klein), Qt::AlignHCenter,
+                       QStringLiteral("%1/%2").arg(bisher[i].gesetzt).arg(ganz[i].gesetzt), Grund);
+        painter.setPen(Sackgasse);
+        m_text.zeichne(painter, QRectF(band.left(), y0 + 2 * klein, band.width(), klein), Qt::AlignHCenter,
+                       QString::number(bisher[i].sackgassen), Grund);
+        painter.setPen(Schrift);
+    }
+}
+
+QString Suchbaumbild::inWorten() const
+{
+    if (!m_baum)
+        return {};
+    QStringList weg;
+    for (const int i : m_baum->pfad(m_schritt))
+        weg << m_baum->name(i);
+    QStringList saetze{QStringLiteral("Weg: ") + (weg.isEmpty() ? QStringLiteral("noch keine Dame") : weg.join(u' '))};
+    const Suchbaum::Ebenen bisher = m_baum->ebenen(m_schritt);
+    const Suchbaum::Ebenen ganz = m_baum->ebenen(m_baum->ende());
+    for (std::size_t c = 0; c < bisher.size(); ++c) {
+        saetze << QStringLiteral("Spalte %1: %2 von %3 gesetzt, %4 %5")
+                      .arg(spaltenName(int(c)))
+                      .arg(bisher[c].gesetzt)
+                      .arg(ganz[c].gesetzt)
+                      .arg(bisher[c].sackgassen)
+                      .arg(bisher[c].sackgassen == 1 ? QStringLiteral("Sackgasse") : QStringLiteral("Sackgassen"));
+    }
+    return saetze.join(QStringLiteral("; "));
 }
 
 void Suchbaumbild::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    messen();
     malen();
 }
 

@@ -4,7 +4,9 @@
 
 #pragma once
 
-#include <QPixmap>
+#include "schnelltext.h"
+
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -20,10 +22,13 @@ class Suchbaum;
 // the search goes on. What the search has reached is solid, what lies
 // ahead faint; each step that finds no free row is a red stroke, each
 // solution green; the path from column a to the queen just set is framed
-// and named, and the column the next step works on is tinted. A click on a
-// queen asks to go to the step that set it; its tooltip says where it
-// stands and what lies under it. Drawn in fixed colours, whatever the
-// palette.
+// and named, and the heading of the column the next step works on is set
+// off. Under it the path in words, and under each column the queens set
+// there so far against those of the whole search, and the steps that
+// found no free row there. A click on a queen asks to go to the step that
+// set it; its tooltip says where it stands and what lies under it. Drawn
+// in fixed colours, whatever the palette; a step repaints only what it
+// changed.
 class Suchbaumbild : public QWidget
 {
     Q_OBJECT
@@ -37,6 +42,8 @@ public:
 
     // The node at a point of the picture, or -1.
     int knotenBei(const QPoint &punkt) const;
+    // The path and the counts per column, in sentences.
+    QString inWorten() const;
 
 signals:
     void gewaehlt(int knoten);
@@ -51,15 +58,21 @@ private:
     QRectF rechteck(int knoten) const;
     QRectF spalte(int spalte) const;
     double y(double schritt) const;
+    // Measures the bands for the widget's size and font.
+    void messen();
     void malen();
 
     const Suchbaum *m_baum = nullptr;
     int m_schritt = 0;
+    // The bands' heights: the columns' names above, the words below.
+    double m_kopf = 0;
+    double m_fuss = 0;
     // The tree as it lies ahead and as reached, drawn once per tree and size.
-    QPixmap m_blass;
-    QPixmap m_voll;
+    QImage m_blass;
+    QImage m_voll;
     // The nodes of each column, in the order the search sets them.
     std::array<std::vector<int>, 8> m_spalten;
+    Schnelltext m_text;
 };
 
 } // namespace view

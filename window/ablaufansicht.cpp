@@ -5,10 +5,11 @@
 #include "ablaufansicht.h"
 
 #include "anzeige.h"
+#include "aussehen.h"
 #include "namen.h"
+#include "schnelltext.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -43,26 +44,28 @@ public:
             return;
         }
         painter->save();
-        painter->fillRect(o.rect, aktuell ? Aktuell : Erleuchtet);
+        const QColor grund = aktuell ? Aktuell : Erleuchtet;
+        painter->fillRect(o.rect, grund);
         QFont schrift = o.font;
         schrift.setBold(aktuell);
         painter->setFont(schrift);
         painter->setPen(Dunkel);
-        const QRect text = o.rect.adjusted(14, 0, -4, 0);
+        const QRectF text = QRectF(o.rect).adjusted(14, 0, -4, 0);
         if (aktuell)
-            painter->drawText(o.rect.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("▶"));
-        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft, o.text);
+            m_text.zeichne(*painter, QRectF(o.rect).adjusted(2, 0, 0, 0), Qt::AlignLeft, QStringLiteral("▶"), grund);
+        m_text.zeichne(*painter, text, Qt::AlignLeft, o.text, grund);
         if (aktuell && !m_ansicht.notiz().isEmpty()) {
-            const int breite = QFontMetrics(schrift).horizontalAdvance(o.text);
+            const qreal breite = m_text.breite(*painter, o.text);
             painter->setPen(Notiz);
-            painter->drawText(text.adjusted(breite, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                              QStringLiteral("  ← ") + m_ansicht.notiz());
+            m_text.zeichne(*painter, text.adjusted(breite, 0, 0, 0), Qt::AlignLeft,
+                           QStringLiteral("  ← ") + m_ansicht.notiz(), grund, QRectF(o.rect));
         }
         painter->restore();
     }
 
 private:
     const Ablaufansicht &m_ansicht;
+    mutable view::Schnelltext m_text;
 };
 
 } // namespace
@@ -81,15 +84,11 @@ Ablaufansicht::Ablaufansicht(const view::Suchverlauf &verlauf, view::Anzeige &an
     m_zeilen->setSelectionMode(QAbstractItemView::SingleSelection);
     m_zeilen->setItemDelegate(new Leuchte(*this, m_zeilen));
     m_zeilen->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_werte = new QLabel(this);
+    m_werte = new Zeilen(2, this);
     m_werte->setObjectName(QStringLiteral("Werte"));
-    m_werte->setWordWrap(true);
-    m_werte->setMinimumHeight(2 * m_werte->fontMetrics().lineSpacing());
-    m_werte->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_stapel = new QLabel(this);
+    m_stapel = new Zeilen(8, this);
     m_stapel->setObjectName(QStringLiteral("Stapel"));
-    m_stapel->setAccessibleName(QStringLiteral("Damen von Spalte a bis zur Spalte in Arbeit"));
-    m_stapel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_stapel->setMinimumWidth(m_stapel->fontMetrics().horizontalAdvance(QStringLiteral("a8  ")));
 
     // The stack beside the lines, as deep as the search.
     auto *oben = new QHBoxLayout;
@@ -158,8 +157,8 @@ void Ablaufansicht::zeigeMoment()
         m_erleuchtet.insert(m_gelaufen.begin(), m_gelaufen.end());
     }
     // Its own moments show at once, the run's frames or not.
-    m_zeilen->viewport()->update();
-    m_werte->setText(m_notiz);
+    neuMalen();
+    m_werte->setzeZeilen({m_werte->zeilen().value(0), m_notiz});
 }
 
 void Ablaufansicht::zeigeWerte()
@@ -175,9 +174,7 @@ void Ablaufansicht::zeigeWerte()
         werte << (letzter->schritt.reihe > 0 ? QStringLiteral("Reihe %1").arg(letzter->schritt.reihe)
                                              : QStringLiteral("keine Reihe"));
     werte << QStringLiteral("Schritte %1").arg(m_verlauf.summen().schritte);
-    QString text = werte.join(QStringLiteral(", "));
-    if (!m_notiz.isEmpty())
-        text += QStringLiteral(", ") + m_notiz;
+    const QStringList text{werte.join(QStringLiteral(", ")), m_notiz};
     // The queens from column a to the one in work: the depth of the search.
     QStringList stapel;
     for (int c = 0; c <= std::max(spalte, m_verlauf.naechste()) && c < 8; ++c) {
@@ -187,10 +184,22 @@ void Ablaufansicht::zeigeWerte()
     const bool laeuft = m_laeuft;
     const int aktuell = m_aktuell;
     m_anzeige.aenderung(this, [this, text, stapel, laeuft, aktuell] {
-        m_werte->setText(text);
-        m_stapel->setText(stapel.join(u'\n'));
-        m_zeilen->viewport()->update();
+        m_werte->setzeZeilen(text);
+        m_stapel->setzeZeilen(stapel);
+        neuMalen();
         if (!laeuft && aktuell >= 0)
             m_zeilen->setCurrentRow(aktuell);
     });
+}
+
+void Ablaufansicht::neuMalen()
+{
+    // Only the lines whose light changed.
+    for (int zeile = 0; zeile < m_zeilen->count(); ++zeile) {
+        const int jetzt = m_erleuchtet.count(zeile) + (zeile == m_aktuell ? 2 : 0);
+        if (m_gemalt[std::size_t(zeile)] != jetzt || zeile == m_aktuell) {
+            m_gemalt[std::size_t(zeile)] = jetzt;
+            m_zeilen->viewport()->update(m_zeilen->visualItemRect(m_zeilen->item(zeile)));
+        }
+    }
 }

@@ -10,12 +10,13 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <chrono>
 #include <set>
 #include <vector>
 
-class QLabel;
 class QListWidget;
+class Zeilen;
 
 namespace view {
 class Anzeige;
@@ -49,12 +50,13 @@ private:
     void folgen();
     void zeigeMoment();
     void zeigeWerte();
+    void neuMalen();
 
     const view::Suchverlauf &m_verlauf;
     view::Anzeige &m_anzeige;
     QListWidget *m_zeilen = nullptr;
-    QLabel *m_werte = nullptr;
-    QLabel *m_stapel = nullptr;
+    Zeilen *m_werte = nullptr;
+    Zeilen *m_stapel = nullptr;
     std::chrono::nanoseconds m_takt{};
     bool m_laeuft = false;
     // The lines the step ran, and those lit now.
@@ -62,6 +64,8 @@ private:
     std::set<int> m_erleuchtet;
     int m_aktuell = -1;
     QString m_notiz;
+    // How each line was painted last: lit, current.
+    std::array<int, 8> m_gemalt{};
     // The moments of the step shown, one after another in a slow run.
     std::vector<view::Ablauf::Moment> m_momente;
     std::size_t m_moment = 0;

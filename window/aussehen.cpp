@@ -269,3 +269,49 @@ void Rahmen::paintEvent(QPaintEvent *event)
     option.subControls &= ~QStyle::SC_GroupBoxFrame;
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
+
+Zeilen::Zeilen(int hoehe, QWidget *parent, bool umbrechen)
+    : QWidget(parent)
+    , m_hoehe(hoehe)
+    , m_umbrechen(umbrechen)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void Zeilen::setzeZeilen(const QStringList &zeilen)
+{
+    if (zeilen == m_zeilen)
+        return;
+    // Only the lines that changed, unless the text wraps.
+    const int zeile = fontMetrics().lineSpacing();
+    for (qsizetype i = 0; i < std::max(zeilen.size(), m_zeilen.size()); ++i) {
+        if (m_umbrechen || zeilen.value(i) != m_zeilen.value(i))
+            update(0, m_umbrechen ? 0 : int(i) * zeile, width(), m_umbrechen ? height() : zeile);
+    }
+    m_zeilen = zeilen;
+    setAccessibleName(zeilen.join(QStringLiteral(", ")));
+}
+
+QSize Zeilen::sizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * 20, fontMetrics().lineSpacing() * m_hoehe};
+}
+
+QSize Zeilen::minimumSizeHint() const
+{
+    return {fontMetrics().averageCharWidth() * 4, fontMetrics().lineSpacing() * m_hoehe};
+}
+
+void Zeilen::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int zeile = fontMetrics().lineSpacing();
+    if (m_umbrechen) {
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_zeilen.join(u'\n'));
+        return;
+    }
+    for (qsizetype i = 0; i < m_zeilen.size() && i < m_hoehe; ++i)
+        m_text.zeichne(painter, QRectF(0, qreal(i) * zeile, width(), zeile), Qt::AlignLeft, m_zeilen[i],
+                       palette().color(backgroundRole()), QRectF(rect()));
+}

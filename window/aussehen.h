@@ -6,6 +6,9 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QStringList>
+
+#include "schnelltext.h"
 
 class QStyle;
 
@@ -43,4 +46,33 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// Lines of text that change often, as at every step of a search: painted
+// on the spot, as tall as the lines it is made for, so that a change never
+// lays out the window anew (a label would). Screen readers read the lines
+// as its name.
+class Zeilen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `hoehe`: how many lines it has room for; `umbrechen`: long lines
+    // wrap at words.
+    explicit Zeilen(int hoehe, QWidget *parent = nullptr, bool umbrechen = false);
+
+    void setzeZeilen(const QStringList &zeilen);
+    const QStringList &zeilen() const { return m_zeilen; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_hoehe;
+    bool m_umbrechen;
+    QStringList m_zeilen;
+    view::Schnelltext m_text{1 << 20};
 };

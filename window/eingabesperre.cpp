@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QMetaProperty>
 #include <QMouseEvent>
+#include <QWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
@@ -90,16 +91,36 @@ void loslassen(QWidget &widget)
     QCoreApplication::sendEvent(&widget, &los);
 }
 
+bool EinmalKnopf::eventFilter(QObject *, QEvent *event)
+{
+    // Presses as the window receives them, before any control does.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        const auto *maus = static_cast<QMouseEvent *>(event);
+        if (window()->childAt(window()->mapFromGlobal(maus->globalPosition().toPoint())) != this)
+            m_letzterDruck = false;
+    }
+    return false;
+}
+
+void EinmalKnopf::showEvent(QShowEvent *event)
+{
+    if (QWindow *fenster = window()->windowHandle(); fenster && !std::exchange(m_beobachtet, true))
+        fenster->installEventFilter(this);
+    QPushButton::showEvent(event);
+}
+
 void EinmalKnopf::mousePressEvent(QMouseEvent *event)
 {
     m_zweiterKlick = false;
+    m_letzterDruck = true;
     QPushButton::mousePressEvent(event);
 }
 
 void EinmalKnopf::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    const bool zweiter = m_letzterDruck;
     QPushButton::mouseDoubleClickEvent(event);
-    m_zweiterKlick = true;
+    m_zweiterKlick = zweiter;
 }
 
 void EinmalKnopf::mouseReleaseEvent(QMouseEvent *event)

@@ -19,7 +19,9 @@ class Standbild;
 void loslassen(QWidget &widget);
 
 // A push button whose double click, as many people give any button, counts
-// as one click: the release that ends it lets go without a click.
+// as one click: the release that ends it lets go without a click. Only a
+// double click whose first click was on this button: the window takes a
+// click near it, just before, for the first of a pair too.
 class EinmalKnopf : public QPushButton
 {
     Q_OBJECT
@@ -28,12 +30,17 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     bool m_zweiterKlick = false;
+    // The window's last press was on this button.
+    bool m_letzterDruck = false;
+    bool m_beobachtet = false;
 };
 
 // Keeps a window from taking input for as long as it lives: while a message

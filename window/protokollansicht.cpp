@@ -4,6 +4,8 @@
 
 #include "protokollansicht.h"
 
+#include "aussehen.h"
+#include "schnelltext.h"
 #include "spuren.h"
 #include "suchprotokoll.h"
 
@@ -16,11 +18,50 @@
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
+
+// The protocol's lines, each laid out once as it is first shown, and of
+// a long line only what can be seen: laying them out at every repaint cost
+// a run more than the search. A line too long for the list scrolls.
+class Zeilenmaler : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const bool gewaehlt = o.state & QStyle::State_Selected;
+        if (gewaehlt)
+            painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
+        painter->save();
+        painter->setFont(o.font);
+        painter->setPen(o.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+        m_text.zeichne(*painter, QRectF(o.rect.adjusted(3, 0, 0, 0)), Qt::AlignLeft, index.data().toString(),
+                       o.palette.color(gewaehlt ? QPalette::Highlight : QPalette::Base), QRectF(o.widget->rect()));
+        painter->restore();
+        if (o.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect fokus;
+            fokus.QStyleOption::operator=(o);
+            fokus.rect = o.rect;
+            o.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, painter, o.widget);
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {option.fontMetrics.horizontalAdvance(index.data().toString()) + 6, option.fontMetrics.height() + 2};
+    }
+
+private:
+    mutable view::Schnelltext m_text{12 << 20};
+};
 
 // A mark as the board draws it, on a light square.
 QLabel *muster(std::uint16_t marken, const QString &namen = {})
@@ -82,19 +123,17 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
     // without measuring each (wrapped, they would cost the run seconds).
     // A line too long for the window scrolls, and shows whole as its tooltip.
     m_liste->setUniformItemSizes(true);
+    m_liste->setItemDelegate(new Zeilenmaler(m_liste));
     m_liste->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_liste->setContextMenuPolicy(Qt::ActionsContextMenu);
     spalten->addWidget(m_liste, 1);
-    m_summen = new QLabel(this);
+    m_summen = new Zeilen(2, this, true);
     m_summen->setObjectName(QStringLiteral("Summen"));
-    m_summen->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_summen->setWordWrap(true);
     spalten->addWidget(m_summen);
-    m_meldung = new QLabel(this);
+    m_meldung = new Zeilen(1, this, true);
     m_meldung->setObjectName(QStringLiteral("Meldung"));
-    m_meldung->setWordWrap(true);
     spalten->addWidget(m_meldung);
 
     auto *auswahlKopieren = new QAction(QStringLiteral("Kopieren"), m_liste);
@@ -106,12 +145,19 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
     m_liste->addActions({auswahlKopieren, allesKopieren});
 
     connect(m_liste, &QListView::activated, this, [this](const QModelIndex &index) {
-        m_meldung->clear();
+        m_meldung->setzeZeilen({});
         emit zurueckZu(m_protokoll->id(index.row()));
     });
-    // A refusal tells of the board it was given on.
-    connect(&verlauf, &view::Suchverlauf::angefuegt, m_meldung, &QLabel::clear);
-    connect(&verlauf, &view::Suchverlauf::zurueckgenommen, m_meldung, &QLabel::clear);
+    // A refusal tells of the board it was given on: it goes with the next
+    // change, yet stays two seconds to be read, also in a run.
+    m_vergessen.setSingleShot(true);
+    connect(&m_vergessen, &QTimer::timeout, m_meldung, [this] { m_meldung->setzeZeilen({}); });
+    const auto vergessen = [this] {
+        if (!m_meldung->zeilen().isEmpty() && !m_vergessen.isActive())
+            m_vergessen.start(int(std::max<qint64>(0, 2000 - m_gemeldet.elapsed())));
+    };
+    connect(&verlauf, &view::Suchverlauf::angefuegt, m_meldung, vergessen);
+    connect(&verlauf, &view::Suchverlauf::zurueckgenommen, m_meldung, vergessen);
     // The keyboard's way to the list's menu, as in the main window.
     auto *menuetaste = new QAction(this);
     menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
@@ -145,7 +191,9 @@ void Protokollansicht::setzeTempo(const QString &tempo)
 
 void Protokollansicht::melde(const QString &text)
 {
-    m_meldung->setText(text);
+    m_vergessen.stop();
+    m_gemeldet.start();
+    m_meldung->setzeZeilen({text});
 }
 
 void Protokollansicht::showEvent(QShowEvent *event)
@@ -185,10 +233,10 @@ void Protokollansicht::kopieren(bool alles)
 void Protokollansicht::zeigeSummen()
 {
     const view::Suchverlauf::Summen &summen = m_verlauf.summen();
-    m_summen->setText(QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4, Tempo %5")
+    m_summen->setzeZeilen({QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4, Tempo %5")
                           .arg(summen.schritte)
                           .arg(summen.versuchteReihen)
                           .arg(summen.sackgassen)
                           .arg(summen.loesungen)
-                          .arg(m_tempo));
+                          .arg(m_tempo)});
 }

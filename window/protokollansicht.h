@@ -4,12 +4,14 @@
 
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 
-class QLabel;
 class QListView;
+class Zeilen;
 
 namespace view {
 class Suchprotokoll;
@@ -32,7 +34,8 @@ public:
     // The keyboard on the newest line.
     void zumNeuesten();
     void setzeTempo(const QString &tempo);
-    // A word under the lines, until the board or the search changes.
+    // A word under the lines, until the board or the search changes, and
+    // at least two seconds.
     void melde(const QString &text);
 
 signals:
@@ -50,7 +53,9 @@ private:
     const view::Suchverlauf &m_verlauf;
     view::Suchprotokoll *m_protokoll;
     QListView *m_liste = nullptr;
-    QLabel *m_summen = nullptr;
-    QLabel *m_meldung = nullptr;
+    Zeilen *m_summen = nullptr;
+    Zeilen *m_meldung = nullptr;
     QString m_tempo;
+    QElapsedTimer m_gemeldet;
+    QTimer m_vergessen;
 };

@@ -6,14 +6,15 @@
 
 #include "anzeige.h"
 #include "namen.h"
+#include "schnelltext.h"
 #include "suchbaum.h"
 #include "suchbaumbild.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -70,6 +71,42 @@ QString anzahl(int n, const QString &einer, const QString &mehrere)
 {
     return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? einer : mehrere);
 }
+
+// A line of the outline: its sign and its words, laid out once, for a
+// run repaints the outline at every step.
+class Knotenmaler : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const bool gewaehlt = o.state & QStyle::State_Selected;
+        if (gewaehlt)
+            painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
+        const QPixmap zeichen = index.data(Qt::DecorationRole).value<QPixmap>();
+        const int seite = o.decorationSize.height();
+        painter->drawPixmap(QRect(o.rect.left() + 2, o.rect.top() + (o.rect.height() - seite) / 2, seite, seite), zeichen);
+        painter->save();
+        painter->setFont(o.font);
+        const QVariant farbe = index.data(Qt::ForegroundRole);
+        painter->setPen(gewaehlt ? o.palette.color(QPalette::HighlightedText)
+                                 : farbe.isValid() ? farbe.value<QColor>() : o.palette.color(QPalette::Text));
+        m_text.zeichne(*painter, QRectF(o.rect).adjusted(seite + 6, 0, 0, 0), Qt::AlignLeft, o.text,
+                       o.palette.color(gewaehlt ? QPalette::Highlight : QPalette::Base), QRectF(o.widget->rect()));
+        painter->restore();
+        if (o.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect fokus;
+            fokus.QStyleOption::operator=(o);
+            o.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, painter, o.widget);
+        }
+    }
+
+private:
+    mutable view::Schnelltext m_text;
+};
 
 } // namespace
 
@@ -221,16 +258,6 @@ Suchbaumansicht::Suchbaumansicht(const view::Suchverlauf &verlauf, view::Anzeige
     setObjectName(QStringLiteral("Suchbaum"));
     m_modell = new Suchbaummodell(*m_stand, this);
     m_bild = new view::Suchbaumbild(this);
-    m_weg = new QLabel(this);
-    m_weg->setObjectName(QStringLiteral("Weg"));
-    m_weg->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_zahlen = new QLabel(this);
-    m_zahlen->setObjectName(QStringLiteral("Zahlen"));
-    m_zahlen->setTextFormat(Qt::RichText);
-    QFont klein = m_zahlen->font();
-    klein.setPointSizeF(klein.pointSizeF() * 0.85);
-    m_zahlen->setFont(klein);
-    m_zahlen->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_umriss = new QTreeView(this);
     m_umriss->setObjectName(QStringLiteral("Baumzeilen"));
     m_umriss->setAccessibleName(QStringLiteral("Suchbaum"));
@@ -238,27 +265,38 @@ Suchbaumansicht::Suchbaumansicht(const view::Suchverlauf &verlauf, view::Anzeige
     m_umriss->setUniformRowHeights(true);
     m_umriss->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_umriss->setModel(m_modell);
+    m_umriss->setItemDelegate(new Knotenmaler(m_umriss));
 
     auto *spalten = new QVBoxLayout(this);
     spalten->setContentsMargins(0, 0, 0, 0);
     spalten->addWidget(m_bild, 3);
-    spalten->addWidget(m_weg);
-    spalten->addWidget(m_zahlen);
     spalten->addWidget(m_umriss, 2);
 
     m_bald.setSingleShot(true);
     connect(&m_bald, &QTimer::timeout, this, &Suchbaumansicht::folgen);
     connect(m_stand, &view::Suchbaumstand::neu, this, [this] {
+        m_gezeigt = m_stand->schritt();
         m_bild->neu(m_stand->baum(), m_stand->schritt());
         m_geoeffnet.clear();
-        zeigeZahlen();
         folgen();
     });
     connect(m_stand, &view::Suchbaumstand::weiter, this, [this] {
         m_anzeige.aenderung(this, [this] {
-            m_bild->weiter(m_stand->schritt());
-            zeigeZahlen();
-            m_umriss->viewport()->update();
+            const int vorher = m_gezeigt;
+            m_gezeigt = m_stand->schritt();
+            m_bild->weiter(m_gezeigt);
+            // The lines whose state changed: the nodes that joined or left
+            // the path, and those set or taken back between.
+            const view::Suchbaum &baum = m_stand->baum();
+            std::set<int> geaendert;
+            for (const int k : {vorher, m_gezeigt}) {
+                for (const int knoten : baum.pfad(std::min(k, baum.ende())))
+                    geaendert.insert(knoten);
+            }
+            for (int k = std::min(vorher, m_gezeigt) + 1; k <= std::max(vorher, m_gezeigt) && k <= baum.ende(); ++k)
+                geaendert.insert(baum.tiefster(k));
+            for (const int knoten : geaendert)
+                m_umriss->update(m_modell->zuKnoten(knoten));
             if (!m_laeuft)
                 folgen();
             else if (!m_bald.isActive())
@@ -269,7 +307,6 @@ Suchbaumansicht::Suchbaumansicht(const view::Suchverlauf &verlauf, view::Anzeige
     connect(m_umriss, &QTreeView::activated, this,
             [this](const QModelIndex &index) { waehle(index.data(Suchbaummodell::KnotenRolle).toInt()); });
     m_bild->neu(m_stand->baum(), m_stand->schritt());
-    zeigeZahlen();
     folgen();
 }
 
@@ -294,38 +331,6 @@ void Suchbaumansicht::waehle(int knoten)
     emit geheZu(baum.basis() + k.schritt);
 }
 
-void Suchbaumansicht::zeigeZahlen()
-{
-    const view::Suchbaum &baum = m_stand->baum();
-    const int k = m_stand->schritt();
-    QStringList weg;
-    for (const int i : baum.pfad(k))
-        weg << baum.name(i);
-    m_weg->setText(QStringLiteral("Weg: ") + (weg.isEmpty() ? QStringLiteral("noch keine Dame") : weg.join(u' ')));
-    const view::Suchbaum::Ebenen bisher = baum.ebenen(k);
-    const view::Suchbaum::Ebenen ganz = baum.ebenen(baum.ende());
-    // A small table for the eye, whole sentences for screen readers.
-    QString kopf = QStringLiteral("<td></td>");
-    QString gesetzt = QStringLiteral("<td>gesetzt</td>");
-    QString sackgassen = QStringLiteral("<td>Sackgassen</td>");
-    QStringList saetze;
-    for (std::size_t c = 0; c < bisher.size(); ++c) {
-        const QString spalte = view::spaltenName(int(c));
-        kopf += QStringLiteral("<th>%1</th>").arg(spalte);
-        gesetzt += QStringLiteral("<td align=right>%1/%2</td>").arg(bisher[c].gesetzt).arg(ganz[c].gesetzt);
-        sackgassen += QStringLiteral("<td align=right>%1</td>").arg(bisher[c].sackgassen);
-        saetze << QStringLiteral("Spalte %1: %2 von %3 gesetzt, %4")
-                      .arg(spalte)
-                      .arg(bisher[c].gesetzt)
-                      .arg(ganz[c].gesetzt)
-                      .arg(anzahl(bisher[c].sackgassen, QStringLiteral("Sackgasse"), QStringLiteral("Sackgassen")));
-    }
-    m_zahlen->setText(QStringLiteral("<table cellspacing=0 cellpadding=1><tr>%1</tr><tr>%2</tr><tr>%3</tr></table>")
-                          .arg(kopf, gesetzt, sackgassen));
-    m_zahlen->setAccessibleName(saetze.join(QStringLiteral("; ")));
-    m_zahlen->setToolTip(saetze.join(u'\n'));
-}
-
 void Suchbaumansicht::folgen()
 {
     const view::Suchbaum &baum = m_stand->baum();
@@ -343,12 +348,17 @@ void Suchbaumansicht::folgen()
         if (m_geoeffnet.insert(knoten).second)
             m_umriss->expand(m_modell->zuKnoten(knoten));
     }
-    if (pfad.empty())
+    if (pfad.empty()) {
+        if (!m_laeuft)
+            m_bild->setAccessibleDescription(m_bild->inWorten());
         return;
+    }
     const QModelIndex hier = m_modell->zuKnoten(pfad.back());
     m_umriss->scrollTo(hier);
-    // The keyboard's line follows the search only where screen readers
-    // may hear of it.
-    if (!m_laeuft)
+    // The keyboard's line, and the picture's words, follow the search only
+    // where screen readers may hear of them.
+    if (!m_laeuft) {
         m_umriss->setCurrentIndex(hier);
+        m_bild->setAccessibleDescription(m_bild->inWorten());
+    }
 }

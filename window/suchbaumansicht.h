@@ -12,7 +12,6 @@
 #include <set>
 #include <vector>
 
-class QLabel;
 class QTreeView;
 
 namespace view {
@@ -57,9 +56,8 @@ private:
 };
 
 // "Suchbaum": the whole search from the board it starts on, as a picture
-// and as an outline, in step with the board; under them the path and, per
-// column, the queens set and the steps without a free row so far against
-// those of the whole search. A click on the picture, or Enter on a line,
+// (with the path and the counts per column under it) and as an outline, in
+// step with the board. A click on the picture, or Enter on a line,
 // goes to the step that set that queen. Each step shows with the window's
 // frames. While a run goes on the outline
 // follows the path at most twice a second, and tells screen readers
@@ -83,18 +81,17 @@ signals:
 
 private:
     void waehle(int knoten);
-    void zeigeZahlen();
     void folgen();
 
     view::Anzeige &m_anzeige;
     view::Suchbaumstand *m_stand = nullptr;
     Suchbaummodell *m_modell = nullptr;
     view::Suchbaumbild *m_bild = nullptr;
-    QLabel *m_weg = nullptr;
-    QLabel *m_zahlen = nullptr;
     QTreeView *m_umriss = nullptr;
     QTimer m_bald;
     bool m_laeuft = false;
+    // The step the outline shows.
+    int m_gezeigt = 0;
     // The nodes the outline opened to show the path.
     std::set<int> m_geoeffnet;
 };

@@ -28,10 +28,14 @@ Ansage::Ansage(QWidget *parent)
 
 void Ansage::sage(const QString &text)
 {
-    m_wartend = m_wartend.isEmpty() ? text : m_wartend + QStringLiteral(", ") + text;
-    if (window()->isActiveWindow())
+    // A message said again while waiting is said once.
+    if (!m_wartend.endsWith(text))
+        m_wartend = m_wartend.isEmpty() ? text : m_wartend + QStringLiteral(", ") + text;
+    // At once while a window of the program is active, no box of it open:
+    // the panes beside the main window speak through it too.
+    if (window()->isActiveWindow() || (QApplication::activeWindow() && !QApplication::activeModalWidget()))
         sagen();
-    else
+    else if (!m_spaetestens.isActive())
         m_spaetestens.start(500);
 }
 

@@ -23,10 +23,11 @@ class Suchverlauf;
 // own). It has no size, so nothing of it can be seen or clicked, and it
 // takes no focus; one object serves every message.
 //
-// While its window is not the active one, as just after a message box,
-// the message waits until the window is active again: a screen reader
+// While no window of the program is active, as just after a message box,
+// the message waits until its window is active again: a screen reader
 // then tells of the window and its focus first, which would cut off a
-// message said before. Messages that wait are said together.
+// message said before. Messages that wait are said together, within half
+// a second of the first, each once.
 class Ansage : public QWidget
 {
     Q_OBJECT

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "schnelltext.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace view {
+
+namespace {
+
+// Pictures of long lines grow in steps of this width.
+constexpr qreal Stufe = 256;
+
+} // namespace
+
+Schnelltext::Schnelltext(int speicher)
+    : m_speicher(speicher)
+{
+}
+
+const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QString &text, const QColor &grund,
+                                           qreal sichtbar)
+{
+    const QFont &font = painter.font();
+    const QRgb stift = painter.pen().color().rgba();
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    auto art = std::find_if(m_arten.begin(), m_arten.end(), [&](const Art &a) {
+        return a.stift == stift && a.grund == grund.rgba() && a.dpr == dpr && a.font == font;
+    });
+    if (art == m_arten.end())
+        art = m_arten.insert(m_arten.end(),
+                             Art{font, stift, grund.rgba(), dpr, std::make_unique<QCache<QString, Bild>>(m_speicher)});
+    Bild *gefunden = art->bilder->object(text);
+    const QFontMetricsF metrik(font);
+    const qreal ganz = gefunden ? gefunden->breite : metrik.horizontalAdvance(text) + 1;
+    const qreal noetig = std::min(ganz, sichtbar);
+    if (gefunden && gefunden->pixmap.width() >= int(std::ceil(noetig * dpr)))
+        return *gefunden;
+    // As wide as can be seen, in steps: the glyphs beyond are left out.
+    const qreal bis = std::min(ganz, std::ceil(noetig / Stufe) * Stufe);
+    auto *neu = new Bild{QPixmap(QSize(int(std::ceil(bis * dpr)), int(std::ceil(metrik.height() * dpr)))), ganz};
+    neu->pixmap.setDevicePixelRatio(dpr);
+    neu->pixmap.fill(grund);
+    QPainter maler(&neu->pixmap);
+    maler.setFont(font);
+    maler.setPen(painter.pen());
+    maler.drawText(QPointF(0, metrik.ascent()), text);
+    maler.end();
+    art->bilder->insert(text, neu, neu->pixmap.width() * neu->pixmap.height() * 4);
+    return *neu;
+}
+
+qreal Schnelltext::breite(const QPainter &painter, const QString &text)
+{
+    return QFontMetricsF(painter.font()).horizontalAdvance(text);
+}
+
+void Schnelltext::zeichne(QPainter &painter, const QRectF &rechteck, Qt::Alignment ausrichtung, const QString &text,
+                          const QColor &grund, const QRectF &sichtbar)
+{
+    if (text.isEmpty())
+        return;
+    // Left-aligned, as much as the visible part needs; centred or to the
+    // right, the whole.
+    const bool links = !(ausrichtung & (Qt::AlignHCenter | Qt::AlignRight));
+    const qreal bisRechts = sichtbar.isValid() && links ? sichtbar.right() + 1 - rechteck.left() : 1e9;
+    if (bisRechts <= 0)
+        return;
+    const Bild &b = bild(painter, text, grund, bisRechts);
+    const qreal dpr = b.pixmap.devicePixelRatio();
+    const QSizeF groesse = b.pixmap.size() / dpr;
+    qreal x = rechteck.left();
+    if (ausrichtung & Qt::AlignHCenter)
+        x += (rechteck.width() - groesse.width()) / 2;
+    else if (ausrichtung & Qt::AlignRight)
+        x += rechteck.width() - groesse.width();
+    const qreal y = std::round(rechteck.top() + (rechteck.height() - groesse.height()) / 2);
+    const qreal breite = std::min(groesse.width(), bisRechts);
+    painter.drawPixmap(QRectF(std::round(x), y, breite, groesse.height()), b.pixmap,
+                       QRectF(0, 0, breite * dpr, b.pixmap.height()));
+}
+
+} // namespace view
