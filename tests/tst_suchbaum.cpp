@@ -69,12 +69,11 @@ void TestSuchbaum::counts()
     RecordingHost host;
     host.keepLog = false;
     board::Suche suche(feld, host);
-    view::Suchbaum::Ebenen erwartet{};
-    int schritte = 0;
-    // The real search from the same state: single steps from column a
-    // for the empty board; otherwise from the column in work, reached by
-    // steps of its own on a board that starts as the tree's does.
+    // The real search from the same state, where it can begin there: from
+    // column a.
     if (spalte <= 0) {
+        view::Suchbaum::Ebenen erwartet{};
+        int schritte = 0;
         do {
             suche.Einzelschritt();
             const board::Schritt &s = host.last;

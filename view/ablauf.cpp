@@ -26,19 +26,19 @@ const QStringList &Ablauf::zeilen()
 
 std::vector<Ablauf::Zeile> Ablauf::gelaufen(const board::Schritt &schritt)
 {
-    std::vector<Zeile> zeilen{Kopf, Dame, Schleife};
+    std::vector<Zeile> liste{Kopf, Dame, Schleife};
     if (schritt.letzteAbgelehnte() > 0)
-        zeilen.push_back(Bedroht);
+        liste.push_back(Bedroht);
     if (schritt.reihe > 0) {
-        zeilen.push_back(Setze);
+        liste.push_back(Setze);
         if (schritt.loesung > 0)
-            zeilen.push_back(Loesung);
+            liste.push_back(Loesung);
     } else {
-        zeilen.push_back(Zurueck);
+        liste.push_back(Zurueck);
         if (schritt.ende)
-            zeilen.push_back(Ende);
+            liste.push_back(Ende);
     }
-    return zeilen;
+    return liste;
 }
 
 std::vector<Ablauf::Moment> Ablauf::momente(const board::Schritt &schritt, const Brett &brett)

@@ -53,8 +53,12 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     maler.setPen(painter.pen());
     maler.drawText(QPointF(0, metrik.ascent()), text);
     maler.end();
-    art->bilder->insert(text, neu, neu->pixmap.width() * neu->pixmap.height() * 4);
-    return *neu;
+    // Never more than the whole cache, which would drop the picture at once.
+    const qsizetype kosten = qsizetype(neu->pixmap.width()) * neu->pixmap.height() * 4;
+    art->bilder->insert(text, neu, int(std::min<qsizetype>(kosten, art->bilder->maxCost())));
+    static const Bild keins{QPixmap(), 0};
+    const Bild *drin = art->bilder->object(text);
+    return drin ? *drin : keins;
 }
 
 qreal Schnelltext::breite(const QPainter &painter, const QString &text)
@@ -82,9 +86,9 @@ void Schnelltext::zeichne(QPainter &painter, const QRectF &rechteck, Qt::Alignme
     else if (ausrichtung & Qt::AlignRight)
         x += rechteck.width() - groesse.width();
     const qreal y = std::round(rechteck.top() + (rechteck.height() - groesse.height()) / 2);
-    const qreal breite = std::min(groesse.width(), bisRechts);
-    painter.drawPixmap(QRectF(std::round(x), y, breite, groesse.height()), b.pixmap,
-                       QRectF(0, 0, breite * dpr, b.pixmap.height()));
+    const qreal sichtbareBreite = std::min(groesse.width(), bisRechts);
+    painter.drawPixmap(QRectF(std::round(x), y, sichtbareBreite, groesse.height()), b.pixmap,
+                       QRectF(0, 0, sichtbareBreite * dpr, b.pixmap.height()));
 }
 
 } // namespace view

@@ -285,37 +285,32 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const auto schluessel = [&](quint64 art) {
         return art | quint64(widget.width()) << 20 | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
     };
-    const auto gemalt = [&](quint64 art, const auto &malen) {
-        QPixmap *bild = m_bilder.object(schluessel(art));
-        if (!bild) {
-            bild = new QPixmap(widget.size() * dpr);
-            bild->setDevicePixelRatio(dpr);
-            bild->fill(Qt::transparent);
-            QPainter maler(bild);
-            malen(maler);
-            maler.end();
-            m_bilder.insert(schluessel(art), bild);
-        }
-        return bild;
-    };
-    const QPixmap *bild = gemalt(marken | quint64(namen.isEmpty() ? 0 : 1) << 16, [&](QPainter &maler) {
+    // Bounded: the kinds of cells are few, the names' combinations too.
+    const quint64 art = marken | quint64(namen.isEmpty() ? 0 : 1) << 16;
+    if (m_bilder.size() > 500)
+        m_bilder.clear();
+    QPixmap &gemalt = m_bilder[schluessel(art)];
+    if (gemalt.isNull()) {
+        gemalt = QPixmap(widget.size() * dpr);
+        gemalt.setDevicePixelRatio(dpr);
+        gemalt.fill(Qt::transparent);
+        QPainter maler(&gemalt);
         zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
-    });
+    }
     QPainter painter(&widget);
-    painter.drawPixmap(0, 0, *bild);
+    painter.drawPixmap(0, 0, gemalt);
     if (!namen.isEmpty()) {
-        // The names, as few as the attackers' combinations, each once.
-        QPixmap *text = m_namen.object(namen);
-        if (!text || text->size() != widget.size() * dpr) {
-            text = new QPixmap(widget.size() * dpr);
-            text->setDevicePixelRatio(dpr);
-            text->fill(Qt::transparent);
-            QPainter maler(text);
+        if (m_namen.size() > 500)
+            m_namen.clear();
+        QPixmap &text = m_namen[namen];
+        if (text.size() != widget.size() * dpr) {
+            text = QPixmap(widget.size() * dpr);
+            text.setDevicePixelRatio(dpr);
+            text.fill(Qt::transparent);
+            QPainter maler(&text);
             zeichneNamen(maler, QRectF(widget.rect()), namen);
-            maler.end();
-            m_namen.insert(namen, text);
         }
-        painter.drawPixmap(0, 0, *text);
+        painter.drawPixmap(0, 0, text);
     }
     return true;
 }

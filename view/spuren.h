@@ -9,7 +9,7 @@
 #include "namen.h"
 #include "suchverlauf.h"
 
-#include <QCache>
+#include <QHash>
 #include <QObject>
 #include <QPixmap>
 #include <QString>
@@ -125,8 +125,8 @@ private:
     // What the cells show, unworded where no tooltip explains.
     Anlass m_angewandt;
     // The marks of each kind of cell, and the attackers' names, as drawn.
-    QCache<quint64, QPixmap> m_bilder{200};
-    QCache<QString, QPixmap> m_namen{200};
+    QHash<quint64, QPixmap> m_bilder;
+    QHash<QString, QPixmap> m_namen;
     bool m_erklaeren = true;
 };
 

@@ -23,43 +23,43 @@ void Suchbaum::berechne(const Brett &brett, int spalte, std::int64_t schritte, s
 
     // The path as it stands: the root, then the node of each column left
     // of the one in work.
-    std::vector<int> pfad{0};
+    std::vector<int> weg{0};
     for (int c = 0; c < spalte; ++c) {
-        m_knoten.push_back(Knoten{c, brett[std::size_t(c)], pfad.back(), 0, 0, 1, 0, 0, 0, false});
-        pfad.push_back(int(m_knoten.size()) - 1);
+        m_knoten.push_back(Knoten{c, brett[std::size_t(c)], weg.back(), 0, 0, 1, 0, 0, 0, false});
+        weg.push_back(int(m_knoten.size()) - 1);
     }
-    m_tiefster[0] = pfad.back();
+    m_tiefster[0] = weg.back();
     std::vector<bool> hatKinder(m_knoten.size(), false);
     for (std::size_t k = 1; k <= m_schritte.size(); ++k) {
         const board::Schritt &s = m_schritte[k - 1];
-        pfad.resize(std::size_t(s.spalte) + 1);
-        Ebenen ebenen = m_ebenen.back();
+        weg.resize(std::size_t(s.spalte) + 1);
+        Ebenen zaehler = m_ebenen.back();
         if (s.reihe > 0) {
-            const int eltern = pfad.back();
+            const int eltern = weg.back();
             hatKinder[std::size_t(eltern)] = true;
             m_knoten.push_back(Knoten{s.spalte, s.reihe, eltern, int(k), int(k), 1, 0, s.loesung > 0 ? 1 : 0,
                                       s.loesung, false});
             hatKinder.push_back(false);
-            pfad.push_back(int(m_knoten.size()) - 1);
-            ++ebenen[std::size_t(s.spalte)].gesetzt;
+            weg.push_back(int(m_knoten.size()) - 1);
+            ++zaehler[std::size_t(s.spalte)].gesetzt;
         } else {
-            Knoten &geschlossen = m_knoten[std::size_t(pfad.back())];
+            Knoten &geschlossen = m_knoten[std::size_t(weg.back())];
             geschlossen.ende = int(k);
-            geschlossen.sackgasse = !hatKinder[std::size_t(pfad.back())];
+            geschlossen.sackgasse = !hatKinder[std::size_t(weg.back())];
             ++geschlossen.sackgassen;
-            ++ebenen[std::size_t(s.spalte)].sackgassen;
+            ++zaehler[std::size_t(s.spalte)].sackgassen;
         }
-        m_tiefster.push_back(pfad.back());
-        m_ebenen.push_back(ebenen);
+        m_tiefster.push_back(weg.back());
+        m_ebenen.push_back(zaehler);
     }
     // Subtrees follow their nodes, so the counts gather from the last node
     // back to the first.
     for (std::size_t i = m_knoten.size() - 1; i > 0; --i) {
-        const Knoten &knoten = m_knoten[i];
-        Knoten &eltern = m_knoten[std::size_t(knoten.eltern)];
-        eltern.groesse += knoten.groesse;
-        eltern.sackgassen += knoten.sackgassen;
-        eltern.loesungen += knoten.loesungen;
+        const Knoten &n = m_knoten[i];
+        Knoten &eltern = m_knoten[std::size_t(n.eltern)];
+        eltern.groesse += n.groesse;
+        eltern.sackgassen += n.sackgassen;
+        eltern.loesungen += n.loesungen;
     }
 }
 
@@ -93,10 +93,10 @@ bool Suchbaum::fertig(int knoten, int k) const
 
 std::vector<int> Suchbaum::pfad(int k) const
 {
-    std::vector<int> knoten;
+    std::vector<int> weg;
     for (int i = tiefster(k); i > 0; i = m_knoten[std::size_t(i)].eltern)
-        knoten.insert(knoten.begin(), i);
-    return knoten;
+        weg.insert(weg.begin(), i);
+    return weg;
 }
 
 std::vector<int> Suchbaum::kinder(int knoten) const

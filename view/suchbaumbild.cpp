@@ -58,8 +58,8 @@ void Suchbaumbild::neu(const Suchbaum &baum, int schritt)
 {
     m_baum = &baum;
     m_schritt = schritt;
-    for (auto &spalte : m_spalten)
-        spalte.clear();
+    for (auto &knoten : m_spalten)
+        knoten.clear();
     for (std::size_t i = 1; i < baum.knoten().size(); ++i)
         m_spalten[std::size_t(baum.knoten()[i].spalte)].push_back(int(i));
     malen();
@@ -75,7 +75,7 @@ void Suchbaumbild::weiter(int schritt)
     // the path, the headings and the words below.
     const double von = y(std::min(alt, schritt) + 1);
     const double bis = y(std::max(alt, schritt) + 1);
-    QRegion neu(QRectF(0, von - 2, width(), bis - von + 4).toAlignedRect());
+    QRegion bereich(QRectF(0, von - 2, width(), bis - von + 4).toAlignedRect());
     const std::vector<int> vorher = m_baum->pfad(alt);
     const std::vector<int> jetzt = m_baum->pfad(schritt);
     const double schild = QFontMetricsF(kleineSchrift(font())).height() + 4;
@@ -85,13 +85,13 @@ void Suchbaumbild::weiter(int schritt)
             if (std::find(anderer.begin(), anderer.end(), knoten) != anderer.end())
                 continue;
             const QRectF r = rechteck(knoten);
-            neu += r.adjusted(-2, -2, 2, 2).toAlignedRect();
-            neu += QRectF(r.left(), r.center().y() - schild, r.width(), 2 * schild).toAlignedRect();
+            bereich += r.adjusted(-2, -2, 2, 2).toAlignedRect();
+            bereich += QRectF(r.left(), r.center().y() - schild, r.width(), 2 * schild).toAlignedRect();
         }
     }
-    neu += QRect(0, 0, width(), int(std::ceil(m_kopf)));
-    neu += QRect(0, int(height() - m_fuss), width(), int(std::ceil(m_fuss)));
-    update(neu);
+    bereich += QRect(0, 0, width(), int(std::ceil(m_kopf)));
+    bereich += QRect(0, int(height() - m_fuss), width(), int(std::ceil(m_fuss)));
+    update(bereich);
 }
 
 void Suchbaumbild::messen()

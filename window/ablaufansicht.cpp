@@ -182,13 +182,13 @@ void Ablaufansicht::zeigeWerte()
         stapel << (wert > 0 ? view::feldName(c, wert) : view::spaltenName(c) + QStringLiteral(" –"));
     }
     const bool laeuft = m_laeuft;
-    const int aktuell = m_aktuell;
-    m_anzeige.aenderung(this, [this, text, stapel, laeuft, aktuell] {
+    const int zeile = m_aktuell;
+    m_anzeige.aenderung(this, [this, text, stapel, laeuft, zeile] {
         m_werte->setzeZeilen(text);
         m_stapel->setzeZeilen(stapel);
         neuMalen();
-        if (!laeuft && aktuell >= 0)
-            m_zeilen->setCurrentRow(aktuell);
+        if (!laeuft && zeile >= 0)
+            m_zeilen->setCurrentRow(zeile);
     });
 }
 
@@ -196,7 +196,7 @@ void Ablaufansicht::neuMalen()
 {
     // Only the lines whose light changed.
     for (int zeile = 0; zeile < m_zeilen->count(); ++zeile) {
-        const int jetzt = m_erleuchtet.count(zeile) + (zeile == m_aktuell ? 2 : 0);
+        const int jetzt = (m_erleuchtet.count(zeile) > 0 ? 1 : 0) + (zeile == m_aktuell ? 2 : 0);
         if (m_gemalt[std::size_t(zeile)] != jetzt || zeile == m_aktuell) {
             m_gemalt[std::size_t(zeile)] = jetzt;
             m_zeilen->viewport()->update(m_zeilen->visualItemRect(m_zeilen->item(zeile)));

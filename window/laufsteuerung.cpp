@@ -136,14 +136,14 @@ void Laufsteuerung::geheZu(std::int64_t nummer)
 {
     const std::int64_t jetzt = m_suche.schritte();
     if (nummer < jetzt) {
-        const std::int64_t zurueckZu = jetzt - nummer;
-        if (std::size_t(zurueckZu) > m_suche.verlaufsLaenge() || !zurueckMoeglich()) {
+        const std::int64_t anzahl = jetzt - nummer;
+        if (std::size_t(anzahl) > m_suche.verlaufsLaenge() || !zurueckMoeglich()) {
             const QString text = view::zuWeitZurueckGesagt(nummer);
             emit abgelehnt(text);
             emit ansage(text);
             return;
         }
-        zurueck(int(zurueckZu));
+        zurueck(int(anzahl));
         return;
     }
     if (nummer == jetzt)

@@ -86,9 +86,9 @@ public:
         const bool gewaehlt = o.state & QStyle::State_Selected;
         if (gewaehlt)
             painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
-        const QPixmap zeichen = index.data(Qt::DecorationRole).value<QPixmap>();
+        const QPixmap symbol = index.data(Qt::DecorationRole).value<QPixmap>();
         const int seite = o.decorationSize.height();
-        painter->drawPixmap(QRect(o.rect.left() + 2, o.rect.top() + (o.rect.height() - seite) / 2, seite, seite), zeichen);
+        painter->drawPixmap(QRect(o.rect.left() + 2, o.rect.top() + (o.rect.height() - seite) / 2, seite, seite), symbol);
         painter->save();
         painter->setFont(o.font);
         const QVariant farbe = index.data(Qt::ForegroundRole);

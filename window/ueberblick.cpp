@@ -190,7 +190,7 @@ void Ueberblick::platzieren()
         m_hauptfenster.move(m_hauptfenster.pos() + QPoint(dx, 0));
         haupt.translate(dx, 0);
     }
-    int breite = Wunschbreite;
+    int breite = 0;
     int x = 0;
     if (raumRechts() >= Mindestbreite && raumRechts() >= raumLinks()) {
         breite = std::min(Wunschbreite, raumRechts());
