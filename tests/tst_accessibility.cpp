@@ -284,20 +284,20 @@ void TestAccessibility::spokenAnswers_data()
                                           << QStringList{"Reihe 1, geht nicht, bedroht von a1 und c2"} << "a1, Dame";
     QTest::newRow("pace chosen") << QStringList{"pace 2"} << QStringList{"Tempo, 20 Schritte pro Sekunde"}
                                  << "a1, leer";
-    QTest::newRow("single step") << QStringList{"step"} << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"}
+    QTest::newRow("single step") << QStringList{"step"} << QStringList{"Schritt 1, Spalte a, a1 gesetzt"}
                                  << "a1, Dame";
     QTest::newRow("two steps in one batch")
         << QStringList{"queue step", "step"}
-        << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung", "Schritt 2, Spalte b, Reihe 3, in Ordnung"}
+        << QStringList{"Schritt 1, Spalte a, a1 gesetzt", "Schritt 2, Spalte b, b3 gesetzt"}
         << "a1, Dame";
     QTest::newRow("run queued behind a step") << QStringList{"queue run", "step"}
-                                              << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"} << "a1, leer";
+                                              << QStringList{"Schritt 1, Spalte a, a1 gesetzt"} << "a1, leer";
     QTest::newRow("step back") << QStringList{"step", "step", "step", "back"}
                                << QStringList{"Schritt 3 zurückgenommen, Spalte c leer"} << "a1, Dame";
     QTest::newRow("steps with marks")
         << QStringList{"marks", "step", "step"}
-        << QStringList{"Versuche und Bedrohungen werden gezeigt", "Schritt 1, Spalte a, Reihe 1, in Ordnung",
-                       "Schritt 2, Spalte b, b1 bedroht von a1, b2 von a1, Reihe 3, in Ordnung"}
+        << QStringList{"Versuche und Bedrohungen werden gezeigt", "Schritt 1, Spalte a, a1 gesetzt",
+                       "Schritt 2, Spalte b, b1 bedroht von a1, b2 bedroht von a1, b3 gesetzt"}
         << "a1, Dame";
     QTest::newRow("nothing to take back") << QStringList{"back key"} << QStringList{"Kein Schritt zurück möglich"}
                                           << "a1, leer";

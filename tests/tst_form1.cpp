@@ -907,7 +907,7 @@ void TestForm1::markMeanings_data()
         << 6 << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)";
     QTest::newRow("unmarked") << 0 << "b8" << "";
     // Off while a run goes on, the meanings are back once it has ended.
-    QTest::newRow("after a run") << -1 << "h4" << "h4: gesetzt";
+    QTest::newRow("after a run") << -1 << "h4" << "h4 gesetzt; h4: Dame der Lösung 1";
 }
 
 // With the marks on, every marked cell says what its marks mean, to the
@@ -943,19 +943,16 @@ void TestForm1::protocol_data()
     QTest::addColumn<QString>("said");        // in the window, after the actions
 
     QTest::newRow("a line activated") << QStringList{"step", "step", "step", "step", "step", "activate 1"}
-                                      << QStringList{"Schritt 1, Spalte a, a1 gesetzt",
-                                                     "  Schritt 2, Spalte b, b1 bedroht von a1, b2 von a1, b3 gesetzt"}
+                                      << QStringList{"Schritt 1, a: a1 gesetzt", "  Schritt 2, b: b3 gesetzt – b1 a1, b2 a1"}
                                       << "2 4 0 0" << "";
     QTest::newRow("a line before a hand move") << QStringList{"step", "a+", "step", "activate 0"}
-                                               << QStringList{"Von Hand a2", "  Schritt 2, Spalte b, b1 bedroht von a2, "
-                                                              "b2 von a2, b3 von a2, b4 gesetzt"}
+                                               << QStringList{"Von Hand a2", "  Schritt 2, b: b4 gesetzt – b1 a2, b2 a2, b3 a2"}
                                                << "2 5 0 0" << "Bis Schritt 1 geht es nicht zurück";
     QTest::newRow("a refusal, then a step") << QStringList{"step", "a+", "step", "activate 0", "step"}
-                                            << QStringList{"    Schritt 3, Spalte c, c1 gesetzt"} << "3 6 0 0" << "";
+                                            << QStringList{"    Schritt 3, c: c1 gesetzt"} << "3 6 0 0" << "";
     // At a solution the question waits while the lines catch up.
     QTest::newRow("at the question") << QStringList{"stop", "run at 20"}
-                                     << QStringList{"              Schritt 218, Spalte h, h1 bedroht von a1 und g2, h2 "
-                                                    "von d6 und g2, h3 von c8, e3 und g2, h4 gesetzt, Lösung 1"}
+                                     << QStringList{"              Schritt 218, h: h4 gesetzt – Lösung 1: a1 b5 c8 d6 e3 f7 g2 h4"}
                                      << "218 876 105 1" << "";
 }
 
@@ -1012,7 +1009,7 @@ void TestForm1::protocol()
     }
     QCOMPARE(shown.mid(shown.size() - lines.size()), lines);
     const QStringList numbers = totals.split(u' ');
-    QVERIFY2(counted.startsWith(QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4,")
+    QVERIFY2(counted.startsWith(QStringLiteral("Schritte %1, versuchte Reihen %2, Sackgassen %3, Lösungen %4,")
                                     .arg(numbers[0], numbers[1], numbers[2], numbers[3])),
              qPrintable(counted));
     // A refusal stays two seconds to be read, then goes with the change.

@@ -56,16 +56,15 @@ void TestLaufsteuerung::pausedRun_data()
                                                     << QStringList{beendet} << "";
     // A step asked for after the end acts on the board the end leaves.
     QTest::newRow("Null, then a step") << QStringList{"null", "schritt"} << 21 << "1 0 0 0 0 0 0 0" << "LHAR"
-                                       << QStringList{beendet} << "Schritt 21, Spalte a, a1 gesetzt";
+                                       << QStringList{beendet} << "Schritt 21, a: a1 gesetzt";
     QTest::newRow("ended, then a step") << QStringList{"beenden", "schritt"} << 21 << "*" << "LHAR"
                                         << QStringList{beendet}
-                                        << "Schritt 21, Spalte a, a2 bedroht von b3, a3 von b3 und c5, a4 von b3, "
-                                           "a5 von c5 und d8, a6 gesetzt";
+                                        << "Schritt 21, a: a1 → a6 – a2 b3, a3 b3 c5, a4 b3, a5 c5 d8";
     // "Null" during the paused run's step empties the board at once, as
     // outside a run: the step goes on there, and stays.
     QTest::newRow("a step with Null during it") << QStringList{"schritt mit null"} << 21 << "0 0 0 0 1 0 0 0"
                                                 << "LHAR" << QStringList{beendet}
-                                                << "        Schritt 21, Spalte e, e1 gesetzt";
+                                                << "        Schritt 21, e: e1 gesetzt";
     // A double click's second step, asked for before the end, follows it.
     QTest::newRow("a double click with Null during it")
         << QStringList{"doppelt mit null"} << 22 << "*" << "LHAR" << QStringList{beendet} << "";

@@ -12,6 +12,8 @@
 #include "suchbaum.h"
 #include "suchprotokoll.h"
 
+#include <QBitArray>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -80,6 +82,7 @@ private slots:
     void rowsAtTheCap();
     void markMeanings_data();
     void markMeanings();
+    void marksByShape();
     void spoken_data();
     void spoken();
     void spokenWhileAPaneIsActive();
@@ -96,27 +99,24 @@ void TestSuchverlauf::lines_data()
     QTest::addColumn<QString>("summen");     // steps, rows tried, dead ends, solutions
 
     QTest::newRow("six steps") << QStringList{"6 steps"}
-                               << QStringList{"        Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 von d2, "
-                                              "e3 von b3, c5 und d2, e4 gesetzt",
-                                              "          Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 und d2, f3 von "
-                                              "b3 und e4, f4 von d2 und e4, f5 von c5 und e4, f6 von a1, f7 von b3, "
-                                              "f8 von c5, Spalte f geräumt, zurück zu e"}
+                               << QStringList{"        Schritt 5, e: e4 gesetzt – e1 a1 d2, e2 d2, e3 b3 c5 d2",
+                                              "          Schritt 6, f: keine Reihe frei, zurück zu e – f1 a1, f2 c5 d2, "
+                                              "f3 b3 e4, f4 d2 e4, f5 c5 e4, f6 a1, f7 b3, f8 c5"}
                                << "6 23 1 0";
     QTest::newRow("a hand move, a step back, Null")
         << QStringList{"a+", "step", "step", "back", "null"}
-        << QStringList{"Von Hand a1", "Schritt 1, Spalte a, a2 gesetzt", "Null, Brett geleert"} << "1 1 0 0";
+        << QStringList{"Von Hand a1", "Schritt 1, a: a1 → a2", "Null, Brett geleert"} << "1 1 0 0";
     QTest::newRow("a queen taken off") << QStringList{"a+", "a-"} << QStringList{"Von Hand a1", "Von Hand Spalte a leer"}
                                        << "0 0 0 0";
     // The step under way when "Null" came belongs before it.
     QTest::newRow("Null during a run") << QStringList{"run null"}
-                                       << QStringList{"Durchlauf beginnt", "Schritt 1, Spalte a, a1 gesetzt",
+                                       << QStringList{"Durchlauf beginnt", "Schritt 1, a: a1 gesetzt",
                                                       "Null, Brett geleert"}
                                        << "1 1 0 0";
     QTest::newRow("a solution") << QStringList{"218 steps"}
-                                << QStringList{"              Schritt 218, Spalte h, h1 bedroht von a1 und g2, h2 von "
-                                               "d6 und g2, h3 von c8, e3 und g2, h4 gesetzt, Lösung 1"}
+                                << QStringList{"              Schritt 218, h: h4 gesetzt – Lösung 1: a1 b5 c8 d6 e3 f7 g2 h4"}
                                 << "218 876 105 1";
-    QTest::newRow("full run") << QStringList{"run"} << QStringList{"Schritt 4021, Spalte a, Spalte a geräumt, Suche beendet"}
+    QTest::newRow("full run") << QStringList{"run"} << QStringList{"Schritt 4021, a: a8 war die letzte Reihe, Suche beendet"}
                               << "4021 15720 1965 92";
 }
 
@@ -166,8 +166,7 @@ void TestSuchverlauf::atTheQuestion()
     });
     a.lauf.setzeTempo(Tempo::Stufe::Sofort);
     a.lauf.durchlauf();
-    QVERIFY2(letzte.endsWith("Schritt 218, Spalte h, h1 bedroht von a1 und g2, h2 von d6 und g2, h3 von c8, e3 und g2, "
-                             "h4 gesetzt, Lösung 1"),
+    QVERIFY2(letzte.endsWith("Schritt 218, h: h4 gesetzt – Lösung 1: a1 b5 c8 d6 e3 f7 g2 h4"),
              qPrintable(letzte));
     QCOMPARE(loesungen, 1);
     QCOMPARE(a.verlauf.letzter()->schritt.frage, board::Schritt::Frage::Nein);
@@ -209,23 +208,26 @@ void TestSuchverlauf::markMeanings_data()
 
     QTest::newRow("start") << QStringList{} << "a8" << "a8: hier arbeitet der nächste Schritt" << "";
     QTest::newRow("unmarked") << QStringList{} << "b8" << "" << "";
-    QTest::newRow("kept") << QStringList{"5 steps"} << "e4" << "e4: gesetzt" << "";
+    QTest::newRow("kept") << QStringList{"5 steps"} << "e4" << "e4 gesetzt" << "";
     QTest::newRow("row tried, two attackers")
         << QStringList{"6 steps"} << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)"
         << "b3 e4";
     QTest::newRow("top row tried, column emptied")
-        << QStringList{"6 steps"} << "f8" << "Spalte f geräumt, zurück zu e; f8: versucht, bedroht von c5 (Diagonale)"
+        << QStringList{"6 steps"} << "f8" << "keine Reihe frei, zurück zu e; f8: versucht, bedroht von c5 (Diagonale)"
         << "c5";
-    QTest::newRow("attacker of the last row") << QStringList{"6 steps"} << "c5" << "c5: bedroht f8" << "";
+    QTest::newRow("attacker of the last row") << QStringList{"6 steps"} << "c5" << "c5: greift f8 an" << "";
     QTest::newRow("where the queen stood") << QStringList{"7 steps"} << "e4" << "e4: hier stand die Dame vor dem Schritt"
                                            << "";
-    QTest::newRow("its way") << QStringList{"7 steps"} << "e8" << "e8: gesetzt" << "";
+    QTest::newRow("its way") << QStringList{"7 steps"} << "e8" << "von e4 nach e8" << "";
     QTest::newRow("gone off the board")
-        << QStringList{"9 steps"} << "e8" << "Spalte e geräumt, zurück zu d; e8: hier stand die Dame vor dem Schritt"
+        << QStringList{"9 steps"} << "e8" << "e8 war die letzte Reihe, zurück zu d; e8: hier stand die Dame vor dem Schritt"
         << "";
+    // At a solution its queens are the solution's, not the attackers of
+    // the rows below it.
+    QTest::newRow("a solution's queen") << QStringList{"218 steps"} << "c8" << "c8: Dame der Lösung 1" << "";
     QTest::newRow("moved by hand") << QStringList{"a+", "b+"} << "b1"
                                    << "b1: von Hand gesetzt, bedroht von a1 (gleiche Reihe)" << "";
-    QTest::newRow("its attacker") << QStringList{"a+", "b+"} << "a1" << "a1: bedroht b1" << "";
+    QTest::newRow("its attacker") << QStringList{"a+", "b+"} << "a1" << "a1: greift b1 an" << "";
     QTest::newRow("moved by hand, not attacked") << QStringList{"a+", "c+", "c+"} << "c2" << "" << "";
     QTest::newRow("back to a hand move") << QStringList{"a+", "b+", "step", "back"} << "b1"
                                          << "b1: von Hand gesetzt, bedroht von a1 (gleiche Reihe)" << "";
@@ -251,6 +253,58 @@ void TestSuchverlauf::markMeanings()
     QCOMPARE(bild.namen[index], namen);
 }
 
+// Marks that mean different things differ in shape, where colour does not
+// tell them apart: with their colours taken away, any two differ in a good
+// part of what they cover. The bars of neighbouring columns stay apart.
+void TestSuchverlauf::marksByShape()
+{
+    using view::Spuren;
+    constexpr int seite = 48;
+    const auto tinte = [](std::uint16_t marken, int breite) {
+        QImage bild(breite, seite, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter painter(&bild);
+        Spuren::zeichne(painter, QRectF(0, 0, seite, seite), marken);
+        if (breite > seite)
+            Spuren::zeichne(painter, QRectF(seite, 0, seite, seite), Spuren::Naechste);
+        painter.end();
+        QBitArray bits(breite * seite);
+        for (int y = 0; y < seite; ++y) {
+            for (int x = 0; x < breite; ++x)
+                bits.setBit(y * breite + x, qGray(bild.pixel(x, y)) < 200);
+        }
+        return bits;
+    };
+    const std::pair<Spuren::Marke, const char *> marken[] = {
+        {Spuren::Gesetzt, "kept"},      {Spuren::Bedroher, "attacker"}, {Spuren::Bedroht, "moved by hand"},
+        {Spuren::Vorher, "stood before"}, {Spuren::Loesung, "solution"}, {Spuren::Versuch, "tried"},
+    };
+    QStringList gleich;
+    for (const auto &[a, nameA] : marken) {
+        for (const auto &[b, nameB] : marken) {
+            if (a >= b)
+                continue;
+            const QBitArray ta = tinte(a, seite);
+            const QBitArray tb = tinte(b, seite);
+            const qsizetype anders = (ta ^ tb).count(true);
+            if (anders < (ta | tb).count(true) / 3)
+                gleich << QStringLiteral("%1 and %2").arg(nameA, nameB);
+        }
+    }
+    QVERIFY2(gleich.isEmpty(), qPrintable(gleich.join(u'\n')));
+    // The column's right bar, then the next column's left: some columns of
+    // pixels between them are bare.
+    const QBitArray nachbarn = tinte(Spuren::Spalte, 2 * seite);
+    int frei = 0;
+    for (int x = seite - seite / 4; x < seite + seite / 4; ++x) {
+        bool leer = true;
+        for (int y = 0; y < seite && leer; ++y)
+            leer = !nachbarn.testBit(y * 2 * seite + x);
+        frei += leer ? 1 : 0;
+    }
+    QVERIFY2(frei >= seite / 8, qPrintable(QString::number(frei)));
+}
+
 void TestSuchverlauf::spoken_data()
 {
     QTest::addColumn<QStringList>("aktionen");
@@ -264,32 +318,33 @@ void TestSuchverlauf::spoken_data()
                                           << QStringList{"Reihe 1, geht nicht, bedroht von a1 und c2"};
     QTest::newRow("queen taken off") << QStringList{"c+", "c-"} << false << QStringList{"keine Dame"};
     QTest::newRow("single step") << QStringList{"step"} << false
-                                 << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung"};
+                                 << QStringList{"Schritt 1, Spalte a, a1 gesetzt"};
     QTest::newRow("step to a solution") << QStringList{"218 steps"} << false
-                                        << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1"};
+                                        << QStringList{"Schritt 218, Spalte h, h4 gesetzt, Lösung 1"};
     QTest::newRow("step that clears") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step"} << false
-                                      << QStringList{"Schritt 1, Spalte a geräumt, Suche beendet"};
+                                      << QStringList{"Schritt 1, Spalte a, a8 war die letzte Reihe, Suche beendet"};
     QTest::newRow("a column emptied") << QStringList{"6 steps"} << false
-                                      << QStringList{"Schritt 6, Spalte f geräumt, zurück zu e"};
+                                      << QStringList{"Schritt 6, Spalte f, keine Reihe frei, zurück zu e"};
     QTest::newRow("step back") << QStringList{"step", "step", "step", "back"} << false
                                << QStringList{"Schritt 3 zurückgenommen, Spalte c leer"};
     QTest::newRow("step back to a queen") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step", "back"}
                                           << false << QStringList{"Schritt 1 zurückgenommen, Spalte a, Reihe 8"};
     QTest::newRow("steps with marks")
         << QStringList{"step", "step"} << true
-        << QStringList{"Schritt 1, Spalte a, Reihe 1, in Ordnung",
-                       "Schritt 2, Spalte b, b1 bedroht von a1, b2 von a1, Reihe 3, in Ordnung"};
+        << QStringList{"Schritt 1, Spalte a, a1 gesetzt",
+                       "Schritt 2, Spalte b, b1 bedroht von a1, b2 bedroht von a1, b3 gesetzt"};
     QTest::newRow("step 5 with marks")
         << QStringList{"5 steps"} << true
-        << QStringList{"Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 von d2, e3 von b3, c5 und d2, Reihe 4, "
-                       "in Ordnung"};
+        << QStringList{"Schritt 5, Spalte e, e1 bedroht von a1 und d2, e2 bedroht von d2, e3 bedroht von b3, c5 "
+                       "und d2, e4 gesetzt"};
     QTest::newRow("a step that empties its column, with marks")
         << QStringList{"6 steps"} << true
-        << QStringList{"Schritt 6, Spalte f, f1 bedroht von a1, f2 von c5 und d2, f3 von b3 und e4, f4 von d2 und e4, "
-                       "f5 von c5 und e4, f6 von a1, f7 von b3, f8 von c5, Spalte f geräumt, zurück zu e"};
+        << QStringList{"Schritt 6, Spalte f, f1 bedroht von a1, f2 bedroht von c5 und d2, f3 bedroht von b3 und e4, "
+                       "f4 bedroht von d2 und e4, f5 bedroht von c5 und e4, f6 bedroht von a1, f7 bedroht von b3, "
+                       "f8 bedroht von c5, keine Reihe frei, zurück zu e"};
     QTest::newRow("single step to a solution, No")
         << QStringList{"stop", "no", "218 steps"} << false
-        << QStringList{"Schritt 218, Spalte h, Reihe 4, Lösung 1 steht auf dem Brett, a1, b5, c8, d6, e3, f7, g2, h4"};
+        << QStringList{"Schritt 218, Spalte h, h4 gesetzt, Lösung 1 steht auf dem Brett, a1, b5, c8, d6, e3, f7, g2, h4"};
     QTest::newRow("run, Yes then No")
         << QStringList{"stop", "yes", "no", "run"} << false
         << QStringList{"Lösung 1", "Lösung 2 steht auf dem Brett, a1, b6, c8, d3, e7, f4, g2, h5"};
@@ -411,15 +466,15 @@ void TestSuchverlauf::ablauf_data()
                                                 "3: f3? bedroht von b3 und e4", "3: f4? bedroht von d2 und e4",
                                                 "3: f5? bedroht von c5 und e4", "3: f6? bedroht von a1",
                                                 "3: f7? bedroht von b3", "3: f8? bedroht von c5",
-                                                "6: Spalte f geräumt, zurück zu e"};
+                                                "6: keine Reihe frei, zurück zu e"};
     QTest::newRow("the top row reached") << QStringList{"9 steps"} << "0 1 2 6"
-                                         << QStringList{"6: Spalte e geräumt, zurück zu d"};
+                                         << QStringList{"6: e8 war die letzte Reihe, zurück zu d"};
     QTest::newRow("a solution") << QStringList{"218 steps"} << "0 1 2 3 4 5"
                                 << QStringList{"3: h1? bedroht von a1 und g2", "3: h2? bedroht von d6 und g2",
                                                "3: h3? bedroht von c8, e3 und g2", "4: h4? frei: gesetzt",
                                                "5: Lösung 1"};
     QTest::newRow("the end") << QStringList{"a+", "a+", "a+", "a+", "a+", "a+", "a+", "a+", "step"} << "0 1 2 6 7"
-                             << QStringList{"6: Spalte a geräumt, Suche beendet", "7: Suche beendet"};
+                             << QStringList{"6: a8 war die letzte Reihe, Suche beendet", "7: Suche beendet"};
 }
 
 // The lines each kind of step runs, its moments, and the pane that shows

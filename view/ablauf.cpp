@@ -47,15 +47,15 @@ std::vector<Ablauf::Moment> Ablauf::momente(const board::Schritt &schritt, const
     for (int zeile = schritt.vorher + 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
         if (!schritt.abgelehnt(zeile))
             break;
-        momente.push_back({Bedroht, feldName(schritt.spalte, zeile) + QStringLiteral("? bedroht von ")
-                                        + angreifer(schritt.bedroher[std::size_t(zeile - 1)], brett)});
+        momente.push_back({Bedroht, feldName(schritt.spalte, zeile) + QStringLiteral("? ")
+                                        + bedrohung(schritt.bedroher[std::size_t(zeile - 1)], brett)});
     }
     if (schritt.reihe > 0) {
         momente.push_back({Setze, feldName(schritt.spalte, schritt.reihe) + QStringLiteral("? frei: gesetzt")});
         if (schritt.loesung > 0)
             momente.push_back({Loesung, QStringLiteral("Lösung %1").arg(schritt.loesung)});
     } else {
-        momente.push_back({Zurueck, geraeumt(schritt)});
+        momente.push_back({Zurueck, ausgang(schritt)});
         if (schritt.ende)
             momente.push_back({Ende, QStringLiteral("Suche beendet")});
     }

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <cmath>
 
@@ -31,6 +32,7 @@ const QColor Rot{170, 0, 0};
 const QColor Gruen{0, 100, 0};
 const QColor Blau{0, 0, 160};
 const QColor Grau{90, 90, 90};
+const QColor Gold{130, 75, 0};
 
 // Marks and meanings, cell by cell, of the board an occasion tells of.
 // The meanings are worded only where asked for: a run shows marks at
@@ -70,16 +72,12 @@ public:
         m_bild.marken[static_cast<std::size_t>(board::zellIndex(spalte, zeile))] |= marke;
     }
 
-    // "b3 (gleiche Reihe) und e4 (Diagonale)": the queens of `spalten`
-    // that attack row `zeile`.
-    QString angreifer(std::uint8_t spalten, int zeile) const { return view::angreifer(spalten, m_brett, zeile); }
-
     void markiereAngreifer(std::uint8_t spalten, int zielSpalte, int zielZeile)
     {
         for (int k = 0; k < board::Feld::Spalten; ++k) {
             if (spalten & (1U << k))
                 markiere(k, wert(k), Spuren::Bedroher,
-                         [&] { return dame(k) + QStringLiteral(": bedroht ") + feld(zielSpalte, zielZeile); });
+                         [&] { return dame(k) + QStringLiteral(": greift ") + feld(zielSpalte, zielZeile) + QStringLiteral(" an"); });
         }
     }
 
@@ -136,14 +134,21 @@ Spuren::Bild Spuren::bild(const Anlass &anlass, bool bedeutungen)
                 continue;
             const std::uint8_t wer = schritt.bedroher[std::size_t(zeile - 1)];
             maler.markiere(spalte, zeile, Versuch, [&] {
-                return maler.feld(spalte, zeile) + QStringLiteral(": versucht, bedroht von ") + maler.angreifer(wer, zeile);
+                return maler.feld(spalte, zeile) + QStringLiteral(": versucht, ") + bedrohung(wer, anlass.brett, zeile);
             });
             bild.namen[std::size_t(board::zellIndex(spalte, zeile))] = damenNamen(wer, anlass.brett).join(u' ');
         }
-        if (const int letzte = schritt.letzteAbgelehnte())
+        maler.markiere(spalte, schritt.reihe, Gesetzt, [&] { return ausgang(schritt); });
+        // A solution's queens are shown as such, not as the attackers of
+        // the rows below its last.
+        if (schritt.loesung > 0) {
+            for (int k = 0; k < board::Feld::Spalten; ++k)
+                maler.markiere(k, maler.wert(k), Loesung, [&] {
+                    return maler.dame(k) + QStringLiteral(": Dame der Lösung %1").arg(schritt.loesung);
+                });
+        } else if (const int letzte = schritt.letzteAbgelehnte()) {
             maler.markiereAngreifer(schritt.bedroher[std::size_t(letzte - 1)], spalte, letzte);
-        maler.markiere(spalte, schritt.reihe, Gesetzt,
-                       [&] { return maler.feld(spalte, schritt.reihe) + QStringLiteral(": gesetzt"); });
+        }
         if (schritt.vorher > 0) {
             maler.markiere(spalte, schritt.vorher, Vorher, [&] {
                 return maler.feld(spalte, schritt.vorher) + QStringLiteral(": hier stand die Dame vor dem Schritt");
@@ -159,9 +164,9 @@ Spuren::Bild Spuren::bild(const Anlass &anlass, bool bedeutungen)
             });
         }
         if (schritt.reihe == 0) {
-            maler.markiere(spalte, board::Feld::HoechsteReihe, Geraeumt);
+            maler.markiere(spalte, board::Feld::HoechsteReihe, Zurueck);
             if (maler.mitBedeutungen())
-                maler.bedeutungen(spalte, board::Feld::HoechsteReihe).prepend(geraeumt(schritt));
+                maler.bedeutungen(spalte, board::Feld::HoechsteReihe).prepend(ausgang(schritt));
         }
         maler.spalte(spalte, Spalte);
         sonstige(spalte, 1, board::Feld::HoechsteReihe, [] { return QStringLiteral("Spalte des Schritts"); });
@@ -170,7 +175,7 @@ Spuren::Bild Spuren::bild(const Anlass &anlass, bool bedeutungen)
         const int wert = maler.wert(spalte);
         const std::uint8_t wer = board::Angreifer(feldAus(anlass.brett), std::int16_t(wert), spalte);
         maler.markiere(spalte, wert, Bedroht, [&] {
-            return maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, bedroht von ") + maler.angreifer(wer, wert);
+            return maler.dame(spalte) + QStringLiteral(": von Hand gesetzt, ") + bedrohung(wer, anlass.brett, wert);
         });
         maler.markiereAngreifer(wer, spalte, wert);
     }
@@ -327,36 +332,63 @@ void Spuren::zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    if (marken & (Spalte | Naechste)) {
-        // The column's outline: a bar down each side of its cells, dashed
-        // for the column the next step works on, unless it is this one.
-        const qreal breite = a * 0.06;
+    // The column's outline, a bar down each side of its cells; the next
+    // column's dashed and further in, so that the two stay apart where
+    // they are neighbours.
+    const auto balken = [&](qreal abstand, qreal breite, bool gestrichelt) {
         QPen stift(Blau, breite, Qt::SolidLine, Qt::FlatCap);
-        if (!(marken & Spalte))
+        if (gestrichelt)
             stift.setDashPattern({2.5, 1.5});
         painter.setPen(stift);
-        const qreal links = zelle.left() + breite / 2;
-        const qreal rechts = zelle.right() + 1 - breite / 2;
+        const qreal links = zelle.left() + abstand + breite / 2;
+        const qreal rechts = zelle.right() + 1 - abstand - breite / 2;
         painter.drawLine(QPointF(links, zelle.top()), QPointF(links, zelle.bottom() + 1));
         painter.drawLine(QPointF(rechts, zelle.top()), QPointF(rechts, zelle.bottom() + 1));
-    }
+    };
+    if (marken & Spalte)
+        balken(a * 0.02, a * 0.06, false);
+    if (marken & Naechste)
+        balken(a * 0.17, a * 0.05, true);
     const QRectF innen = zelle.adjusted(a * 0.14, a * 0.14, -a * 0.14, -a * 0.14);
-    if (marken & (Bedroher | Gesetzt)) {
-        painter.setPen(QPen((marken & Gesetzt) ? Gruen : Rot, a * 0.07, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    if (marken & Gesetzt) {
+        // The queen kept: framed whole, with a tick in a round badge.
+        painter.setPen(QPen(Gruen, a * 0.07, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(innen);
+        const QPointF mitte = innen.topRight();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Gruen);
+        painter.drawEllipse(mitte, a * 0.13, a * 0.13);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, a * 0.045, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF haken[] = {mitte + QPointF(-a * 0.065, 0), mitte + QPointF(-a * 0.015, a * 0.05),
+                                 mitte + QPointF(a * 0.07, -a * 0.055)};
+        painter.drawPolyline(haken, 3);
+    }
+    if (marken & Bedroher) {
+        // An attacker: its corners, taken aim at, where a kept queen is
+        // framed whole.
+        painter.setPen(QPen(Rot, a * 0.08, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const qreal bein = a * 0.2;
+        for (const auto &[ecke, dx, dy] : {std::tuple{innen.topLeft(), 1, 1}, std::tuple{innen.topRight(), -1, 1},
+                                           std::tuple{innen.bottomLeft(), 1, -1}, std::tuple{innen.bottomRight(), -1, -1}}) {
+            const QPointF winkel[] = {ecke + QPointF(0, dy * bein), ecke, ecke + QPointF(dx * bein, 0)};
+            painter.drawPolyline(winkel, 3);
+        }
     }
     if (marken & Bedroht) {
-        // The moved queen is ringed, its attackers framed: told apart by
-        // shape, not by colour alone.
+        // The moved queen is ringed.
         painter.setPen(QPen(Rot, a * 0.07));
         painter.drawEllipse(zelle.center(), a * 0.38, a * 0.38);
     }
     if (marken & Vorher) {
-        // Where the queen stood: a hollow queen, dashed.
+        // Where the queen stood: a hollow diamond, dashed.
         QPen stift(Grau, a * 0.06);
         stift.setDashPattern({2, 1.5});
         painter.setPen(stift);
-        painter.drawEllipse(zelle.center(), a * 0.26, a * 0.26);
+        const QPointF m = zelle.center();
+        const qreal r = a * 0.3;
+        const QPointF raute[] = {m + QPointF(0, -r), m + QPointF(r, 0), m + QPointF(0, r), m + QPointF(-r, 0)};
+        painter.drawPolygon(raute, 4);
     }
     if (marken & Weg) {
         // The queen's way up, at the cell's left: from where it stood to
@@ -392,8 +424,20 @@ void Spuren::zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t
         painter.setBrush(Blau);
         painter.drawPolygon(pfeil, 3);
     }
-    if (marken & Geraeumt) {
-        // The column was emptied: an arrow back to the column before.
+    if (marken & Loesung) {
+        // A queen of the solution: a star in the corner.
+        const QPointF mitte = innen.topLeft();
+        QPointF stern[10];
+        for (int i = 0; i < 10; ++i) {
+            const qreal r = (i % 2 ? 0.07 : 0.17) * a;
+            const qreal w = M_PI / 5 * i - M_PI / 2;
+            stern[i] = mitte + QPointF(r * std::cos(w), r * std::sin(w));
+        }
+        painter.setBrush(Gold);
+        painter.drawPolygon(stern, 10);
+    }
+    if (marken & Zurueck) {
+        // The column is left empty: an arrow back to the column before.
         const qreal y = zelle.top() + a * 0.12;
         painter.setPen(QPen(Blau, a * 0.06, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QPointF(zelle.left() + a * 0.3, y), QPointF(zelle.right() - a * 0.12, y));

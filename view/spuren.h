@@ -31,14 +31,15 @@ class Anzeige;
 // column a step worked on, each row it tried there and found attacked with
 // the queens that ruled it out named in its cell, the queen it kept, the
 // way that queen came from the row it stood on before (or, where the step
-// emptied the column, a sign that the search went back), the queens that
-// ruled out the last row it tried, and the column the next step works on;
-// after a hand move that is attacked, the moved queen (ringed) and its
-// attackers (framed). Every marked cell says in its tooltip, which is also
-// its accessible description, what its marks mean. The marks are drawn over
-// the cells in fixed colours that stand out from both greys by at least
-// 3:1, beside the "X", which keeps its contrast. Like everything the
-// search shows, they change with the frame of the step they belong to.
+// left the column empty, a sign that the search goes back), the queens that
+// attack the last row it tried, and the column the next step works on; at
+// a solution, its eight queens; after a hand move that is attacked, the
+// moved queen (ringed) and its attackers. Every marked cell says in its
+// tooltip, which is also its accessible description, what its marks mean.
+// The marks are drawn over the cells in fixed colours that stand out from
+// both greys by at least 3:1, beside the "X", which keeps its contrast, and
+// differ by shape, not by colour alone. Like everything the search shows,
+// they change with the frame of the step they belong to.
 class Spuren : public QObject
 {
 public:
@@ -46,13 +47,14 @@ public:
         Spalte = 1,      // the column a step worked on
         Versuch = 2,     // a row tried there and found attacked
         Gesetzt = 4,     // the queen the step kept
-        Bedroher = 8,    // a queen that attacks the row or queen in question
+        Bedroher = 8,    // a queen that attacks the row or the queen in question
         Bedroht = 16,    // the queen moved by hand, attacked
         Naechste = 32,   // the column the next step works on
         Pfeil = 64,      // its top cell, with an arrow into it
         Vorher = 128,    // where the step's queen stood before it
         Weg = 256,       // the way up from there, to the queen or off the board
-        Geraeumt = 512,  // the top cell of the column the step emptied
+        Zurueck = 512,   // the top cell of a column the step left empty
+        Loesung = 1024,  // a queen of the solution the step found
     };
     using Marken = std::array<std::uint16_t, ZellIndizes>;
 

@@ -52,41 +52,53 @@ QString angreifer(std::uint8_t spalten, const Brett &brett, int zeile)
     return aufgezaehlt(wer);
 }
 
-QString abgelehnteReihen(const board::Schritt &schritt, const Brett &brett)
+QString bedrohung(std::uint8_t spalten, const Brett &brett, int zeile)
 {
-    QStringList reihen;
-    for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile) {
-        if (!schritt.abgelehnt(zeile))
-            continue;
-        reihen << feldName(schritt.spalte, zeile)
-                      + (reihen.isEmpty() ? QStringLiteral(" bedroht von ") : QStringLiteral(" von "))
-                      + angreifer(schritt.bedroher[std::size_t(zeile - 1)], brett);
-    }
-    return reihen.join(QStringLiteral(", "));
+    return QStringLiteral("bedroht von ") + angreifer(spalten, brett, zeile);
 }
 
-QString geraeumt(const board::Schritt &schritt)
+QString ausgang(const board::Schritt &schritt, bool kurz)
 {
-    return QStringLiteral("Spalte ") + spaltenName(schritt.spalte) + QStringLiteral(" geräumt, ")
-           + (schritt.ende ? QStringLiteral("Suche beendet") : QStringLiteral("zurück zu ") + spaltenName(schritt.spalte - 1));
+    const QString zurueck = schritt.ende ? QStringLiteral("Suche beendet")
+                                         : QStringLiteral("zurück zu ") + spaltenName(schritt.spalte - 1);
+    if (schritt.reihe == 0) {
+        if (schritt.vorher == board::Feld::HoechsteReihe)
+            return feldName(schritt.spalte, schritt.vorher) + QStringLiteral(" war die letzte Reihe, ") + zurueck;
+        if (schritt.vorher > 0)
+            return QStringLiteral("keine Reihe über ") + feldName(schritt.spalte, schritt.vorher)
+                   + QStringLiteral(" frei, ") + zurueck;
+        return QStringLiteral("keine Reihe frei, ") + zurueck;
+    }
+    const QString ziel = feldName(schritt.spalte, schritt.reihe);
+    if (schritt.vorher == 0)
+        return ziel + QStringLiteral(" gesetzt");
+    const QString von = feldName(schritt.spalte, schritt.vorher);
+    return kurz ? von + QStringLiteral(" → ") + ziel : QStringLiteral("von ") + von + QStringLiteral(" nach ") + ziel;
+}
+
+QString kurzeStellung(const Brett &brett)
+{
+    QStringList damen;
+    for (int spalte = 0; spalte < board::Feld::Spalten; ++spalte) {
+        if (brett[std::size_t(spalte)] != 0)
+            damen << feldName(spalte, brett[std::size_t(spalte)]);
+    }
+    return damen.join(u' ');
 }
 
 QString schrittGesagt(const board::Schritt &schritt, const Brett &brett, bool versuche)
 {
     // Commas, not colons: Orca reads a colon out as a word.
-    QStringList teile{QStringLiteral("Schritt %1").arg(schritt.nummer)};
-    if (schritt.reihe == 0 && !versuche)
-        return teile.first() + QStringLiteral(", ") + geraeumt(schritt);
-    teile << QStringLiteral("Spalte ") + spaltenName(schritt.spalte);
-    if (const QString bedroht = abgelehnteReihen(schritt, brett); versuche && !bedroht.isEmpty())
-        teile << bedroht;
-    if (schritt.reihe == 0) {
-        teile << geraeumt(schritt);
-    } else {
-        // The row a step keeps is one that fits.
-        teile << QStringLiteral("Reihe %1").arg(schritt.reihe)
-              << (schritt.loesung > 0 ? loesungGesagt(schritt, brett) : QStringLiteral("in Ordnung"));
+    QStringList teile{QStringLiteral("Schritt %1").arg(schritt.nummer),
+                      QStringLiteral("Spalte ") + spaltenName(schritt.spalte)};
+    for (int zeile = 1; versuche && zeile <= board::Feld::HoechsteReihe; ++zeile) {
+        if (schritt.abgelehnt(zeile))
+            teile << feldName(schritt.spalte, zeile) + u' '
+                         + bedrohung(schritt.bedroher[std::size_t(zeile - 1)], brett);
     }
+    teile << ausgang(schritt);
+    if (schritt.loesung > 0)
+        teile << loesungGesagt(schritt, brett);
     return teile.join(QStringLiteral(", "));
 }
 
@@ -123,9 +135,9 @@ QString handzugGesagt(const Brett &brett, int spalte)
     const int wert = brett[std::size_t(spalte)];
     if (wert == 0)
         return QStringLiteral("keine Dame");
-    const QString von = angreifer(board::Angreifer(feldAus(brett), std::int16_t(wert), spalte), brett);
-    return von.isEmpty() ? QStringLiteral("Reihe %1, in Ordnung").arg(wert)
-                         : QStringLiteral("Reihe %1, geht nicht, bedroht von ").arg(wert) + von;
+    const std::uint8_t wer = board::Angreifer(feldAus(brett), std::int16_t(wert), spalte);
+    return wer == 0 ? QStringLiteral("Reihe %1, in Ordnung").arg(wert)
+                    : QStringLiteral("Reihe %1, geht nicht, ").arg(wert) + bedrohung(wer, brett);
 }
 
 QString angehaltenGesagt(std::int64_t schritte, std::int64_t loesungen, const Brett &brett)

@@ -28,12 +28,19 @@ QString stellung(const Brett &brett);
 // given, each with the way it attacks that row: "b3 (gleiche Reihe) und e4
 // (Diagonale)".
 QString angreifer(std::uint8_t spalten, const Brett &brett, int zeile = 0);
-// "f1 bedroht von a1, f2 von c5 und d2": each row a step found attacked,
-// with the queens that ruled it out; empty where there was none.
-QString abgelehnteReihen(const board::Schritt &schritt, const Brett &brett);
-// "Spalte f geräumt, zurück zu e": a step that found no row, and where the
-// search goes back to.
-QString geraeumt(const board::Schritt &schritt);
+// "bedroht von b3 und e4": what rules a row out, as the marks' tooltips,
+// the spoken steps and the practice's verdicts say it; with the row
+// given, each queen with the way it attacks: "bedroht von b3 (gleiche
+// Reihe) und e4 (Diagonale)".
+QString bedrohung(std::uint8_t spalten, const Brett &brett, int zeile = 0);
+// What a step did, as the marks' tooltips and the spoken steps say it:
+// "e4 gesetzt", "von e4 nach e8", "keine Reihe frei, zurück zu e",
+// "keine Reihe über e4 frei, zurück zu d", "e8 war die letzte Reihe,
+// zurück zu d", "… Suche beendet"; `kurz`, as the protocol writes a move:
+// "e4 → e8".
+QString ausgang(const board::Schritt &schritt, bool kurz = false);
+// "a1 b5 c8 d6 e3 f7 g2 h4": the queens in few letters.
+QString kurzeStellung(const Brett &brett);
 
 // What screen readers are told, where a sighted user looks.
 //

@@ -41,18 +41,22 @@ QString Suchprotokoll::text(const Suchverlauf::Eintrag &eintrag)
     case Art::Schritt:
         break;
     }
+    // The outcome first, where a narrow window still shows it; then the
+    // solution, or the rows found attacked with the queens that ruled them
+    // out. Indented by the column: the depth of the search.
     const board::Schritt &schritt = eintrag.schritt;
-    QStringList teile;
-    if (const QString abgelehnt = abgelehnteReihen(schritt, eintrag.brett); !abgelehnt.isEmpty())
-        teile << abgelehnt;
-    teile << (schritt.reihe > 0 ? feldName(schritt.spalte, schritt.reihe) + QStringLiteral(" gesetzt") : geraeumt(schritt));
+    QString zeile = QString(qsizetype{2} * schritt.spalte, u' ')
+                    + QStringLiteral("Schritt %1, %2: ").arg(schritt.nummer).arg(spaltenName(schritt.spalte))
+                    + ausgang(schritt, true);
     if (schritt.loesung > 0)
-        teile << QStringLiteral("Lösung %1").arg(schritt.loesung);
-    // Indented by the column: the depth of the search. Commas, not colons:
-    // Orca reads a colon out as a word.
-    return QString(qsizetype{2} * schritt.spalte, u' ')
-           + QStringLiteral("Schritt %1, Spalte %2, ").arg(schritt.nummer).arg(spaltenName(schritt.spalte))
-           + teile.join(QStringLiteral(", "));
+        return zeile + QStringLiteral(" – Lösung %1: ").arg(schritt.loesung) + kurzeStellung(eintrag.brett);
+    QStringList reihen;
+    for (int reihe = 1; reihe <= board::Feld::HoechsteReihe; ++reihe) {
+        if (schritt.abgelehnt(reihe))
+            reihen << feldName(schritt.spalte, reihe) + u' '
+                          + damenNamen(schritt.bedroher[std::size_t(reihe - 1)], eintrag.brett).join(u' ');
+    }
+    return reihen.isEmpty() ? zeile : zeile + QStringLiteral(" – ") + reihen.join(QStringLiteral(", "));
 }
 
 std::uint64_t Suchprotokoll::id(int zeile) const

@@ -88,7 +88,8 @@ Ablaufansicht::Ablaufansicht(const view::Suchverlauf &verlauf, view::Anzeige &an
     m_werte->setObjectName(QStringLiteral("Werte"));
     m_stapel = new Zeilen(8, this);
     m_stapel->setObjectName(QStringLiteral("Stapel"));
-    m_stapel->setMinimumWidth(m_stapel->fontMetrics().horizontalAdvance(QStringLiteral("a8  ")));
+    // No wider than its widest entry, the lines get the rest.
+    m_stapel->setFixedWidth(m_stapel->fontMetrics().horizontalAdvance(QStringLiteral("f –  ")));
 
     // The stack beside the lines, as deep as the search.
     auto *oben = new QHBoxLayout;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -66,7 +67,8 @@ private:
 // A mark as the board draws it, on a light square.
 QLabel *muster(std::uint16_t marken, const QString &namen = {})
 {
-    const int seite = 26;
+    // A little taller than a line of the legend's text.
+    const int seite = QFontMetrics(QGuiApplication::font()).height() * 5 / 4;
     const qreal dpr = qApp->devicePixelRatio();
     QPixmap bild(QSize(seite, seite) * dpr);
     bild.setDevicePixelRatio(dpr);
@@ -96,15 +98,16 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
         {Spuren::Versuch | Spuren::Spalte, QStringLiteral("versucht, bedroht von a1")},
         {Spuren::Gesetzt, QStringLiteral("gesetzte Dame")},
         {Spuren::Vorher | Spuren::Weg, QStringLiteral("stand vorher hier, ihr Weg")},
-        {Spuren::Geraeumt, QStringLiteral("Spalte geräumt, zurück")},
-        {Spuren::Bedroher, QStringLiteral("Dame, die bedroht")},
+        {Spuren::Zurueck, QStringLiteral("keine Reihe frei, zurück")},
+        {Spuren::Bedroher, QStringLiteral("Dame, die angreift")},
         {Spuren::Bedroht, QStringLiteral("von Hand gesetzt, bedroht")},
+        {Spuren::Loesung, QStringLiteral("Dame der Lösung")},
         {Spuren::Naechste | Spuren::Pfeil, QStringLiteral("Spalte des nächsten Schritts")},
     };
     // Two columns of marks and meanings, a line each, to leave the lines
     // the room.
     auto *gitter = new QGridLayout;
-    gitter->setVerticalSpacing(2);
+    gitter->setVerticalSpacing(0);
     int eintrag = 0;
     for (const auto &[marken, bedeutung] : legende) {
         const int zeile = eintrag / 2;
@@ -233,7 +236,7 @@ void Protokollansicht::kopieren(bool alles)
 void Protokollansicht::zeigeSummen()
 {
     const view::Suchverlauf::Summen &summen = m_verlauf.summen();
-    m_summen->setzeZeilen({QStringLiteral("Schritte %1, versuchte Reihen %2, Rückschritte %3, Lösungen %4, Tempo %5")
+    m_summen->setzeZeilen({QStringLiteral("Schritte %1, versuchte Reihen %2, Sackgassen %3, Lösungen %4, Tempo %5")
                           .arg(summen.schritte)
                           .arg(summen.versuchteReihen)
                           .arg(summen.sackgassen)

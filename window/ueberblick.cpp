@@ -105,6 +105,7 @@ QWidget *Ueberblick::teil(Teil t)
         stelle += m_teile[i] ? 1 : 0;
     m_teilung->insertWidget(stelle, w);
     m_teilung->setStretchFactor(m_teilung->indexOf(w), t == Teil::Ablauf ? 0 : 4);
+    m_neu = true;
     return w;
 }
 
@@ -123,9 +124,29 @@ void Ueberblick::zeige(Teil t, bool an)
             platzieren();
         show();
     }
+    if (std::exchange(m_neu, false))
+        verteilen();
     raise();
     if (t == Teil::Protokoll)
         m_protokoll->zumNeuesten();
+}
+
+void Ueberblick::verteilen()
+{
+    // The algorithm's lines get what they need, the tree and the protocol
+    // share the rest, the tree's picture and outline a little more.
+    layout()->activate();
+    const int ablauf = zeigt(Teil::Ablauf) ? m_ablauf->sizeHint().height() : 0;
+    const int baum = zeigt(Teil::Suchbaum) ? 5 : 0;
+    const int protokoll = zeigt(Teil::Protokoll) ? 4 : 0;
+    const int rest = std::max(0, m_teilung->height() - ablauf);
+    QList<int> hoehen;
+    for (int i = 0; i < m_teilung->count(); ++i) {
+        const QWidget *w = m_teilung->widget(i);
+        const int anteil = w == m_baum ? baum : w == m_protokoll ? protokoll : 0;
+        hoehen << (w->isHidden() ? 0 : w == m_ablauf ? ablauf : rest * anteil / std::max(1, baum + protokoll));
+    }
+    m_teilung->setSizes(hoehen);
 }
 
 bool Ueberblick::zeigt(Teil t) const

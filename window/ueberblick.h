@@ -65,6 +65,8 @@ protected:
 private:
     QWidget *teil(Teil teil);
     void platzieren();
+    // Shares the window's height among the panes shown.
+    void verteilen();
 
     const view::Suchverlauf &m_verlauf;
     view::Anzeige &m_anzeige;
@@ -78,5 +80,7 @@ private:
     bool m_laeuft = false;
     Tempo::Stufe m_tempo = Tempo::Stufe::Sofort;
     bool m_platziert = false;
+    // A pane was made since the height was last shared.
+    bool m_neu = false;
     Stille m_stille{*this, [this] { return m_laeuft; }};
 };
