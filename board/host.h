@@ -78,6 +78,9 @@ public:
     // "Null" has emptied the board: at once, or, where a run was going on,
     // as the run ends.
     virtual void cleared() {}
+    // "Von vorn": board, pointer and counters are as at the start, and
+    // nothing can be taken back.
+    virtual void begunAnew() {}
     // A step was taken back: board, pointer and counters are as before it.
     virtual void stepUndone(const Schritt &schritt) { (void)schritt; }
     // Between two steps of a full run, where no step is half done: a host

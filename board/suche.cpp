@@ -42,6 +42,26 @@ bool Suche::Durchlauf()
     return anfordern(Befehl::Durchlauf);
 }
 
+void Suche::VonVorn()
+{
+    if (m_beschaeftigt) {
+        m_vonVorn = true;
+        requestEnd();
+        return;
+    }
+    anfangen();
+}
+
+void Suche::anfangen()
+{
+    leeren();
+    m_spalte = 0;
+    m_schritte = 0;
+    m_loesungen = 0;
+    m_abbruch = false;
+    m_host.begunAnew();
+}
+
 void Suche::requestEnd()
 {
     if (!m_beschaeftigt)
@@ -140,6 +160,8 @@ bool Suche::anfordern(Befehl befehl)
     }
     m_endeVerlangt = false;
     m_beschaeftigt = false;
+    if (std::exchange(m_vonVorn, false))
+        anfangen();
     return true;
 }
 

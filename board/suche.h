@@ -38,6 +38,11 @@ public:
     // user declines to go on. Returns false if refused during a full run.
     bool Durchlauf();
 
+    // "Von vorn": the search as it starts, with an empty board, no steps,
+    // no solutions, the pointer on column 0 and nothing to take back. A
+    // command under way (a step, a run, held or not) ends first, where it
+    // stands, as requestEnd ends it; the search begins anew once it has.
+    void VonVorn();
     // Ends a running full run (and drops queued commands) without showing
     // any further box; used when the host goes away.
     void requestEnd();
@@ -86,6 +91,7 @@ private:
     void Suchschritt();
     // Empties the board; what went before cannot be taken back.
     void leeren();
+    void anfangen();
     void merken(const Schritt &schritt);
 
     Feld &m_feld;
@@ -107,6 +113,8 @@ private:
     // the run has ended.
     bool m_nullNachLauf = false;
     std::deque<Befehl> m_warteschlange;
+    // "Von vorn" came during a command, which ends first.
+    bool m_vonVorn = false;
 
     // The steps that can be taken back, and the board's count of changes
     // after the last of them.

@@ -27,6 +27,10 @@ private slots:
     void pausedRun();
     void backToLine_data();
     void backToLine();
+    void beginAnew_data();
+    void beginAnew();
+    void goTo_data();
+    void goTo();
 };
 
 void TestLaufsteuerung::pausedRun_data()
@@ -65,6 +69,8 @@ void TestLaufsteuerung::pausedRun_data()
     QTest::newRow("a step with Null during it") << QStringList{"schritt mit null"} << 21 << "0 0 0 0 1 0 0 0"
                                                 << "LHAR" << QStringList{beendet}
                                                 << "        Schritt 21, e: e1 gesetzt";
+    QTest::newRow("von vorn") << QStringList{"von vorn"} << 0 << "0 0 0 0 0 0 0 0" << "LHAR"
+                              << QStringList{"Von vorn, das Brett ist leer"} << "";
     // A double click's second step, asked for before the end, follows it.
     QTest::newRow("a double click with Null during it")
         << QStringList{"doppelt mit null"} << 22 << "*" << "LHAR" << QStringList{beendet} << "";
@@ -104,6 +110,8 @@ void TestLaufsteuerung::pausedRun()
                     a.lauf.schrittZurueck();
                 else if (aktion == "beenden")
                     a.lauf.beenden();
+                else if (aktion == "von vorn")
+                    a.lauf.vonVorn();
                 else if (aktion == "schritt")
                     a.lauf.einzelschritt();
                 else if (aktion == "doppelt")
@@ -196,6 +204,123 @@ void TestLaufsteuerung::backToLine()
     QCOMPARE(abgelehnt.size(), zurueck ? 0 : 1);
     if (zurueck)
         QCOMPARE(eintraege.back().schritt.nummer, schritte);
+}
+
+void TestLaufsteuerung::beginAnew_data()
+{
+    QTest::addColumn<int>("schritte"); // single steps first
+    QTest::addColumn<int>("hand");     // then the queen of column c moved by hand to this row, or 0
+    QTest::addColumn<int>("lauf");     // then a run, begun anew at this step of it, or 0
+
+    QTest::newRow("after steps") << 40 << 0 << 0;
+    QTest::newRow("after a hand move") << 3 << 5 << 0;
+    QTest::newRow("after the end") << 4021 << 0 << 0;
+    QTest::newRow("during a run") << 0 << 0 << 300;
+    QTest::newRow("after steps, during a run") << 7 << 2 << 10;
+}
+
+// "Von vorn" leaves the search as it starts, also from the middle of a
+// run: the steps that follow are those of a fresh start.
+void TestLaufsteuerung::beginAnew()
+{
+    QFETCH(int, schritte);
+    QFETCH(int, hand);
+    QFETCH(int, lauf);
+
+    Aufbau a;
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    a.lauf.setzeTempo(Tempo::Stufe::Sofort);
+    for (int n = 0; n < schritte; ++n)
+        a.lauf.einzelschritt();
+    if (hand > 0)
+        a.lauf.vonHand(2, hand);
+    if (lauf > 0) {
+        QTimer waechter;
+        QObject::connect(&waechter, &QTimer::timeout, &a.lauf, [&] {
+            if (a.lauf.suche().schritte() >= lauf)
+                a.lauf.vonVorn();
+        });
+        waechter.start(0);
+        a.lauf.durchlauf();
+    } else {
+        a.lauf.vonVorn();
+    }
+
+    QCOMPARE(a.lauf.zustand(), Laufsteuerung::Zustand::Ruht);
+    QCOMPARE(a.brett(), "0 0 0 0 0 0 0 0");
+    QCOMPARE(a.lauf.suche().schritte(), 0);
+    QCOMPARE(a.lauf.suche().loesungen(), 0);
+    QCOMPARE(a.lauf.suche().spalte(), 0);
+    QVERIFY(!a.lauf.zurueckMoeglich());
+    QVERIFY(a.verlauf.eintraege().empty());
+    QCOMPARE(a.verlauf.summen(), view::Suchverlauf::Summen{});
+    QCOMPARE(a.lauf.letzterSchritt(), 4021);
+    // The next steps are a fresh start's.
+    Aufbau frisch;
+    for (int n = 0; n < 30; ++n) {
+        a.lauf.einzelschritt();
+        frisch.lauf.einzelschritt();
+    }
+    QCOMPARE(a.brett(), frisch.brett());
+    QCOMPARE(view::Suchprotokoll::text(*a.verlauf.letzter()), view::Suchprotokoll::text(*frisch.verlauf.letzter()));
+    QCOMPARE(a.verlauf.eintraege().size(), 30);
+}
+
+void TestLaufsteuerung::goTo_data()
+{
+    QTest::addColumn<QList<int>>("ziele"); // one after another, from the empty board; -2: a hand move, -3: "Null"
+    QTest::addColumn<int>("schritte");      // where the search stands then
+    QTest::addColumn<QString>("brett");     // "": as after that many single steps; "*": any
+    QTest::addColumn<QString>("nicht");     // why the last cannot be gone to
+
+    QTest::newRow("forward to the first solution") << QList<int>{218} << 218 << "1 5 8 6 3 7 2 4" << "";
+    QTest::newRow("then back") << QList<int>{218, 37} << 37 << "" << "";
+    QTest::newRow("forward again") << QList<int>{218, 37, 1000} << 1000 << "" << "";
+    QTest::newRow("to the end") << QList<int>{4021} << 4021 << "0 0 0 0 0 0 0 0" << "";
+    QTest::newRow("back past a hand move") << QList<int>{5, -2, 8, 4} << 8 << "*"
+                                           << "Bis Schritt 4 geht es nicht zurück";
+    QTest::newRow("back past Null") << QList<int>{20, -3, 10} << 20 << "0 0 0 0 0 0 0 0"
+                                    << "Bis Schritt 10 geht es nicht zurück";
+}
+
+// "Gehe zu Schritt": forward by steps made at once, asking nothing, back
+// as far as "Schritt zurück" reaches; where it cannot, nothing changes.
+void TestLaufsteuerung::goTo()
+{
+    QFETCH(QList<int>, ziele);
+    QFETCH(int, schritte);
+    QFETCH(QString, brett);
+    QFETCH(QString, nicht);
+
+    Aufbau a;
+    a.stopBeiLoesung->setChecked(true);
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::Ok));
+    QSignalSpy ansagen(&a.lauf, &Laufsteuerung::ansage);
+    for (const int ziel : ziele) {
+        if (ziel == -2)
+            a.lauf.vonHand(5, 8);
+        else if (ziel == -3)
+            a.lauf.null();
+        else if (ziel != ziele.back() || nicht.isEmpty())
+            a.lauf.geheZu(ziel);
+    }
+    QCOMPARE(a.lauf.geheZuNicht(ziele.back()), nicht);
+    if (!nicht.isEmpty()) {
+        const QString vorher = a.brett();
+        a.lauf.geheZu(ziele.back());
+        QCOMPARE(a.brett(), vorher);
+        QCOMPARE(ansagen.last().at(0).toString(), nicht);
+    }
+    QCOMPARE(a.lauf.suche().schritte(), schritte);
+    if (brett.isEmpty()) {
+        Aufbau einzeln;
+        for (int n = 0; n < schritte; ++n)
+            einzeln.lauf.einzelschritt();
+        brett = einzeln.brett();
+    }
+    if (brett != "*")
+        QCOMPARE(a.brett(), brett);
+    QCOMPARE(answerer.boxes.size(), 0);
 }
 
 QTEST_MAIN(TestLaufsteuerung)

@@ -11,6 +11,7 @@
 #include "stellung.h"
 #include "suchbaum.h"
 #include "suchprotokoll.h"
+#include "vorhersage.h"
 
 #include <QBitArray>
 #include <QPainter>
@@ -23,7 +24,8 @@ using Eintrag = view::Suchverlauf::Eintrag;
 
 // The record fed by the run's control on a bare window, and what it is
 // told to do: "step", "6 steps", "back", "null", "run", "run null" ("Null"
-// in the run's first step), "stop" (ticks "Stop bei Lösung"), "a+" and
+// in the run's first step), "anew" ("Von vorn"), "stop" (ticks "Stop bei
+// Lösung"), "a+" and
 // "a-" (the queen of column a a row up or down), and "yes" or "no", the
 // answer to the next question (otherwise Yes).
 struct Geschichte : Aufbau
@@ -47,6 +49,8 @@ struct Geschichte : Aufbau
                 lauf.schrittZurueck();
             } else if (aktion == "null") {
                 lauf.null();
+            } else if (aktion == "anew") {
+                lauf.vonVorn();
             } else if (aktion == "stop") {
                 stopBeiLoesung->setChecked(true);
             } else if (aktion.startsWith("run")) {
@@ -90,6 +94,8 @@ private slots:
     void treeFollows();
     void ablauf_data();
     void ablauf();
+    void prediction_data();
+    void prediction();
 };
 
 void TestSuchverlauf::lines_data()
@@ -116,6 +122,9 @@ void TestSuchverlauf::lines_data()
     QTest::newRow("a solution") << QStringList{"218 steps"}
                                 << QStringList{"              Schritt 218, h: h4 gesetzt – Lösung 1: a1 b5 c8 d6 e3 f7 g2 h4"}
                                 << "218 876 105 1";
+    // Begun anew, the record holds only what came since.
+    QTest::newRow("begun anew") << QStringList{"run", "5 steps", "a+", "anew", "step"}
+                                << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0";
     QTest::newRow("full run") << QStringList{"run"} << QStringList{"Schritt 4021, a: a8 war die letzte Reihe, Suche beendet"}
                               << "4021 15720 1965 92";
 }
@@ -136,6 +145,8 @@ void TestSuchverlauf::lines()
     QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(s.schritte).arg(s.versuchteReihen).arg(s.sackgassen).arg(s.loesungen),
              summen);
     QCOMPARE(s.schritte, g.lauf.suche().schritte());
+    if (aktionen.contains("anew"))
+        QCOMPARE(alle, zeilen);
     if (aktionen == QStringList{"run"}) {
         // Rows tried on the board, and steps that emptied their column, as
         // the board saw them.
@@ -500,6 +511,52 @@ void TestSuchverlauf::ablauf()
     QCOMPARE(ansicht.aktuell(), gelaufen.last().toInt());
     QVERIFY(view::Ablauf::zeilen()[ansicht.aktuell()].contains(
         letzter.schritt.reihe > 0 ? (letzter.schritt.loesung > 0 ? "Lösung" : "setze") : (letzter.schritt.ende ? "beendet" : "zurück")));
+}
+
+void TestSuchverlauf::prediction_data()
+{
+    QTest::addColumn<int>("vorher"); // steps from the empty board before the one guessed
+    QTest::addColumn<int>("tipp");   // a row, or 0 for "keine Reihe frei, zurück"
+    QTest::addColumn<QString>("urteil");
+
+    QTest::newRow("set, right") << 0 << 1 << "Richtig: a1 ist die erste Reihe ohne Bedrohung";
+    QTest::newRow("set, guessed back") << 0 << 0 << "Nicht ganz: a1 ist frei; der Schritt setzt auf a1";
+    QTest::newRow("set, an attacked row")
+        << 1 << 2 << "Nicht ganz: b2 ist bedroht von a1 (Diagonale); der Schritt setzt auf b3";
+    QTest::newRow("set, a free row comes first")
+        << 1 << 5 << "Nicht ganz: b3 ist frei und kommt vor b5; der Schritt setzt auf b3";
+    QTest::newRow("moved up, right") << 6 << 8 << "Richtig: e8 ist die erste Reihe über e4 ohne Bedrohung";
+    QTest::newRow("moved up, guessed below")
+        << 6 << 3 << "Nicht ganz: der Schritt sucht erst über e4, wo die Dame stand; der Schritt setzt auf e8";
+    QTest::newRow("moved up, an attacked row")
+        << 6 << 6 << "Nicht ganz: e6 ist bedroht von b3 (Diagonale); der Schritt setzt auf e8";
+    QTest::newRow("no row free, right") << 5 << 0 << "Richtig: keine Reihe frei, zurück zu e";
+    QTest::newRow("no row free, guessed a row")
+        << 5 << 7 << "Nicht ganz: f7 ist bedroht von b3 (Diagonale); keine Reihe frei, zurück zu e";
+    QTest::newRow("top row reached, right") << 8 << 0 << "Richtig: e8 war die letzte Reihe, zurück zu d";
+    QTest::newRow("top row reached, guessed it again")
+        << 8 << 8 << "Nicht ganz: der Schritt sucht erst über e8, wo die Dame stand; e8 war die letzte Reihe, zurück zu d";
+    QTest::newRow("solution, right") << 217 << 4 << "Richtig: h4 ist die erste Reihe ohne Bedrohung, Lösung 1";
+    QTest::newRow("solution, an attacked row")
+        << 217 << 3 << "Nicht ganz: h3 ist bedroht von c8 (Diagonale), e3 (gleiche Reihe) und g2 (Diagonale); "
+                       "der Schritt setzt auf h4";
+}
+
+// Whether a guess of the next step was right, and why, for each kind of
+// step, judged by the step as it was made.
+void TestSuchverlauf::prediction()
+{
+    QFETCH(int, vorher);
+    QFETCH(int, tipp);
+    QFETCH(QString, urteil);
+
+    Geschichte g;
+    g.spiele({QStringLiteral("%1 steps").arg(vorher + 1)});
+    const Eintrag *schritt = g.verlauf.letzter();
+    QVERIFY(schritt && schritt->art == Eintrag::Art::Schritt);
+    const view::Vorhersage::Urteil u = view::Vorhersage::urteil(tipp, schritt->schritt, schritt->brett);
+    QCOMPARE(u.text, urteil);
+    QCOMPARE(u.richtig, urteil.startsWith("Richtig"));
 }
 
 QTEST_MAIN(TestSuchverlauf)

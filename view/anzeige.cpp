@@ -115,6 +115,11 @@ Nebenanzeige::Nebenanzeige(Anzeige &anzeige, QLineEdit &urteil, QLineEdit &loesu
         for (std::size_t i = 0; i < m_felder.size(); ++i)
             m_anzeige.text(*m_felder[i], eintrag.davor[i]);
     });
+    // Begun anew, the fields are empty, as at the start.
+    connect(&verlauf, &Suchverlauf::begonnen, this, [this] {
+        for (QLineEdit *feld : m_felder)
+            m_anzeige.text(*feld, QString());
+    });
 }
 
 Nebenanzeige::~Nebenanzeige()

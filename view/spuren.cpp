@@ -33,6 +33,7 @@ const QColor Gruen{0, 100, 0};
 const QColor Blau{0, 0, 160};
 const QColor Grau{90, 90, 90};
 const QColor Gold{130, 75, 0};
+const QColor Lila{110, 0, 140};
 
 // Marks and meanings, cell by cell, of the board an occasion tells of.
 // The meanings are worded only where asked for: a run shows marks at
@@ -179,7 +180,15 @@ Spuren::Bild Spuren::bild(const Anlass &anlass, bool bedeutungen)
         });
         maler.markiereAngreifer(wer, spalte, wert);
     }
-    if (anlass.naechste >= 0) {
+    if (anlass.frage >= 0) {
+        // The question stands for the next step's marks.
+        for (int zeile = 1; zeile <= board::Feld::HoechsteReihe; ++zeile)
+            maler.markiere(anlass.frage, zeile, Frage, [&] {
+                return maler.feld(anlass.frage, zeile) + QStringLiteral(": Tipp, der Schritt setzt hierhin");
+            });
+        maler.markiere(anlass.frage, board::Feld::HoechsteReihe, FrageZurueck,
+                       [] { return QStringLiteral("Pfeil oben: Tipp, keine Reihe frei, zurück"); });
+    } else if (anlass.naechste >= 0) {
         maler.spalte(anlass.naechste, Naechste);
         maler.markiere(anlass.naechste, board::Feld::HoechsteReihe, Pfeil);
         sonstige(anlass.naechste, 1, board::Feld::HoechsteReihe,
@@ -216,6 +225,7 @@ Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verla
     connect(&verlauf, &Suchverlauf::angefuegt, this, &Spuren::folgen);
     connect(&verlauf, &Suchverlauf::zurueckgenommen, this, &Spuren::folgen);
     connect(&verlauf, &Suchverlauf::naechsteGeaendert, this, &Spuren::folgen);
+    connect(&verlauf, &Suchverlauf::begonnen, this, &Spuren::folgen);
 }
 
 void Spuren::setzeAn(bool an)
@@ -224,9 +234,22 @@ void Spuren::setzeAn(bool an)
     folgen();
 }
 
+void Spuren::setzeFrage(int spalte)
+{
+    m_frage = spalte;
+    folgen();
+}
+
 void Spuren::folgen()
 {
-    zeige(m_an ? anlass(m_verlauf.letzter(), m_verlauf.naechste()) : Anlass{});
+    Anlass neu = m_an ? anlass(m_verlauf.letzter(), m_verlauf.naechste()) : Anlass{};
+    neu.frage = m_frage;
+    zeige(neu);
+}
+
+QRectF Spuren::zurueckFeld(const QRectF &zelle)
+{
+    return {zelle.left(), zelle.top(), zelle.width(), zelle.height() * 0.34};
 }
 
 void Spuren::zeige(const Anlass &anlass)
@@ -435,6 +458,29 @@ void Spuren::zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t
         }
         painter.setBrush(Gold);
         painter.drawPolygon(stern, 10);
+    }
+    if (marken & Frage) {
+        // Asked for a guess: the cell framed in dots, to be clicked.
+        QPen stift(Lila, a * 0.05, Qt::DotLine, Qt::RoundCap);
+        painter.setPen(stift);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(zelle.adjusted(a * 0.06, a * 0.06, -a * 0.06, -a * 0.06), a * 0.1, a * 0.1);
+        painter.setPen(Qt::NoPen);
+    }
+    if (marken & FrageZurueck) {
+        // The guess "keine Reihe frei, zurück": a bar across the cell's top
+        // with an arrow back to the column before.
+        const QRectF feld = zurueckFeld(zelle).adjusted(a * 0.1, a * 0.08, -a * 0.1, -a * 0.04);
+        painter.setBrush(Lila);
+        painter.drawRoundedRect(feld, a * 0.05, a * 0.05);
+        const qreal y = feld.center().y();
+        const qreal h = feld.height() * 0.32;
+        painter.setPen(QPen(Qt::white, a * 0.05, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(feld.left() + a * 0.2, y), QPointF(feld.right() - a * 0.1, y));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        const QPointF spitze[] = {{feld.left() + a * 0.06, y}, {feld.left() + a * 0.22, y - h}, {feld.left() + a * 0.22, y + h}};
+        painter.drawPolygon(spitze, 3);
     }
     if (marken & Zurueck) {
         // The column is left empty: an arrow back to the column before.

@@ -55,6 +55,8 @@ public:
         Weg = 256,       // the way up from there, to the queen or off the board
         Zurueck = 512,   // the top cell of a column the step left empty
         Loesung = 1024,  // a queen of the solution the step found
+        Frage = 2048,    // a cell of the column a guess is asked for
+        FrageZurueck = 4096, // its top cell, with the arrow for "keine Reihe frei"
     };
     using Marken = std::array<std::uint16_t, ZellIndizes>;
 
@@ -68,6 +70,8 @@ public:
         Brett brett{};
         int handzug = -1;
         int naechste = -1;
+        // The column a guess of the next step is asked for, -1 for none.
+        int frage = -1;
         bool operator==(const Anlass &) const = default;
     };
 
@@ -92,6 +96,12 @@ public:
 
     bool an() const { return m_an; }
     void setzeAn(bool an);
+    // The column a guess is asked for, marked whether or not the marks are
+    // on; -1 for none.
+    void setzeFrage(int spalte);
+    // The part of a top cell that, while a guess is asked for, stands for
+    // "keine Reihe frei, zurück".
+    static QRectF zurueckFeld(const QRectF &zelle);
 
     // The marks as the cells show them now, and what the next frame shows.
     const Marken &gezeigt() const { return m_gezeigt.marken; }
@@ -122,6 +132,7 @@ private:
     const Zellen &m_txtFeld;
     const Suchverlauf &m_verlauf;
     bool m_an = false;
+    int m_frage = -1;
     Anlass m_soll;
     Bild m_gezeigt;
     // What the cells show, unworded where no tooltip explains.

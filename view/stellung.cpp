@@ -161,11 +161,19 @@ QString zuWeitZurueckGesagt(std::int64_t schritt)
                        : QStringLiteral("Nur bis zu einem Schritt geht es zurück");
 }
 
+QString keinSolcherSchritt(std::int64_t schritt, std::int64_t letzter)
+{
+    return QStringLiteral("Schritt %1 gibt es in dieser Suche nicht, sie hat die Schritte 1 bis %2")
+        .arg(schritt)
+        .arg(letzter);
+}
+
 namespace gesagt {
 const QString DurchlaufBeendet = QStringLiteral("Durchlauf beendet");
 const QString DurchlaufFortgesetzt = QStringLiteral("Durchlauf fortgesetzt");
 const QString KeinSchrittZurueck = QStringLiteral("Kein Schritt zurück möglich");
 const QString ErstAnhalten = QStringLiteral("Erst den Durchlauf anhalten");
+const QString VonVorn = QStringLiteral("Von vorn, das Brett ist leer");
 }
 
 } // namespace view

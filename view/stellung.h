@@ -44,10 +44,9 @@ QString kurzeStellung(const Brett &brett);
 
 // What screen readers are told, where a sighted user looks.
 //
-// "Schritt 12, Spalte c, Reihe 4, in Ordnung": what a step did, on the
-// board it left, and the solution it found. Where `versuche` is set, also
-// each row it found attacked and by whom, and where it emptied its column,
-// where the search goes back to.
+// "Schritt 12, Spalte c, c4 gesetzt": what a step did, on the board it
+// left, and the solution it found. Where `versuche` is set, also each row
+// it found attacked and by whom.
 QString schrittGesagt(const board::Schritt &schritt, const Brett &brett, bool versuche);
 // "Lösung 3", and after a Nein at the question, which solution stands:
 // "Lösung 1 steht auf dem Brett, a1, b5, …". Empty without a solution.
@@ -67,12 +66,15 @@ QString angehaltenGesagt(std::int64_t schritte, std::int64_t loesungen, const Br
 QString spurenGesagt(bool an);
 // A step that "Schritt zurück" cannot reach.
 QString zuWeitZurueckGesagt(std::int64_t schritt);
+// A step number the search does not have; its steps are 1 to `letzter`.
+QString keinSolcherSchritt(std::int64_t schritt, std::int64_t letzter);
 
 namespace gesagt {
 extern const QString DurchlaufBeendet;
 extern const QString DurchlaufFortgesetzt;
 extern const QString KeinSchrittZurueck;
 extern const QString ErstAnhalten;
+extern const QString VonVorn;
 }
 
 } // namespace view

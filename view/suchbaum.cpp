@@ -176,6 +176,7 @@ Suchbaumstand::Suchbaumstand(const Suchverlauf &verlauf, QObject *parent)
         if (m_schritt < m_baum.ende() && m_baum.schritte()[std::size_t(m_schritt)].spalte != naechste)
             vomStand();
     });
+    connect(&verlauf, &Suchverlauf::begonnen, this, &Suchbaumstand::vomStand);
 }
 
 void Suchbaumstand::berechne(const Brett &brett, int spalte, std::int64_t schritte, std::int64_t loesungen)

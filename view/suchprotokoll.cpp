@@ -23,6 +23,7 @@ Suchprotokoll::Suchprotokoll(const Suchverlauf &verlauf, QObject *parent)
     // A line taken back goes at once, once for a whole walk back.
     connect(&verlauf, &Suchverlauf::zurueckgenommen, this, [this] { m_bald.start(0); });
     connect(&verlauf, &Suchverlauf::jetzt, this, &Suchprotokoll::uebernehmen);
+    connect(&verlauf, &Suchverlauf::begonnen, this, &Suchprotokoll::uebernehmen);
 }
 
 QString Suchprotokoll::text(const Suchverlauf::Eintrag &eintrag)

@@ -81,6 +81,17 @@ void Suchverlauf::durchlauf()
     anfuegen(Eintrag{Eintrag::Art::Durchlauf, 0, {}, {}, 0, 0, {}}, nullptr);
 }
 
+void Suchverlauf::vonVorn()
+{
+    // The ids go on counting: an id names one entry, ever.
+    m_eintraege.clear();
+    m_brett = {};
+    m_naechste = 0;
+    m_summen = {};
+    m_davor = {};
+    emit begonnen();
+}
+
 void Suchverlauf::laufEndet(int naechste)
 {
     if (std::exchange(m_naechste, naechste) != naechste)

@@ -83,6 +83,8 @@ public:
     void handzug(const board::Feld &feld, int spalte, int naechste);
     void null(const board::Feld &feld, int naechste);
     void durchlauf();
+    // "Von vorn": the story begins anew, on an empty board, as at the start.
+    void vonVorn();
     // A full run has ended; the next step works on `naechste`.
     void laufEndet(int naechste);
     // Views that hold back what they show are to show it now: a box opens
@@ -110,6 +112,8 @@ signals:
     void schrittBeendet(const view::Suchverlauf::Eintrag &eintrag);
     // A step's entry went, taken back.
     void zurueckgenommen(const view::Suchverlauf::Eintrag &eintrag);
+    // Every entry went: the story begins anew.
+    void begonnen();
     // The column of the next step changed without an entry: a run ended.
     void naechsteGeaendert(int naechste);
     void jetzt();

@@ -108,6 +108,7 @@ Ablaufansicht::Ablaufansicht(const view::Suchverlauf &verlauf, view::Anzeige &an
     connect(&verlauf, &view::Suchverlauf::angefuegt, this, &Ablaufansicht::folgen);
     connect(&verlauf, &view::Suchverlauf::zurueckgenommen, this, &Ablaufansicht::folgen);
     connect(&verlauf, &view::Suchverlauf::naechsteGeaendert, this, &Ablaufansicht::folgen);
+    connect(&verlauf, &view::Suchverlauf::begonnen, this, &Ablaufansicht::folgen);
     folgen();
 }
 

@@ -40,6 +40,10 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
         connect(wahl, &QAction::triggered, this, [this, teil](bool an) { emit teilGezeigt(teil, an); });
         m_teile[std::size_t(teil)] = wahl;
     }
+    m_vorhersage = m_menue->addAction(QStringLiteral("Vorhersage üben"));
+    m_vorhersage->setObjectName(QStringLiteral("Vorhersage"));
+    m_vorhersage->setCheckable(true);
+    connect(m_vorhersage, &QAction::triggered, this, &DurchlaufMenue::vorhersageGeuebt);
     // Alt+Left, "back" as in a browser, which no field takes. The key is
     // the window's own and live also where nothing can be taken back: a
     // slider with the focus would take it as Left.
@@ -63,6 +67,17 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
     taste->setShortcut(zurueck);
     fenster.addAction(taste);
     connect(taste, &QAction::triggered, this, &DurchlaufMenue::schrittZurueck);
+    // Also the window's own, so that their keys work without the menu.
+    m_geheZu = m_menue->addAction(QStringLiteral("Gehe zu Schritt …"));
+    m_geheZu->setObjectName(QStringLiteral("GeheZu"));
+    m_geheZu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    fenster.addAction(m_geheZu);
+    connect(m_geheZu, &QAction::triggered, this, &DurchlaufMenue::geheZu);
+    QAction *vonVorn = m_menue->addAction(QStringLiteral("Von vorn"));
+    vonVorn->setObjectName(QStringLiteral("VonVorn"));
+    vonVorn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    fenster.addAction(vonVorn);
+    connect(vonVorn, &QAction::triggered, this, &DurchlaufMenue::vonVorn);
     m_menue->addSeparator();
 
     m_anhalten = m_menue->addAction(QString());
@@ -92,7 +107,15 @@ void DurchlaufMenue::setzeZurueckMoeglich(bool moeglich)
 
 void DurchlaufMenue::setzeTeilOffen(Ueberblick::Teil teil, bool offen)
 {
-    m_teile[std::size_t(teil)]->setChecked(offen);
+    if (teil == Ueberblick::Teil::Vorhersage)
+        m_vorhersage->setChecked(offen);
+    else
+        m_teile[std::size_t(teil)]->setChecked(offen);
+}
+
+void DurchlaufMenue::setzeLauf(bool laeuftWeiter)
+{
+    m_geheZu->setEnabled(!laeuftWeiter);
 }
 
 void DurchlaufMenue::ueber(QWidget &fenster)

@@ -11,12 +11,14 @@
 #include "durchlaufmenue.h"
 #include "eingabesperre.h"
 #include "rueckfragen.h"
+#include "schrittwahl.h"
 #include "spaltenansicht.h"
 #include "spuren.h"
 #include "stellung.h"
 #include "ueberblick.h"
 #include "textfeld.h"
 #include "twips.h"
+#include "vorhersagen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <utility>
 
@@ -102,6 +105,7 @@ Form1::Form1(QWidget *parent)
     m_spuren = std::make_unique<view::Spuren>(m_anzeige, m_txtFeld, m_verlauf);
     m_nebenanzeige = std::make_unique<view::Nebenanzeige>(m_anzeige, *m_text3, *m_text4, *m_text5, m_verlauf);
     m_lauf = std::make_unique<Laufsteuerung>(m_feld, m_anzeige, m_verlauf, *m_fragen, *m_check1, *this);
+    m_vorhersagen = std::make_unique<Vorhersagen>(*m_lauf, m_verlauf, m_txtFeld, *this);
     verbinde();
 
     Form_Load();
@@ -280,7 +284,11 @@ void Form1::verbinde()
 {
     Laufsteuerung *lauf = m_lauf.get();
     connect(m_command1, &QPushButton::clicked, lauf, &Laufsteuerung::null);
-    connect(m_command2, &QPushButton::clicked, lauf, &Laufsteuerung::einzelschritt);
+    // With predictions practised, a single step waits for a guess.
+    connect(m_command2, &QPushButton::clicked, lauf, [this, lauf] {
+        if (!m_vorhersagen->fragen())
+            lauf->einzelschritt();
+    });
     connect(m_command3, &QPushButton::clicked, lauf, [lauf] {
         if (lauf->zustand() == Laufsteuerung::Zustand::Ruht)
             lauf->durchlauf();
@@ -298,6 +306,14 @@ void Form1::verbinde()
     connect(m_menue, &DurchlaufMenue::schrittZurueck, lauf, &Laufsteuerung::schrittZurueck);
     connect(m_menue, &DurchlaufMenue::anhaltenOderFortsetzen, lauf, &Laufsteuerung::anhaltenOderFortsetzen);
     connect(m_menue, &DurchlaufMenue::beenden, lauf, &Laufsteuerung::beenden);
+    connect(m_menue, &DurchlaufMenue::vonVorn, lauf, &Laufsteuerung::vonVorn);
+    connect(m_menue, &DurchlaufMenue::geheZu, this, &Form1::geheZuSchritt);
+    connect(m_menue, &DurchlaufMenue::vorhersageGeuebt, this, [this](bool an) {
+        m_vorhersagen->setzeAn(an);
+        zeigeTeil(int(Ueberblick::Teil::Vorhersage), an);
+    });
+    connect(m_vorhersagen.get(), &Vorhersagen::gefragt, this, [this](int spalte) { m_spuren->setzeFrage(spalte); });
+    connect(m_vorhersagen.get(), &Vorhersagen::ansage, m_ansage, &Ansage::sage);
 
     connect(lauf, &Laufsteuerung::zustandGeaendert, this, &Form1::zeigeZustand);
     connect(lauf, &Laufsteuerung::zurueckMoeglichGeaendert, m_menue, &DurchlaufMenue::setzeZurueckMoeglich);
@@ -330,6 +346,7 @@ void Form1::zeigeZustand(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu)
         m_stille.ende();
     m_spuren->erklaeren(!Laufsteuerung::laeuftWeiter(neu));
     m_esc->setEnabled(neu != Zustand::Ruht);
+    m_menue->setzeLauf(Laufsteuerung::laeuftWeiter(neu));
     m_command2->setEnabled(neu == Zustand::Ruht || neu == Zustand::Angehalten);
     setWindowTitle(neu == Zustand::Angehalten ? TitelAngehalten : Rueckfragen::Titel);
 }
@@ -340,7 +357,7 @@ void Form1::zeigeTeil(int teil, bool an)
         if (!an)
             return;
         Laufsteuerung *lauf = m_lauf.get();
-        m_ueberblick = new Ueberblick(m_verlauf, m_anzeige, *this, *m_picFeld);
+        m_ueberblick = new Ueberblick(m_verlauf, m_anzeige, *m_vorhersagen, *this, *m_picFeld);
         m_ueberblick->setzeTempo(lauf->tempo());
         m_ueberblick->setzeLauf(lauf->laeuftWeiter());
         connect(lauf, &Laufsteuerung::tempoGeaendert, m_ueberblick, &Ueberblick::setzeTempo);
@@ -348,14 +365,31 @@ void Form1::zeigeTeil(int teil, bool an)
                 [this](Laufsteuerung::Zustand, Laufsteuerung::Zustand neu) {
                     m_ueberblick->setzeLauf(Laufsteuerung::laeuftWeiter(neu));
                 });
-        connect(m_ueberblick, &Ueberblick::geschlossen, m_menue,
-                [this](Ueberblick::Teil t) { m_menue->setzeTeilOffen(t, false); });
+        connect(m_ueberblick, &Ueberblick::geschlossen, m_menue, [this](Ueberblick::Teil t) {
+            m_menue->setzeTeilOffen(t, false);
+            if (t == Ueberblick::Teil::Vorhersage)
+                m_vorhersagen->setzeAn(false);
+        });
         connect(m_ueberblick, &Ueberblick::zurueckZu, lauf, &Laufsteuerung::zurueckZu);
         connect(m_ueberblick, &Ueberblick::geheZu, lauf, &Laufsteuerung::geheZu);
         connect(m_ueberblick, &Ueberblick::abgelehnt, m_ansage, &Ansage::sage);
         connect(lauf, &Laufsteuerung::abgelehnt, m_ueberblick, &Ueberblick::melde);
     }
     m_ueberblick->zeige(Ueberblick::Teil(teil), an);
+}
+
+void Form1::geheZuSchritt()
+{
+    Laufsteuerung *lauf = m_lauf.get();
+    auto *wahl = new Schrittwahl(*this, lauf->suche().schritte(), lauf->letzterSchritt(),
+                                 [lauf](std::int64_t schritt) { return lauf->geheZuNicht(schritt); });
+    wahl->setAttribute(Qt::WA_DeleteOnClose);
+    connect(wahl, &Schrittwahl::gemeldet, m_ansage, &Ansage::sage);
+    // Once the dialog is gone: the walk handles events, the dialog's end among them.
+    connect(wahl, &QDialog::accepted, lauf, [lauf, wahl] {
+        QTimer::singleShot(0, lauf, [lauf, schritt = wahl->schritt()] { lauf->geheZu(schritt); });
+    });
+    wahl->open();
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent *event)

@@ -20,6 +20,7 @@ class DamenRegler;
 class DurchlaufMenue;
 class Rueckfragen;
 class Ueberblick;
+class Vorhersagen;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -48,6 +49,7 @@ public:
     const board::Feld &feld() const { return m_feld; }
     const view::Suchverlauf &verlauf() const { return m_verlauf; }
     const view::Spuren &spuren() const { return *m_spuren; }
+    Vorhersagen &vorhersagen() const { return *m_vorhersagen; }
     // The clock that paces the frames and the steps of a running search,
     // and a sleep on it for a test; without one, the pace sleeps in real time.
     void setzeUhr(const Bildtakt::Uhr &uhr, Tempo::Schlaf schlaf = {}) { m_lauf->setzeUhr(uhr, std::move(schlaf)); }
@@ -68,6 +70,8 @@ private:
     // What follows from the run's state: enabled controls, title, focus.
     void zeigeZustand(Laufsteuerung::Zustand alt, Laufsteuerung::Zustand neu);
     void zeigeTeil(int teil, bool an);
+    // "Gehe zu Schritt …": asks which, and goes there.
+    void geheZuSchritt();
 
     board::Feld m_feld;
     view::Suchverlauf m_verlauf;
@@ -99,6 +103,7 @@ private:
     std::unique_ptr<view::Spuren> m_spuren;
     std::unique_ptr<view::Nebenanzeige> m_nebenanzeige;
     std::unique_ptr<Laufsteuerung> m_lauf;
+    std::unique_ptr<Vorhersagen> m_vorhersagen;
     // Made when first opened.
     Ueberblick *m_ueberblick = nullptr;
     Stille m_stille{*this, [this] { return m_lauf && m_lauf->laeuftWeiter(); }};

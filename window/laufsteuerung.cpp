@@ -132,26 +132,40 @@ void Laufsteuerung::zurueck(int schritte)
     emit ansage(schritte == 1 ? view::zurueckGesagt(m_zurueckgenommen) : view::gangGesagt(m_zurueckgenommen, schritte));
 }
 
+std::int64_t Laufsteuerung::letzterSchritt() const
+{
+    if (m_suche.spalte() < 0)
+        return m_suche.schritte();
+    const std::vector<board::Schritt> rest =
+        board::Suche::Vorschau(m_feld, m_suche.spalte(), m_suche.schritte(), m_suche.loesungen());
+    return rest.empty() ? m_suche.schritte() : rest.back().nummer;
+}
+
+QString Laufsteuerung::geheZuNicht(std::int64_t nummer) const
+{
+    const std::int64_t jetzt = m_suche.schritte();
+    if (nummer < jetzt && (std::uint64_t(jetzt - nummer) > m_suche.verlaufsLaenge() || !zurueckMoeglich()))
+        return view::zuWeitZurueckGesagt(nummer);
+    if (nummer > jetzt && laeuftWeiter())
+        return view::gesagt::ErstAnhalten;
+    return {};
+}
+
 void Laufsteuerung::geheZu(std::int64_t nummer)
 {
     const std::int64_t jetzt = m_suche.schritte();
+    if (const QString nicht = geheZuNicht(nummer); !nicht.isEmpty()) {
+        if (nummer < jetzt)
+            emit abgelehnt(nicht);
+        emit ansage(nicht);
+        return;
+    }
     if (nummer < jetzt) {
-        const std::int64_t anzahl = jetzt - nummer;
-        if (std::size_t(anzahl) > m_suche.verlaufsLaenge() || !zurueckMoeglich()) {
-            const QString text = view::zuWeitZurueckGesagt(nummer);
-            emit abgelehnt(text);
-            emit ansage(text);
-            return;
-        }
-        zurueck(int(anzahl));
+        zurueck(int(jetzt - nummer));
         return;
     }
     if (nummer == jetzt)
         return;
-    if (laeuftWeiter()) {
-        emit ansage(view::gesagt::ErstAnhalten);
-        return;
-    }
     m_gang = true;
     befehl([this, nummer] {
         while (m_suche.schritte() < nummer && m_fenster.isVisible()) {
@@ -164,6 +178,15 @@ void Laufsteuerung::geheZu(std::int64_t nummer)
     });
     m_gang = false;
     emit ansage(view::gangVorGesagt(m_suche.schritte(), view::brettVon(m_feld)));
+}
+
+void Laufsteuerung::vonVorn()
+{
+    // Under way, a command ends where it stands, and a box closes.
+    if (m_suche.runInProgress())
+        m_fragen.schliessen();
+    befehl([this] { m_suche.VonVorn(); });
+    emit ansage(view::gesagt::VonVorn);
 }
 
 void Laufsteuerung::anhaltenOderFortsetzen()
@@ -364,6 +387,12 @@ void Laufsteuerung::stepUndone(const board::Schritt &schritt)
 void Laufsteuerung::cleared()
 {
     m_verlauf.null(m_feld, m_suche.spalte());
+}
+
+void Laufsteuerung::begunAnew()
+{
+    m_gezaehlt.reset();
+    m_verlauf.vonVorn();
 }
 
 void Laufsteuerung::betweenSteps()

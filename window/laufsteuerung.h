@@ -69,6 +69,14 @@ public:
     // as "Schritt zurück" reaches, forward by steps made at once, asking
     // nothing on the way; said in one message.
     void geheZu(std::int64_t nummer);
+    // The number of the search's last step, as it goes on from here.
+    std::int64_t letzterSchritt() const;
+    // Why `geheZu(nummer)` would change nothing, in words; empty where it
+    // would go there.
+    QString geheZuNicht(std::int64_t nummer) const;
+    // "Von vorn": the search, the record and the window's counters as at
+    // the start; a run or a box ends first.
+    void vonVorn();
     // Steps go by without a word each: a run goes on, or a walk to a step.
     bool stumm() const { return laeuftWeiter() || m_gang; }
     void anhaltenOderFortsetzen();
@@ -117,6 +125,7 @@ private:
     void stepDone(const board::Schritt &schritt) override;
     void stepUndone(const board::Schritt &schritt) override;
     void cleared() override;
+    void begunAnew() override;
     void betweenSteps() override;
 
     board::Feld &m_feld;

@@ -95,17 +95,17 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
     using view::Spuren;
     const std::pair<std::uint16_t, QString> legende[] = {
         {Spuren::Spalte, QStringLiteral("Spalte des Schritts")},
-        {Spuren::Versuch | Spuren::Spalte, QStringLiteral("versucht, bedroht von a1")},
         {Spuren::Gesetzt, QStringLiteral("gesetzte Dame")},
+        {Spuren::Naechste | Spuren::Pfeil, QStringLiteral("Spalte des nächsten Schritts")},
+        {Spuren::Loesung, QStringLiteral("Dame der Lösung")},
+        {Spuren::Versuch | Spuren::Spalte, QStringLiteral("versucht, bedroht von a1")},
+        {Spuren::Bedroher, QStringLiteral("Dame, die angreift")},
         {Spuren::Vorher | Spuren::Weg, QStringLiteral("stand vorher hier, ihr Weg")},
         {Spuren::Zurueck, QStringLiteral("keine Reihe frei, zurück")},
-        {Spuren::Bedroher, QStringLiteral("Dame, die angreift")},
         {Spuren::Bedroht, QStringLiteral("von Hand gesetzt, bedroht")},
-        {Spuren::Loesung, QStringLiteral("Dame der Lösung")},
-        {Spuren::Naechste | Spuren::Pfeil, QStringLiteral("Spalte des nächsten Schritts")},
     };
-    // Two columns of marks and meanings, a line each, to leave the lines
-    // the room.
+    // Two columns of marks and meanings, a line each where there is room,
+    // to leave the lines the room; the longer meanings on the left.
     auto *gitter = new QGridLayout;
     gitter->setVerticalSpacing(0);
     int eintrag = 0;
@@ -113,7 +113,9 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
         const int zeile = eintrag / 2;
         const int spalte = 2 * (eintrag++ % 2);
         gitter->addWidget(muster(marken, (marken & Spuren::Versuch) ? QStringLiteral("a1") : QString()), zeile, spalte);
-        gitter->addWidget(new QLabel(bedeutung), zeile, spalte + 1);
+        auto *text = new QLabel(bedeutung);
+        text->setWordWrap(true);
+        gitter->addWidget(text, zeile, spalte + 1);
     }
     gitter->setColumnStretch(1, 1);
     gitter->setColumnStretch(3, 1);
@@ -161,6 +163,7 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
     };
     connect(&verlauf, &view::Suchverlauf::angefuegt, m_meldung, vergessen);
     connect(&verlauf, &view::Suchverlauf::zurueckgenommen, m_meldung, vergessen);
+    connect(&verlauf, &view::Suchverlauf::begonnen, m_meldung, [this] { m_meldung->setzeZeilen({}); });
     // The keyboard's way to the list's menu, as in the main window.
     auto *menuetaste = new QAction(this);
     menuetaste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));

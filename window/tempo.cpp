@@ -9,21 +9,6 @@
 
 namespace {
 
-int schritteProSekunde(Tempo::Stufe stufe)
-{
-    switch (stufe) {
-    case Tempo::Stufe::Schnell:
-        return 100;
-    case Tempo::Stufe::Zuschauen:
-        return 20;
-    case Tempo::Stufe::Langsam:
-        return 5;
-    case Tempo::Stufe::Sofort:
-        break;
-    }
-    return 0;
-}
-
 // Sleeps in the event loop: the timer's event, or any other, wakes it.
 void schlafen(std::chrono::nanoseconds dauer)
 {
@@ -45,6 +30,10 @@ QString Tempo::menuetext(Stufe stufe)
         return QStringLiteral("zum Zuschauen (20 Schritte pro Sekunde)");
     case Stufe::Langsam:
         return QStringLiteral("langsam (5 Schritte pro Sekunde)");
+    case Stufe::Sekunde:
+        return QStringLiteral("1 pro Sekunde");
+    case Stufe::DreiSekunden:
+        return QStringLiteral("1 alle 3 Sekunden");
     case Stufe::Sofort:
         break;
     }
@@ -53,14 +42,37 @@ QString Tempo::menuetext(Stufe stufe)
 
 QString Tempo::ansage(Stufe stufe)
 {
-    const int rate = schritteProSekunde(stufe);
-    return rate == 0 ? QStringLiteral("Tempo, sofort") : QStringLiteral("Tempo, %1 Schritte pro Sekunde").arg(rate);
+    switch (stufe) {
+    case Stufe::Sofort:
+        return QStringLiteral("Tempo, sofort");
+    case Stufe::Sekunde:
+        return QStringLiteral("Tempo, 1 Schritt pro Sekunde");
+    case Stufe::DreiSekunden:
+        return QStringLiteral("Tempo, 1 Schritt alle 3 Sekunden");
+    default:
+        break;
+    }
+    return QStringLiteral("Tempo, %1 Schritte pro Sekunde").arg(1000 / intervall(stufe).count());
 }
 
-std::chrono::nanoseconds Tempo::intervall(Stufe stufe)
+std::chrono::milliseconds Tempo::intervall(Stufe stufe)
 {
-    const int rate = schritteProSekunde(stufe);
-    return rate == 0 ? std::chrono::nanoseconds{} : std::chrono::nanoseconds(1'000'000'000 / rate);
+    using namespace std::chrono_literals;
+    switch (stufe) {
+    case Stufe::Schnell:
+        return 10ms;
+    case Stufe::Zuschauen:
+        return 50ms;
+    case Stufe::Langsam:
+        return 200ms;
+    case Stufe::Sekunde:
+        return 1s;
+    case Stufe::DreiSekunden:
+        return 3s;
+    case Stufe::Sofort:
+        break;
+    }
+    return 0ms;
 }
 
 void Tempo::setzeUhr(Bildtakt::Uhr uhr, Schlaf schlaf)
@@ -80,9 +92,14 @@ void Tempo::warten(const std::function<bool()> &aufhoeren)
         return;
     // Due times follow each other by the interval, not by the moment a step
     // woke, so the rate keeps; a step that is late (or the first after a
-    // change from "sofort") goes at once, without catching up.
-    m_faellig = std::max(m_faellig + intervall(m_stufe), m_uhr());
-    while (!aufhoeren()) {
+    // change from "sofort") goes at once, without catching up. A pace
+    // chosen while a step waits counts for that step.
+    const std::chrono::nanoseconds zuletzt = m_faellig;
+    const std::chrono::nanoseconds jetzt = m_uhr();
+    for (;;) {
+        m_faellig = std::max(zuletzt + std::chrono::nanoseconds(intervall(m_stufe)), jetzt);
+        if (aufhoeren())
+            break;
         const auto rest = m_faellig - m_uhr();
         if (rest <= std::chrono::nanoseconds{})
             break;

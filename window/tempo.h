@@ -45,8 +45,9 @@ private:
 class Tempo
 {
 public:
-    enum class Stufe { Sofort, Schnell, Zuschauen, Langsam };
-    static constexpr std::array<Stufe, 4> Stufen{Stufe::Sofort, Stufe::Schnell, Stufe::Zuschauen, Stufe::Langsam};
+    enum class Stufe { Sofort, Schnell, Zuschauen, Langsam, Sekunde, DreiSekunden };
+    static constexpr std::array<Stufe, 6> Stufen{Stufe::Sofort,  Stufe::Schnell, Stufe::Zuschauen,
+                                                 Stufe::Langsam, Stufe::Sekunde, Stufe::DreiSekunden};
 
     // Waits the given time, handling events meanwhile.
     using Schlaf = std::function<void(std::chrono::nanoseconds)>;
@@ -54,7 +55,7 @@ public:
     static QString menuetext(Stufe stufe);
     static QString ansage(Stufe stufe);
     // Zero at "sofort".
-    static std::chrono::nanoseconds intervall(Stufe stufe);
+    static std::chrono::milliseconds intervall(Stufe stufe);
 
     Stufe stufe() const { return m_stufe; }
     void setzeStufe(Stufe stufe) { m_stufe = stufe; }

@@ -7,6 +7,8 @@
 #include "ablaufansicht.h"
 #include "protokollansicht.h"
 #include "suchbaumansicht.h"
+#include "vorhersageansicht.h"
+#include "vorhersagen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,17 +34,20 @@ QString Ueberblick::name(Teil teil)
         return QStringLiteral("Suchbaum");
     case Teil::Ablauf:
         return QStringLiteral("Ablauf");
+    case Teil::Vorhersage:
+        return QStringLiteral("Vorhersage");
     case Teil::Protokoll:
         break;
     }
     return QStringLiteral("Suchprotokoll");
 }
 
-Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige, QWidget &hauptfenster,
-                       const QWidget &brett)
+Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige, Vorhersagen &vorhersagen,
+                       QWidget &hauptfenster, const QWidget &brett)
     : QWidget(&hauptfenster, Qt::Window)
     , m_verlauf(verlauf)
     , m_anzeige(anzeige)
+    , m_vorhersagen(vorhersagen)
     , m_hauptfenster(hauptfenster)
     , m_brett(brett)
 {
@@ -61,7 +66,13 @@ Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige,
     addAction(schliessen);
     connect(schliessen, &QAction::triggered, this, [this] {
         const QWidget *fokus = QApplication::focusWidget();
-        for (const Teil t : Teile) {
+        // In the practice's pane, a question open is skipped first.
+        if (m_teile[std::size_t(Teil::Vorhersage)] && m_teile[std::size_t(Teil::Vorhersage)]->isAncestorOf(fokus)
+            && m_vorhersagen.spalte() >= 0) {
+            m_vorhersagen.ueberspringen();
+            return;
+        }
+        for (const Teil t : AlleTeile) {
             QWidget *w = m_teile[std::size_t(t)];
             if (w && !w->isHidden() && (w == fokus || w->isAncestorOf(fokus))) {
                 zeige(t, false);
@@ -98,13 +109,17 @@ QWidget *Ueberblick::teil(Teil t)
         connect(m_protokoll, &Protokollansicht::zurueckZu, this, &Ueberblick::zurueckZu);
         w = m_protokoll;
         break;
+    case Teil::Vorhersage:
+        w = new Vorhersageansicht(m_vorhersagen);
+        break;
     }
-    // In the order of the menu, whichever is made first.
+    // In the order of the menu, whichever is made first; the practice's
+    // pane above them all.
     int stelle = 0;
-    for (std::size_t i = 0; i < std::size_t(t); ++i)
+    for (std::size_t i = 0; t != Teil::Vorhersage && i < std::size_t(t); ++i)
         stelle += m_teile[i] ? 1 : 0;
     m_teilung->insertWidget(stelle, w);
-    m_teilung->setStretchFactor(m_teilung->indexOf(w), t == Teil::Ablauf ? 0 : 4);
+    m_teilung->setStretchFactor(m_teilung->indexOf(w), t == Teil::Ablauf || t == Teil::Vorhersage ? 0 : 4);
     m_neu = true;
     return w;
 }
@@ -114,7 +129,7 @@ void Ueberblick::zeige(Teil t, bool an)
     if (!an) {
         if (QWidget *w = m_teile[std::size_t(t)])
             w->hide();
-        if (std::none_of(Teile.begin(), Teile.end(), [this](Teil u) { return zeigt(u); }))
+        if (std::none_of(AlleTeile.begin(), AlleTeile.end(), [this](Teil u) { return zeigt(u); }))
             hide();
         return;
     }
@@ -133,18 +148,24 @@ void Ueberblick::zeige(Teil t, bool an)
 
 void Ueberblick::verteilen()
 {
-    // The algorithm's lines get what they need, the tree and the protocol
-    // share the rest, the tree's picture and outline a little more.
+    // The practice's pane and the algorithm's lines get what they need,
+    // the tree and the protocol share the rest, the tree's picture and
+    // outline a little more.
     layout()->activate();
-    const int ablauf = zeigt(Teil::Ablauf) ? m_ablauf->sizeHint().height() : 0;
+    const auto fest = [this](Teil t) {
+        const QWidget *w = zeigt(t) ? m_teile[std::size_t(t)] : nullptr;
+        // Wrapped text is as tall as the window's width makes it.
+        return !w ? 0 : w->hasHeightForWidth() ? w->heightForWidth(m_teilung->width()) : w->sizeHint().height();
+    };
     const int baum = zeigt(Teil::Suchbaum) ? 5 : 0;
     const int protokoll = zeigt(Teil::Protokoll) ? 4 : 0;
-    const int rest = std::max(0, m_teilung->height() - ablauf);
+    const int rest = std::max(0, m_teilung->height() - fest(Teil::Ablauf) - fest(Teil::Vorhersage));
     QList<int> hoehen;
     for (int i = 0; i < m_teilung->count(); ++i) {
         const QWidget *w = m_teilung->widget(i);
-        const int anteil = w == m_baum ? baum : w == m_protokoll ? protokoll : 0;
-        hoehen << (w->isHidden() ? 0 : w == m_ablauf ? ablauf : rest * anteil / std::max(1, baum + protokoll));
+        const Teil t = Teil(std::find(m_teile.begin(), m_teile.end(), w) - m_teile.begin());
+        const int anteil = t == Teil::Suchbaum ? baum : t == Teil::Protokoll ? protokoll : 0;
+        hoehen << (anteil > 0 ? rest * anteil / (baum + protokoll) : fest(t));
     }
     m_teilung->setSizes(hoehen);
 }
@@ -185,7 +206,7 @@ void Ueberblick::melde(const QString &text)
 
 void Ueberblick::closeEvent(QCloseEvent *event)
 {
-    for (const Teil t : Teile) {
+    for (const Teil t : AlleTeile) {
         if (zeigt(t)) {
             m_teile[std::size_t(t)]->hide();
             emit geschlossen(t);

@@ -16,6 +16,7 @@ class Ablaufansicht;
 class Protokollansicht;
 class QSplitter;
 class Suchbaumansicht;
+class Vorhersagen;
 
 namespace view {
 class Anzeige;
@@ -23,7 +24,8 @@ class Suchverlauf;
 }
 
 // "Suche im Überblick": a window beside the main one with the panes
-// "Suchbaum", "Ablauf" and "Suchprotokoll", each shown on demand and made
+// "Suchbaum", "Ablauf" and "Suchprotokoll", and above them, while
+// predictions are practised, "Vorhersage"; each shown on demand and made
 // when first shown; the window shows while any of them does, and leaves
 // the keyboard in the main window as it opens. Esc closes
 // the pane with the keyboard, closing the window closes them all. The
@@ -37,13 +39,15 @@ class Ueberblick : public QWidget
     Q_OBJECT
 
 public:
-    enum class Teil { Suchbaum, Ablauf, Protokoll };
+    enum class Teil { Suchbaum, Ablauf, Protokoll, Vorhersage };
+    // Those the menu shows and hides by name.
     static constexpr std::array<Teil, 3> Teile{Teil::Suchbaum, Teil::Ablauf, Teil::Protokoll};
+    static constexpr std::array<Teil, 4> AlleTeile{Teil::Suchbaum, Teil::Ablauf, Teil::Protokoll, Teil::Vorhersage};
     static QString name(Teil teil);
 
     // `brett`: what the window must not cover.
-    Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige, QWidget &hauptfenster,
-               const QWidget &brett);
+    Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige, Vorhersagen &vorhersagen,
+               QWidget &hauptfenster, const QWidget &brett);
 
     void zeige(Teil teil, bool an);
     bool zeigt(Teil teil) const;
@@ -70,10 +74,11 @@ private:
 
     const view::Suchverlauf &m_verlauf;
     view::Anzeige &m_anzeige;
+    Vorhersagen &m_vorhersagen;
     QWidget &m_hauptfenster;
     const QWidget &m_brett;
     QSplitter *m_teilung = nullptr;
-    std::array<QWidget *, 3> m_teile{};
+    std::array<QWidget *, 4> m_teile{};
     Suchbaumansicht *m_baum = nullptr;
     Ablaufansicht *m_ablauf = nullptr;
     Protokollansicht *m_protokoll = nullptr;

@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "vorhersageansicht.h"
+
+#include "vorhersagen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString KeineFrage = QStringLiteral("Vor jedem Einzelschritt: wohin setzt er die Dame? Antworten Sie mit einem "
+                                          "Feld der Spalte, dem Pfeil oben für „keine Reihe frei, zurück“ oder den "
+                                          "Tasten 1 bis 8 und Rücktaste.");
+
+} // namespace
+
+Vorhersageansicht::Vorhersageansicht(Vorhersagen &vorhersagen, QWidget *parent)
+    : QWidget(parent)
+    , m_vorhersagen(vorhersagen)
+{
+    setObjectName(QStringLiteral("Vorhersageansicht"));
+    m_frage = new QLabel(KeineFrage);
+    m_frage->setObjectName(QStringLiteral("Frage"));
+    m_frage->setWordWrap(true);
+    auto *knoepfe = new QGridLayout;
+    knoepfe->setSpacing(2);
+    // Eight to a row in a narrow window: as wide as their names need.
+    const int breite = fontMetrics().horizontalAdvance(QStringLiteral("h8")) + fontMetrics().height();
+    for (std::size_t i = 0; i < m_reihen.size(); ++i) {
+        auto *knopf = new QPushButton;
+        knopf->setObjectName(QStringLiteral("Tipp%1").arg(i + 1));
+        knopf->setMinimumWidth(breite);
+        connect(knopf, &QPushButton::clicked, this, [this, i] { m_vorhersagen.antworte(int(i) + 1); });
+        knoepfe->addWidget(knopf, 0, int(i));
+        m_reihen[i] = knopf;
+    }
+    m_zurueck = new QPushButton(QStringLiteral("keine Reihe frei, zurück"));
+    m_zurueck->setObjectName(QStringLiteral("TippZurueck"));
+    m_zurueck->setMinimumWidth(breite);
+    connect(m_zurueck, &QPushButton::clicked, this, [this] { m_vorhersagen.antworte(view::Vorhersage::Zurueck); });
+    m_ueberspringen = new QPushButton(QStringLiteral("Überspringen"));
+    m_ueberspringen->setObjectName(QStringLiteral("Ueberspringen"));
+    m_ueberspringen->setMinimumWidth(breite);
+    connect(m_ueberspringen, &QPushButton::clicked, &m_vorhersagen, &Vorhersagen::ueberspringen);
+    knoepfe->addWidget(m_zurueck, 1, 0, 1, 5);
+    knoepfe->addWidget(m_ueberspringen, 1, 5, 1, 3);
+    m_urteil = new QLabel;
+    m_urteil->setObjectName(QStringLiteral("Urteil"));
+    m_urteil->setWordWrap(true);
+    m_urteil->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_stand = new QLabel;
+    m_stand->setObjectName(QStringLiteral("Stand"));
+    auto *sagen = new QPushButton(QStringLiteral("Stand ansagen"));
+    sagen->setObjectName(QStringLiteral("StandAnsagen"));
+    connect(sagen, &QPushButton::clicked, &m_vorhersagen, &Vorhersagen::sageStand);
+    auto *unten = new QHBoxLayout;
+    unten->addWidget(m_stand, 1);
+    unten->addWidget(sagen);
+
+    auto *spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(m_frage);
+    spalte->addLayout(knoepfe);
+    spalte->addWidget(m_urteil);
+    spalte->addLayout(unten);
+
+    // The keys answer here as in the main window.
+    vorhersagen.beobachte(*this);
+    connect(&vorhersagen, &Vorhersagen::gefragt, this, &Vorhersageansicht::zeigeFrage);
+    connect(&vorhersagen, &Vorhersagen::geurteilt, m_urteil, &QLabel::setText);
+    const auto zeigeStand = [this] {
+        m_stand->setText(m_vorhersagen.stand().stand());
+        if (m_vorhersagen.stand().gefragt() == 0)
+            m_urteil->clear();
+    };
+    connect(&vorhersagen, &Vorhersagen::standGeaendert, this, zeigeStand);
+    zeigeStand();
+    zeigeFrage(vorhersagen.spalte());
+}
+
+void Vorhersageansicht::zeigeFrage(int spalte)
+{
+    const bool offen = spalte >= 0;
+    m_frage->setText(offen ? view::Vorhersage::frage(spalte) : KeineFrage);
+    for (std::size_t i = 0; i < m_reihen.size(); ++i) {
+        m_reihen[i]->setText(offen ? view::Vorhersage::tippName(spalte, int(i) + 1) : QString::number(i + 1));
+        m_reihen[i]->setEnabled(offen);
+    }
+    m_zurueck->setEnabled(offen);
+    m_ueberspringen->setEnabled(offen);
+    // A new question makes the last verdict old.
+    if (offen)
+        m_urteil->clear();
+}

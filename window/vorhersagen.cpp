@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "vorhersagen.h"
+
+#include "feld.h"
+#include "laufsteuerung.h"
+#include "spuren.h"
+#include "suchverlauf.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <algorithm>
+
+Vorhersagen::Vorhersagen(Laufsteuerung &lauf, const view::Suchverlauf &verlauf, const view::Zellen &zellen,
+                         QWidget &fenster)
+    : m_lauf(lauf)
+    , m_verlauf(verlauf)
+    , m_zellen(zellen)
+{
+    // The keys wherever the keyboard is in the window, the cells' clicks.
+    beobachte(fenster);
+    connect(&verlauf, &view::Suchverlauf::angefuegt, this, &Vorhersagen::zuruecknehmen);
+    connect(&verlauf, &view::Suchverlauf::zurueckgenommen, this, &Vorhersagen::zuruecknehmen);
+    connect(&verlauf, &view::Suchverlauf::begonnen, this, [this] {
+        zuruecknehmen();
+        m_stand.zuruecksetzen();
+        emit standGeaendert();
+    });
+    connect(&lauf, &Laufsteuerung::zustandGeaendert, this, &Vorhersagen::zuruecknehmen);
+}
+
+void Vorhersagen::beobachte(QWidget &fenster)
+{
+    fenster.installEventFilter(this);
+    for (QWidget *widget : fenster.findChildren<QWidget *>())
+        widget->installEventFilter(this);
+}
+
+void Vorhersagen::setzeAn(bool an)
+{
+    m_an = an;
+    if (!an)
+        zuruecknehmen();
+}
+
+bool Vorhersagen::fragen()
+{
+    if (!m_an || m_lauf.zustand() != Laufsteuerung::Zustand::Ruht)
+        return false;
+    // Asked again, the question is said again.
+    m_spalte = std::max(0, m_lauf.suche().spalte());
+    emit gefragt(m_spalte);
+    emit ansage(view::Vorhersage::frage(m_spalte)
+                + QStringLiteral(" Tasten 1 bis 8, Rücktaste für keine Reihe frei, Escape überspringt"));
+    return true;
+}
+
+void Vorhersagen::antworte(int tipp)
+{
+    if (m_spalte >= 0 && tipp >= 0 && tipp <= board::Feld::HoechsteReihe)
+        schritt(tipp);
+}
+
+void Vorhersagen::ueberspringen()
+{
+    if (m_spalte >= 0)
+        schritt(-1);
+}
+
+void Vorhersagen::sageStand()
+{
+    emit ansage(QStringLiteral("Vorhersage, ") + m_stand.stand());
+}
+
+void Vorhersagen::zuruecknehmen()
+{
+    if (m_spalte < 0 || m_schrittLaeuft)
+        return;
+    m_spalte = -1;
+    emit gefragt(-1);
+}
+
+void Vorhersagen::schritt(int tipp)
+{
+    m_spalte = -1;
+    emit gefragt(-1);
+    const view::Suchverlauf::Eintrag *vorher = m_verlauf.letzter();
+    const std::uint64_t bisher = vorher ? vorher->id : 0;
+    m_schrittLaeuft = true;
+    m_lauf.einzelschritt();
+    m_schrittLaeuft = false;
+    // Judged by the step as it was made, if it was.
+    const view::Suchverlauf::Eintrag *neu = m_verlauf.letzter();
+    if (tipp < 0 || !neu || neu->id <= bisher || neu->art != view::Suchverlauf::Eintrag::Art::Schritt)
+        return;
+    const view::Vorhersage::Urteil urteil = view::Vorhersage::urteil(tipp, neu->schritt, neu->brett);
+    m_stand.zaehle(urteil.richtig);
+    emit geurteilt(urteil.text);
+    emit standGeaendert();
+    emit ansage(urteil.text + QStringLiteral(", ") + m_stand.stand());
+}
+
+bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_spalte < 0)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto *taste = static_cast<QKeyEvent *>(event);
+        if (taste->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+            return false;
+        if (taste->key() >= Qt::Key_1 && taste->key() <= Qt::Key_8)
+            antworte(taste->key() - Qt::Key_0);
+        else if (taste->key() == Qt::Key_Backspace)
+            antworte(view::Vorhersage::Zurueck);
+        else if (taste->key() == Qt::Key_Escape)
+            ueberspringen();
+        else
+            return false;
+        return true;
+    }
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return false;
+    const auto zelle = std::find(m_zellen.begin(), m_zellen.end(), watched);
+    if (zelle == m_zellen.end() || static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
+        return false;
+    const int index = int(zelle - m_zellen.begin());
+    const int spalte = index % 9;
+    const int zeile = board::Feld::HoechsteReihe - index / 9;
+    if (spalte != m_spalte)
+        return false;
+    const QPointF wo = static_cast<const QMouseEvent *>(event)->position();
+    const bool zurueck = zeile == board::Feld::HoechsteReihe
+                         && view::Spuren::zurueckFeld(QRectF((*zelle)->rect())).contains(wo);
+    antworte(zurueck ? view::Vorhersage::Zurueck : zeile);
+    return true;
+}
