@@ -247,13 +247,17 @@ double prozessSekunden()
     return static_cast<double>(zeit.tv_sec) + static_cast<double>(zeit.tv_nsec) / 1e9;
 }
 
-// 100 steps at "zum Zuschauen" (20 per second) in real time: how close to
-// 5.00 s, whether each step has a frame of its own, how much of the time
-// the program computes, and how soon a key on a queen slider is shown.
-// Argument 1: with the marks and the protocol; 2: and every pane.
+// A paced run in real time, 100 steps at "zum Zuschauen" (20 per second),
+// 5 at "1 pro Sekunde", 3 at "1 alle 3 Sekunden": how close to the time
+// the pace sets, whether each step has a frame of its own, how much of the
+// time the program computes, and how soon a key on a queen slider is shown.
+// First argument 1: with the marks and the protocol; 2: and every pane.
+// Second: the pace, by its place in the menu.
 void BM_PacedRun(benchmark::State &state)
 {
-    constexpr int Schritte = 100;
+    const int tempo = int(state.range(1));
+    const int Schritte = tempo == 2 ? 100 : tempo == 4 ? 5 : 3;
+    const double intervall = tempo == 2 ? 0.05 : tempo == 4 ? 1.0 : 3.0;
     double paceErrorPct = 0;
     double cpuSharePct = 0;
     double latencyMs = -1;
@@ -263,7 +267,7 @@ void BM_PacedRun(benchmark::State &state)
         Form1 form;
         form.show();
         QApplication::processEvents();
-        form.findChild<QMenu *>(QStringLiteral("Tempomenue"))->actions().at(2)->trigger();
+        form.findChild<QMenu *>(QStringLiteral("Tempomenue"))->actions().at(tempo)->trigger();
         if (state.range(0) != 0)
             zeigeAlles(form, state.range(0) == 2);
         // Both windows shown and painted before the clock starts, as the
@@ -289,7 +293,7 @@ void BM_PacedRun(benchmark::State &state)
             const auto schritt = form.suche().schritte();
             if (posted > 0 && latencyMs < 0 && form.feld().wert(7) == 1)
                 latencyMs = static_cast<double>(wand.nsecsElapsed() - posted) / 1e6;
-            if (schritt == 50 && posted < 0) {
+            if (schritt == Schritte / 2 && posted < 0) {
                 posted = 0;
                 // In the middle of the step's sleep, as a user would press it.
                 taste.start(20);
@@ -297,7 +301,8 @@ void BM_PacedRun(benchmark::State &state)
             if (schritt <= Schritte) {
                 steps.insert(schritt);
             } else if (elapsed == 0) {
-                // Step 101 begins: 100 intervals have passed since the click.
+                // The step after them begins: as many intervals have passed
+                // since the click.
                 elapsed = static_cast<double>(wand.nsecsElapsed()) / 1e9;
                 cpu = prozessSekunden() - cpuStart;
                 form.close();
@@ -308,7 +313,7 @@ void BM_PacedRun(benchmark::State &state)
         wand.start();
         cpuStart = prozessSekunden();
         durchlauf->click();
-        paceErrorPct = (elapsed - Schritte * 0.05) / (Schritte * 0.05) * 100.0;
+        paceErrorPct = (elapsed - Schritte * intervall) / (Schritte * intervall) * 100.0;
         cpuSharePct = elapsed > 0 ? cpu / elapsed * 100.0 : -1;
         shownSteps = steps.size();
         state.SetIterationTime(elapsed);
@@ -318,7 +323,17 @@ void BM_PacedRun(benchmark::State &state)
     state.counters["cpu_share_pct"] = cpuSharePct;
     state.counters["input_latency_ms"] = latencyMs;
 }
-BENCHMARK(BM_PacedRun)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PacedRun)
+    ->Args({0, 2})
+    ->Args({1, 2})
+    ->Args({2, 2})
+    ->Args({0, 4})
+    ->Args({2, 4})
+    ->Args({0, 5})
+    ->Args({2, 5})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // Start-up, whole process: the bench starts itself as the program or as a
 // minimal Qt Widgets program, and each child reports its first painted

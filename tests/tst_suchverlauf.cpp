@@ -405,6 +405,14 @@ void TestSuchverlauf::spokenWhileAPaneIsActive()
     for (const QList<QVariant> &text : gesagt)
         gehoert << text.at(0).toString();
     QCOMPARE(gehoert, QStringList({"eins", "zwei", "zwei"}));
+    // A pane with an announcer of its own says it: screen readers present
+    // a notification only from the active window.
+    auto *dort = new Ansage(&daneben);
+    QSignalSpy dortGesagt(dort, &Ansage::gesagt);
+    ansage->sage(QStringLiteral("drei"));
+    QCOMPARE(dortGesagt.size(), 1);
+    QCOMPARE(dortGesagt.at(0).at(0).toString(), "drei");
+    QCOMPARE(gesagt.size(), 3);
 }
 
 void TestSuchverlauf::treeFollows_data()

@@ -168,6 +168,14 @@ QString keinSolcherSchritt(std::int64_t schritt, std::int64_t letzter)
         .arg(letzter);
 }
 
+QString gesprochen(QString text)
+{
+    return text.replace(QStringLiteral(": "), QStringLiteral(", "))
+        .replace(QStringLiteral("; "), QStringLiteral(", "))
+        .replace(QStringLiteral(" ("), QStringLiteral(", "))
+        .remove(u')');
+}
+
 namespace gesagt {
 const QString DurchlaufBeendet = QStringLiteral("Durchlauf beendet");
 const QString DurchlaufFortgesetzt = QStringLiteral("Durchlauf fortgesetzt");

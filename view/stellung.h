@@ -69,6 +69,10 @@ QString zuWeitZurueckGesagt(std::int64_t schritt);
 // A step number the search does not have; its steps are 1 to `letzter`.
 QString keinSolcherSchritt(std::int64_t schritt, std::int64_t letzter);
 
+// A text as shown, for screen readers: commas where it shows a colon, a
+// semicolon or brackets, which Orca reads out as words.
+QString gesprochen(QString text);
+
 namespace gesagt {
 extern const QString DurchlaufBeendet;
 extern const QString DurchlaufFortgesetzt;

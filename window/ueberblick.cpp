@@ -59,6 +59,8 @@ Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige,
     m_teilung->setChildrenCollapsible(false);
     auto *rahmen = new QVBoxLayout(this);
     rahmen->addWidget(m_teilung);
+    // What the program says while this window is active.
+    new Ansage(this);
 
     // Esc closes the pane the keyboard is in.
     auto *schliessen = new QAction(this);

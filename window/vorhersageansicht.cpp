@@ -33,7 +33,7 @@ Vorhersageansicht::Vorhersageansicht(Vorhersagen &vorhersagen, QWidget *parent)
     // Eight to a row in a narrow window: as wide as their names need.
     const int breite = fontMetrics().horizontalAdvance(QStringLiteral("h8")) + fontMetrics().height();
     for (std::size_t i = 0; i < m_reihen.size(); ++i) {
-        auto *knopf = new QPushButton;
+        auto *knopf = new QPushButton(QString::number(i + 1));
         knopf->setObjectName(QStringLiteral("Tipp%1").arg(i + 1));
         knopf->setMinimumWidth(breite);
         connect(knopf, &QPushButton::clicked, this, [this, i] { m_vorhersagen.antworte(int(i) + 1); });
@@ -56,7 +56,7 @@ Vorhersageansicht::Vorhersageansicht(Vorhersagen &vorhersagen, QWidget *parent)
     m_urteil->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_stand = new QLabel;
     m_stand->setObjectName(QStringLiteral("Stand"));
-    auto *sagen = new QPushButton(QStringLiteral("Stand ansagen"));
+    auto *sagen = new QPushButton(QStringLiteral("&Stand ansagen"));
     sagen->setObjectName(QStringLiteral("StandAnsagen"));
     connect(sagen, &QPushButton::clicked, &m_vorhersagen, &Vorhersagen::sageStand);
     auto *unten = new QHBoxLayout;
@@ -86,15 +86,17 @@ Vorhersageansicht::Vorhersageansicht(Vorhersagen &vorhersagen, QWidget *parent)
 
 void Vorhersageansicht::zeigeFrage(int spalte)
 {
-    const bool offen = spalte >= 0;
-    m_frage->setText(offen ? view::Vorhersage::frage(spalte) : KeineFrage);
-    for (std::size_t i = 0; i < m_reihen.size(); ++i) {
-        m_reihen[i]->setText(offen ? view::Vorhersage::tippName(spalte, int(i) + 1) : QString::number(i + 1));
-        m_reihen[i]->setEnabled(offen);
+    // The buttons stay on, and keep their names until the next question:
+    // a screen reader told of each button that changes, and of the focus
+    // wandering from each one turned off, would drop the verdict that
+    // follows. Without a question they do nothing.
+    if (spalte < 0) {
+        m_frage->setText(KeineFrage);
+        return;
     }
-    m_zurueck->setEnabled(offen);
-    m_ueberspringen->setEnabled(offen);
+    m_frage->setText(view::Vorhersage::frage(spalte));
+    for (std::size_t i = 0; i < m_reihen.size(); ++i)
+        m_reihen[i]->setText(view::Vorhersage::tippName(spalte, int(i) + 1));
     // A new question makes the last verdict old.
-    if (offen)
-        m_urteil->clear();
+    m_urteil->clear();
 }

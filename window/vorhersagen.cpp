@@ -7,6 +7,7 @@
 #include "feld.h"
 #include "laufsteuerung.h"
 #include "spuren.h"
+#include "stellung.h"
 #include "suchverlauf.h"
 
 #include <QKeyEvent>
@@ -102,7 +103,7 @@ void Vorhersagen::schritt(int tipp)
     m_stand.zaehle(urteil.richtig);
     emit geurteilt(urteil.text);
     emit standGeaendert();
-    emit ansage(urteil.text + QStringLiteral(", ") + m_stand.stand());
+    emit ansage(view::gesprochen(urteil.text) + QStringLiteral(", ") + m_stand.stand());
 }
 
 bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)

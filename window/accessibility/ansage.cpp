@@ -24,10 +24,25 @@ Ansage::Ansage(QWidget *parent)
     window()->installEventFilter(this);
     m_spaetestens.setSingleShot(true);
     connect(&m_spaetestens, &QTimer::timeout, this, &Ansage::sagen);
+    s_alle.push_back(this);
+}
+
+Ansage::~Ansage()
+{
+    s_alle.erase(std::find(s_alle.begin(), s_alle.end(), this));
 }
 
 void Ansage::sage(const QString &text)
 {
+    if (!window()->isActiveWindow()) {
+        const auto aktiv = std::find_if(s_alle.begin(), s_alle.end(), [](const Ansage *ansage) {
+            return ansage->window()->isActiveWindow();
+        });
+        if (aktiv != s_alle.end()) {
+            (*aktiv)->sage(text);
+            return;
+        }
+    }
     // A message said again while waiting is said once.
     if (!m_wartend.endsWith(text))
         m_wartend = m_wartend.isEmpty() ? text : m_wartend + QStringLiteral(", ") + text;

@@ -27,13 +27,16 @@ class Suchverlauf;
 // the message waits until its window is active again: a screen reader
 // then tells of the window and its focus first, which would cut off a
 // message said before. Messages that wait are said together, within half
-// a second of the first, each once.
+// a second of the first, each once. Screen readers present a notification
+// only from the active window: where another window of the program with an
+// announcer of its own is active, that one says the message.
 class Ansage : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Ansage(QWidget *parent);
+    ~Ansage() override;
 
     void sage(const QString &text);
     // Tells what the search did, from its record: each step made outside a
@@ -56,6 +59,7 @@ private:
     QString m_wartend;
     // Should the window not come back, the message is said anyway.
     QTimer m_spaetestens;
+    static inline std::vector<Ansage *> s_alle;
 };
 
 // Keeps a full run from flooding screen readers. During a run the board, the
