@@ -4,16 +4,18 @@
 
 // Renders the window as the README shows it: the search stepped by hand up
 // to its first solution. Usage:
-//   screenshot OUT.png [--dark] [--focus NAME] [--spuren STEPS] [--ueberblick]
+//   screenshot OUT.png [--dark] [--focus NAME] [--spuren STEPS] [--ueberblick] [--vorhersage]
 // --dark paints it under a dark palette, --focus puts the keyboard focus on
 // the named control, --spuren shows what the search tries and stops after
 // STEPS single steps, --ueberblick opens the panes "Suchbaum", "Ablauf"
 // and "Suchprotokoll" and puts their window, as large as on a 1280 × 1024
-// screen, beside the main one. (QT_SCALE_FACTOR=2 gives the
-// high-resolution picture.)
+// screen, beside the main one; --vorhersage also turns the practice on,
+// answers one question and leaves the next open. (QT_SCALE_FACTOR=2 gives
+// the high-resolution picture.)
 
 #include "application.h"
 #include "form1.h"
+#include "vorhersagen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,18 +55,22 @@ int main(int argc, char *argv[])
     bool dark = false;
     long spuren = 0;
     bool ueberblick = false;
+    bool vorhersage = false;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--dark") == 0)
             dark = true;
         else if (std::strcmp(argv[i], "--ueberblick") == 0)
             ueberblick = true;
+        else if (std::strcmp(argv[i], "--vorhersage") == 0)
+            vorhersage = ueberblick = true;
         else if (std::strcmp(argv[i], "--focus") == 0 && i + 1 < argc)
             focus = argv[++i];
         else if (std::strcmp(argv[i], "--spuren") == 0 && i + 1 < argc)
             spuren = std::strtol(argv[++i], nullptr, 10);
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME] [--spuren STEPS] [--ueberblick]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [--dark] [--focus NAME] [--spuren STEPS] [--ueberblick] [--vorhersage]\n",
+                     argv[0]);
         return 2;
     }
     if (dark) {
@@ -86,6 +92,13 @@ int main(int argc, char *argv[])
     }
     while (spuren > 0 ? form.suche().schritte() < spuren : form.suche().loesungen() == 0)
         step->click();
+    if (vorhersage) {
+        // One guess judged, the next question open.
+        form.findChild<QAction *>(QStringLiteral("Vorhersage"))->trigger();
+        step->click();
+        form.vorhersagen().antworte(2);
+        step->click();
+    }
     if (focus) {
         form.activateWindow();
         if (auto *widget = form.findChild<QWidget *>(QString::fromLocal8Bit(focus)))

@@ -104,8 +104,9 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
         {Spuren::Zurueck, QStringLiteral("keine Reihe frei, zurück")},
         {Spuren::Bedroht, QStringLiteral("von Hand gesetzt, bedroht")},
     };
-    // Two columns of marks and meanings, a line each where there is room,
-    // to leave the lines the room; the longer meanings on the left.
+    // Two columns of marks and meanings, a line each, to leave the lines
+    // the room; the longer meanings on the left, so that both columns fit
+    // the window's width on a screen 1280 pixels wide.
     auto *gitter = new QGridLayout;
     gitter->setVerticalSpacing(0);
     int eintrag = 0;
@@ -113,9 +114,7 @@ Protokollansicht::Protokollansicht(const view::Suchverlauf &verlauf, QWidget *pa
         const int zeile = eintrag / 2;
         const int spalte = 2 * (eintrag++ % 2);
         gitter->addWidget(muster(marken, (marken & Spuren::Versuch) ? QStringLiteral("a1") : QString()), zeile, spalte);
-        auto *text = new QLabel(bedeutung);
-        text->setWordWrap(true);
-        gitter->addWidget(text, zeile, spalte + 1);
+        gitter->addWidget(new QLabel(bedeutung), zeile, spalte + 1);
     }
     gitter->setColumnStretch(1, 1);
     gitter->setColumnStretch(3, 1);
