@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
@@ -1071,6 +1072,16 @@ void TestForm1::practice_data()
                                                          << "0 von 0 richtig" << "0 0 0 0 0 0 0 1" << "";
     QTest::newRow("asked again") << QStringList{"ask", "ask", "key 1"} << a1Right << "1 von 1 richtig"
                                  << "1 0 0 0 0 0 0 0" << "";
+    // Asked for again while the answered step handles events: the next
+    // question is about the next step's column.
+    QTest::newRow("pressed again during the step") << QStringList{"ask", "key 1 and ask", "key 3"}
+                                                   << "Richtig: b3 ist die erste Reihe ohne Bedrohung" << "2 von 2 richtig"
+                                                   << "1 3 0 0 0 0 0 0" << "";
+    // The menu takes its own keys, a text field its typing.
+    QTest::newRow("keys in the menu") << QStringList{"ask", "menu 1", "menu esc"} << "" << "0 von 0 richtig"
+                                      << "0 0 0 0 0 0 0 0" << "";
+    QTest::newRow("typing in a field") << QStringList{"ask", "Text4 backspace", "Text4 2"} << "" << "0 von 0 richtig"
+                                       << "0 0 0 0 0 0 0 0" << "";
     QTest::newRow("off, as before") << QStringList{"off", "ask", "key 1"} << "" << "0 von 0 richtig"
                                     << "1 0 0 0 0 0 0 0" << "";
     QTest::newRow("Von vorn counts anew") << QStringList{"ask", "key 1", "anew"} << "" << "0 von 0 richtig"
@@ -1117,8 +1128,27 @@ void TestForm1::practice()
                 w.probe.click("Command2");
                 QTest::keyClick(w.form->focusWidget(), Qt::Key_Escape);
             }
+        } else if (action == "key 1 and ask") {
+            QTimer::singleShot(0, w.form.get(), [&w] { w.probe.click("Command2"); });
+            QTest::keyClick(w.form->focusWidget(), Qt::Key_1);
+            QCOMPARE(vorhersagen.spalte(), w.form->suche().spalte());
         } else if (action.startsWith("key ")) {
             QTest::keyClick(w.form->focusWidget(), Qt::Key(Qt::Key_0 + action.mid(4).toInt()));
+        } else if (action.startsWith("menu ")) {
+            auto *menu = w.form->findChild<QMenu *>("Kontextmenue");
+            QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(10, 10), w.form->mapToGlobal(QPoint(10, 10)));
+            QCoreApplication::sendEvent(w.form.get(), &open);
+            QTRY_VERIFY(menu->isVisible());
+            QTest::keyClick(menu, action.endsWith("esc") ? Qt::Key_Escape : Qt::Key_1);
+            QCOMPARE(vorhersagen.spalte(), 0);
+            menu->hide();
+        } else if (action.startsWith("Text4 ")) {
+            auto *field = w.probe.get<QLineEdit>("Text4");
+            field->setText("12");
+            field->setFocus();
+            QTest::keyClick(field, action.endsWith("backspace") ? Qt::Key_Backspace : Qt::Key_2);
+            QCOMPARE(field->text(), action.endsWith("backspace") ? "1" : "122");
+            QCOMPARE(vorhersagen.spalte(), 0);
         } else if (action == "backspace") {
             QTest::keyClick(w.form->focusWidget(), Qt::Key_Backspace);
         } else if (action == "esc") {
@@ -1202,6 +1232,8 @@ void TestForm1::beginAnew()
         QVERIFY(list->isVisible());
         QTRY_COMPARE(list->model()->rowCount(), 0);
         QVERIFY(w.form->findChild<QWidget *>("Ablauf")->isVisible());
+        // No line of the algorithm is current, as before the first step.
+        QTRY_COMPARE(w.form->findChild<QListWidget *>("Ablaufzeilen")->currentRow(), -1);
     }
     // And one step makes step 1, as from the start.
     w.probe.click("Command2");

@@ -210,13 +210,15 @@ void TestLaufsteuerung::beginAnew_data()
 {
     QTest::addColumn<int>("schritte"); // single steps first
     QTest::addColumn<int>("hand");     // then the queen of column c moved by hand to this row, or 0
-    QTest::addColumn<int>("lauf");     // then a run, begun anew at this step of it, or 0
+    QTest::addColumn<int>("lauf");     // then a run, begun anew at this step of it, or 0; negative: a walk
+                                       // to step -lauf, begun anew at step 100
 
     QTest::newRow("after steps") << 40 << 0 << 0;
     QTest::newRow("after a hand move") << 3 << 5 << 0;
     QTest::newRow("after the end") << 4021 << 0 << 0;
     QTest::newRow("during a run") << 0 << 0 << 300;
     QTest::newRow("after steps, during a run") << 7 << 2 << 10;
+    QTest::newRow("during a walk to a step") << 0 << 0 << -3000;
 }
 
 // "Von vorn" leaves the search as it starts, also from the middle of a
@@ -234,14 +236,17 @@ void TestLaufsteuerung::beginAnew()
         a.lauf.einzelschritt();
     if (hand > 0)
         a.lauf.vonHand(2, hand);
-    if (lauf > 0) {
+    if (lauf != 0) {
         QTimer waechter;
         QObject::connect(&waechter, &QTimer::timeout, &a.lauf, [&] {
-            if (a.lauf.suche().schritte() >= lauf)
+            if (a.lauf.suche().schritte() >= (lauf > 0 ? lauf : 100))
                 a.lauf.vonVorn();
         });
         waechter.start(0);
-        a.lauf.durchlauf();
+        if (lauf > 0)
+            a.lauf.durchlauf();
+        else
+            a.lauf.geheZu(-lauf);
     } else {
         a.lauf.vonVorn();
     }
@@ -272,15 +277,19 @@ void TestLaufsteuerung::goTo_data()
     QTest::addColumn<int>("schritte");      // where the search stands then
     QTest::addColumn<QString>("brett");     // "": as after that many single steps; "*": any
     QTest::addColumn<QString>("nicht");     // why the last cannot be gone to
+    QTest::addColumn<int>("letzter");       // the search's last step then
 
-    QTest::newRow("forward to the first solution") << QList<int>{218} << 218 << "1 5 8 6 3 7 2 4" << "";
-    QTest::newRow("then back") << QList<int>{218, 37} << 37 << "" << "";
-    QTest::newRow("forward again") << QList<int>{218, 37, 1000} << 1000 << "" << "";
-    QTest::newRow("to the end") << QList<int>{4021} << 4021 << "0 0 0 0 0 0 0 0" << "";
+    QTest::newRow("forward to the first solution") << QList<int>{218} << 218 << "1 5 8 6 3 7 2 4" << "" << 4021;
+    QTest::newRow("then back") << QList<int>{218, 37} << 37 << "" << "" << 4021;
+    QTest::newRow("forward again") << QList<int>{218, 37, 1000} << 1000 << "" << "" << 4021;
+    QTest::newRow("to the end") << QList<int>{4021} << 4021 << "0 0 0 0 0 0 0 0" << "" << 4021;
+    // A run that ended leaves the pointer on column a: the search is over
+    // all the same.
+    QTest::newRow("after a full run") << QList<int>{-4, 4000} << 4000 << "" << "" << 4021;
     QTest::newRow("back past a hand move") << QList<int>{5, -2, 8, 4} << 8 << "*"
-                                           << "Bis Schritt 4 geht es nicht zurück";
+                                           << "Bis Schritt 4 geht es nicht zurück" << -1;
     QTest::newRow("back past Null") << QList<int>{20, -3, 10} << 20 << "0 0 0 0 0 0 0 0"
-                                    << "Bis Schritt 10 geht es nicht zurück";
+                                    << "Bis Schritt 10 geht es nicht zurück" << -1;
 }
 
 // "Gehe zu Schritt": forward by steps made at once, asking nothing, back
@@ -291,6 +300,7 @@ void TestLaufsteuerung::goTo()
     QFETCH(int, schritte);
     QFETCH(QString, brett);
     QFETCH(QString, nicht);
+    QFETCH(int, letzter);
 
     Aufbau a;
     a.stopBeiLoesung->setChecked(true);
@@ -301,6 +311,13 @@ void TestLaufsteuerung::goTo()
             a.lauf.vonHand(5, 8);
         else if (ziel == -3)
             a.lauf.null();
+        else if (ziel == -4) {
+            a.stopBeiLoesung->setChecked(false);
+            a.lauf.setzeTempo(Tempo::Stufe::Sofort);
+            a.lauf.durchlauf();
+            QCOMPARE(a.lauf.letzterSchritt(), letzter);
+            a.stopBeiLoesung->setChecked(true);
+        }
         else if (ziel != ziele.back() || nicht.isEmpty())
             a.lauf.geheZu(ziel);
     }
@@ -320,7 +337,9 @@ void TestLaufsteuerung::goTo()
     }
     if (brett != "*")
         QCOMPARE(a.brett(), brett);
-    QCOMPARE(answerer.boxes.size(), 0);
+    QCOMPARE(answerer.boxes.size(), ziele.contains(-4) ? 1 : 0); // "fertig" after a run
+    if (letzter > 0)
+        QCOMPARE(a.lauf.letzterSchritt(), letzter);
 }
 
 QTEST_MAIN(TestLaufsteuerung)

@@ -279,7 +279,7 @@ void TestSuchverlauf::marksByShape()
         if (breite > seite)
             Spuren::zeichne(painter, QRectF(seite, 0, seite, seite), Spuren::Naechste);
         painter.end();
-        QBitArray bits(breite * seite);
+        QBitArray bits(qsizetype{breite} * seite);
         for (int y = 0; y < seite; ++y) {
             for (int x = 0; x < breite; ++x)
                 bits.setBit(y * breite + x, qGray(bild.pixel(x, y)) < 200);
@@ -561,7 +561,8 @@ void TestSuchverlauf::prediction()
     Geschichte g;
     g.spiele({QStringLiteral("%1 steps").arg(vorher + 1)});
     const Eintrag *schritt = g.verlauf.letzter();
-    QVERIFY(schritt && schritt->art == Eintrag::Art::Schritt);
+    QVERIFY(schritt);
+    QVERIFY(schritt->art == Eintrag::Art::Schritt);
     const view::Vorhersage::Urteil u = view::Vorhersage::urteil(tipp, schritt->schritt, schritt->brett);
     QCOMPARE(u.text, urteil);
     QCOMPARE(u.richtig, urteil.startsWith("Richtig"));

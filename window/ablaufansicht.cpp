@@ -189,7 +189,9 @@ void Ablaufansicht::zeigeWerte()
         m_werte->setzeZeilen(text);
         m_stapel->setzeZeilen(stapel);
         neuMalen();
-        if (!laeuft && zeile >= 0)
+        // Without a step (at the start, after "Null", a hand move or "Von
+        // vorn") no line is current.
+        if (!laeuft)
             m_zeilen->setCurrentRow(zeile);
     });
 }

@@ -73,11 +73,11 @@ DurchlaufMenue::DurchlaufMenue(QWidget &fenster)
     m_geheZu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     fenster.addAction(m_geheZu);
     connect(m_geheZu, &QAction::triggered, this, &DurchlaufMenue::geheZu);
-    QAction *vonVorn = m_menue->addAction(QStringLiteral("Von vorn"));
-    vonVorn->setObjectName(QStringLiteral("VonVorn"));
-    vonVorn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    fenster.addAction(vonVorn);
-    connect(vonVorn, &QAction::triggered, this, &DurchlaufMenue::vonVorn);
+    QAction *anfang = m_menue->addAction(QStringLiteral("Von vorn"));
+    anfang->setObjectName(QStringLiteral("VonVorn"));
+    anfang->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    fenster.addAction(anfang);
+    connect(anfang, &QAction::triggered, this, &DurchlaufMenue::vonVorn);
     m_menue->addSeparator();
 
     m_anhalten = m_menue->addAction(QString());

@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <utility>
 
@@ -386,9 +385,7 @@ void Form1::geheZuSchritt()
     wahl->setAttribute(Qt::WA_DeleteOnClose);
     connect(wahl, &Schrittwahl::gemeldet, m_ansage, &Ansage::sage);
     // Once the dialog is gone: the walk handles events, the dialog's end among them.
-    connect(wahl, &QDialog::accepted, lauf, [lauf, wahl] {
-        QTimer::singleShot(0, lauf, [lauf, schritt = wahl->schritt()] { lauf->geheZu(schritt); });
-    });
+    connect(wahl, &Schrittwahl::gewaehlt, lauf, &Laufsteuerung::geheZu, Qt::QueuedConnection);
     wahl->open();
 }
 

@@ -134,7 +134,10 @@ void Laufsteuerung::zurueck(int schritte)
 
 std::int64_t Laufsteuerung::letzterSchritt() const
 {
-    if (m_suche.spalte() < 0)
+    // Finished, by single steps or by a run (which leaves the pointer on
+    // column a): a further step would begin another search.
+    const view::Suchverlauf::Eintrag *letzter = m_verlauf.letzter();
+    if (m_suche.spalte() < 0 || (letzter && letzter->art == view::Suchverlauf::Eintrag::Art::Schritt && letzter->schritt.ende))
         return m_suche.schritte();
     const std::vector<board::Schritt> rest =
         board::Suche::Vorschau(m_feld, m_suche.spalte(), m_suche.schritte(), m_suche.loesungen());
@@ -168,7 +171,8 @@ void Laufsteuerung::geheZu(std::int64_t nummer)
         return;
     m_gang = true;
     befehl([this, nummer] {
-        while (m_suche.schritte() < nummer && m_fenster.isVisible()) {
+        // "Von vorn" meanwhile ends the walk.
+        while (m_gang && m_suche.schritte() < nummer && m_fenster.isVisible()) {
             const std::int64_t vorher = m_suche.schritte();
             m_suche.Einzelschritt();
             // A search that finished ends the walk where it ended.
@@ -176,8 +180,8 @@ void Laufsteuerung::geheZu(std::int64_t nummer)
                 break;
         }
     });
-    m_gang = false;
-    emit ansage(view::gangVorGesagt(m_suche.schritte(), view::brettVon(m_feld)));
+    if (std::exchange(m_gang, false))
+        emit ansage(view::gangVorGesagt(m_suche.schritte(), view::brettVon(m_feld)));
 }
 
 void Laufsteuerung::vonVorn()
@@ -391,6 +395,7 @@ void Laufsteuerung::cleared()
 
 void Laufsteuerung::begunAnew()
 {
+    m_gang = false;
     m_gezaehlt.reset();
     m_verlauf.vonVorn();
 }

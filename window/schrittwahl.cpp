@@ -56,8 +56,8 @@ void Schrittwahl::accept()
     else
         nicht = m_pruefen(schritt);
     if (nicht.isEmpty()) {
-        m_schritt = schritt;
         QDialog::accept();
+        emit gewaehlt(schritt);
         return;
     }
     m_meldung->setText(nicht);

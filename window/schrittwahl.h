@@ -25,11 +25,11 @@ public:
 
     Schrittwahl(QWidget &fenster, std::int64_t jetzt, std::int64_t letzter, Pruefung pruefen);
 
-    std::int64_t schritt() const { return m_schritt; }
-
     void accept() override;
 
 signals:
+    // A step that can be gone to, as the dialog closes.
+    void gewaehlt(std::int64_t schritt);
     // What it says, for screen readers.
     void gemeldet(const QString &text);
 
@@ -38,5 +38,4 @@ private:
     Pruefung m_pruefen;
     QLineEdit *m_eingabe = nullptr;
     QLabel *m_meldung = nullptr;
-    std::int64_t m_schritt = 0;
 };

@@ -12,10 +12,12 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 Vorhersagen::Vorhersagen(Laufsteuerung &lauf, const view::Suchverlauf &verlauf, const view::Zellen &zellen,
                          QWidget &fenster)
@@ -51,8 +53,13 @@ void Vorhersagen::setzeAn(bool an)
 
 bool Vorhersagen::fragen()
 {
-    if (!m_an || m_lauf.zustand() != Laufsteuerung::Zustand::Ruht)
+    if (!m_an || m_lauf.zustand() != Laufsteuerung::Zustand::Ruht || m_lauf.stumm())
         return false;
+    // Asked for during the step answered: the next question follows it.
+    if (m_schrittLaeuft) {
+        m_nochmal = true;
+        return true;
+    }
     // Asked again, the question is said again.
     m_spalte = std::max(0, m_lauf.suche().spalte());
     emit gefragt(m_spalte);
@@ -93,22 +100,31 @@ void Vorhersagen::schritt(int tipp)
     const view::Suchverlauf::Eintrag *vorher = m_verlauf.letzter();
     const std::uint64_t bisher = vorher ? vorher->id : 0;
     m_schrittLaeuft = true;
+    m_nochmal = false;
     m_lauf.einzelschritt();
     m_schrittLaeuft = false;
     // Judged by the step as it was made, if it was.
     const view::Suchverlauf::Eintrag *neu = m_verlauf.letzter();
-    if (tipp < 0 || !neu || neu->id <= bisher || neu->art != view::Suchverlauf::Eintrag::Art::Schritt)
-        return;
-    const view::Vorhersage::Urteil urteil = view::Vorhersage::urteil(tipp, neu->schritt, neu->brett);
-    m_stand.zaehle(urteil.richtig);
-    emit geurteilt(urteil.text);
-    emit standGeaendert();
-    emit ansage(view::gesprochen(urteil.text) + QStringLiteral(", ") + m_stand.stand());
+    if (tipp >= 0 && neu && neu->id > bisher && neu->art == view::Suchverlauf::Eintrag::Art::Schritt) {
+        const view::Vorhersage::Urteil urteil = view::Vorhersage::urteil(tipp, neu->schritt, neu->brett);
+        m_stand.zaehle(urteil.richtig);
+        emit geurteilt(urteil.text);
+        emit standGeaendert();
+        emit ansage(view::gesprochen(urteil.text) + QStringLiteral(", ") + m_stand.stand());
+    }
+    if (std::exchange(m_nochmal, false))
+        fragen();
 }
 
 bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_spalte < 0)
+        return false;
+    // A menu takes its own keys, a text field its typing.
+    if (qobject_cast<QMenu *>(watched))
+        return false;
+    if (const auto *feld = qobject_cast<QLineEdit *>(watched); feld && !feld->isReadOnly()
+        && event->type() == QEvent::KeyPress)
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto *taste = static_cast<QKeyEvent *>(event);
@@ -130,9 +146,8 @@ bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)
     if (zelle == m_zellen.end() || static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
         return false;
     const int index = int(zelle - m_zellen.begin());
-    const int spalte = index % 9;
     const int zeile = board::Feld::HoechsteReihe - index / 9;
-    if (spalte != m_spalte)
+    if (index % 9 != m_spalte)
         return false;
     const QPointF wo = static_cast<const QMouseEvent *>(event)->position();
     const bool zurueck = zeile == board::Feld::HoechsteReihe

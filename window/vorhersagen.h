@@ -68,5 +68,7 @@ private:
     int m_spalte = -1;
     // The step answered runs: what it adds to the record is its own.
     bool m_schrittLaeuft = false;
+    // Asked for meanwhile.
+    bool m_nochmal = false;
     view::Vorhersage m_stand;
 };
