@@ -40,16 +40,16 @@ Vorhersageansicht::Vorhersageansicht(Vorhersagen &vorhersagen, QWidget *parent)
         knoepfe->addWidget(knopf, 0, int(i));
         m_reihen[i] = knopf;
     }
-    m_zurueck = new QPushButton(QStringLiteral("keine Reihe frei, zurück"));
-    m_zurueck->setObjectName(QStringLiteral("TippZurueck"));
-    m_zurueck->setMinimumWidth(breite);
-    connect(m_zurueck, &QPushButton::clicked, this, [this] { m_vorhersagen.antworte(view::Vorhersage::Zurueck); });
-    m_ueberspringen = new QPushButton(QStringLiteral("Überspringen"));
-    m_ueberspringen->setObjectName(QStringLiteral("Ueberspringen"));
-    m_ueberspringen->setMinimumWidth(breite);
-    connect(m_ueberspringen, &QPushButton::clicked, &m_vorhersagen, &Vorhersagen::ueberspringen);
-    knoepfe->addWidget(m_zurueck, 1, 0, 1, 5);
-    knoepfe->addWidget(m_ueberspringen, 1, 5, 1, 3);
+    auto *zurueck = new QPushButton(QStringLiteral("keine Reihe frei, zurück"));
+    zurueck->setObjectName(QStringLiteral("TippZurueck"));
+    zurueck->setMinimumWidth(breite);
+    connect(zurueck, &QPushButton::clicked, this, [this] { m_vorhersagen.antworte(view::Vorhersage::Zurueck); });
+    auto *ueberspringen = new QPushButton(QStringLiteral("Überspringen"));
+    ueberspringen->setObjectName(QStringLiteral("Ueberspringen"));
+    ueberspringen->setMinimumWidth(breite);
+    connect(ueberspringen, &QPushButton::clicked, &m_vorhersagen, &Vorhersagen::ueberspringen);
+    knoepfe->addWidget(zurueck, 1, 0, 1, 5);
+    knoepfe->addWidget(ueberspringen, 1, 5, 1, 3);
     m_urteil = new QLabel;
     m_urteil->setObjectName(QStringLiteral("Urteil"));
     m_urteil->setWordWrap(true);

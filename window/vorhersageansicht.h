@@ -28,8 +28,6 @@ private:
     Vorhersagen &m_vorhersagen;
     QLabel *m_frage = nullptr;
     std::array<QPushButton *, 8> m_reihen{};
-    QPushButton *m_zurueck = nullptr;
-    QPushButton *m_ueberspringen = nullptr;
     QLabel *m_urteil = nullptr;
     QLabel *m_stand = nullptr;
 };
