@@ -323,6 +323,15 @@ std::vector<Schritt> Suche::Vorschau(const Feld &feld, int spalte, std::int64_t 
     return berichte;
 }
 
+std::int64_t Suche::letzteNummer() const
+{
+    const Schritt *letzter = letzterSchritt();
+    if (m_spalte < 0 || (letzter && letzter->ende))
+        return m_schritte;
+    const std::vector<Schritt> rest = Vorschau(m_feld, m_spalte, m_schritte, m_loesungen);
+    return rest.empty() ? m_schritte : rest.back().nummer;
+}
+
 void Suche::merken(const Schritt &schritt)
 {
     m_verlauf.push_back(schritt);

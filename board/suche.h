@@ -71,6 +71,10 @@ public:
     // end, made on a copy of the board without asking anything; numbered
     // and counting solutions on from `schritte` and `loesungen`.
     static std::vector<Schritt> Vorschau(const Feld &feld, int spalte, std::int64_t schritte, std::int64_t loesungen);
+    // The number of the search's last step, as it goes on from here: the
+    // count, where it has finished (by a step, or by a run, which leaves the
+    // pointer on column 0), or where a further step would begin anew.
+    std::int64_t letzteNummer() const;
 
     bool runInProgress() const { return m_durchlaufAktiv; }
     // Whether a full run will make a further step.

@@ -259,7 +259,7 @@ void TestLaufsteuerung::beginAnew()
     QVERIFY(!a.lauf.zurueckMoeglich());
     QVERIFY(a.verlauf.eintraege().empty());
     QCOMPARE(a.verlauf.summen(), view::Suchverlauf::Summen{});
-    QCOMPARE(a.lauf.letzterSchritt(), 4021);
+    QCOMPARE(a.lauf.suche().letzteNummer(), 4021);
     // The next steps are a fresh start's.
     Aufbau frisch;
     for (int n = 0; n < 30; ++n) {
@@ -315,7 +315,7 @@ void TestLaufsteuerung::goTo()
             a.stopBeiLoesung->setChecked(false);
             a.lauf.setzeTempo(Tempo::Stufe::Sofort);
             a.lauf.durchlauf();
-            QCOMPARE(a.lauf.letzterSchritt(), letzter);
+            QCOMPARE(a.lauf.suche().letzteNummer(), letzter);
             a.stopBeiLoesung->setChecked(true);
         }
         else if (ziel != ziele.back() || nicht.isEmpty())
@@ -339,7 +339,7 @@ void TestLaufsteuerung::goTo()
         QCOMPARE(a.brett(), brett);
     QCOMPARE(answerer.boxes.size(), ziele.contains(-4) ? 1 : 0); // "fertig" after a run
     if (letzter > 0)
-        QCOMPARE(a.lauf.letzterSchritt(), letzter);
+        QCOMPARE(a.lauf.suche().letzteNummer(), letzter);
 }
 
 QTEST_MAIN(TestLaufsteuerung)

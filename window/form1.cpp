@@ -283,11 +283,7 @@ void Form1::verbinde()
 {
     Laufsteuerung *lauf = m_lauf.get();
     connect(m_command1, &QPushButton::clicked, lauf, &Laufsteuerung::null);
-    // With predictions practised, a single step waits for a guess.
-    connect(m_command2, &QPushButton::clicked, lauf, [this, lauf] {
-        if (!m_vorhersagen->fragen())
-            lauf->einzelschritt();
-    });
+    connect(m_command2, &QPushButton::clicked, m_vorhersagen.get(), &Vorhersagen::einzelschritt);
     connect(m_command3, &QPushButton::clicked, lauf, [lauf] {
         if (lauf->zustand() == Laufsteuerung::Zustand::Ruht)
             lauf->durchlauf();
@@ -380,7 +376,7 @@ void Form1::zeigeTeil(int teil, bool an)
 void Form1::geheZuSchritt()
 {
     Laufsteuerung *lauf = m_lauf.get();
-    auto *wahl = new Schrittwahl(*this, lauf->suche().schritte(), lauf->letzterSchritt(),
+    auto *wahl = new Schrittwahl(*this, lauf->suche().schritte(), lauf->suche().letzteNummer(),
                                  [lauf](std::int64_t schritt) { return lauf->geheZuNicht(schritt); });
     wahl->setAttribute(Qt::WA_DeleteOnClose);
     connect(wahl, &Schrittwahl::gemeldet, m_ansage, &Ansage::sage);

@@ -46,6 +46,11 @@ bool Laufsteuerung::zurueckMoeglich() const
     return m_suche.kannZurueck() && (m_zustand == Zustand::Ruht || m_zustand == Zustand::Angehalten);
 }
 
+bool Laufsteuerung::reichtZurueck(std::uint64_t schritte) const
+{
+    return schritte <= m_suche.verlaufsLaenge() && (schritte == 0 || zurueckMoeglich());
+}
+
 void Laufsteuerung::setzeTempo(Tempo::Stufe stufe)
 {
     m_tempo.setzeStufe(stufe);
@@ -110,8 +115,7 @@ void Laufsteuerung::zurueckZu(std::uint64_t id)
     const view::Suchverlauf::Eintrag *ziel = m_verlauf.finde(id);
     const std::int64_t nummer = ziel && ziel->art == Art::Schritt ? ziel->schritt.nummer : 0;
     const int danach = m_verlauf.schritteNach(id);
-    if (nummer == 0 || danach < 0 || std::size_t(danach) > m_suche.verlaufsLaenge()
-        || (danach > 0 && !zurueckMoeglich())) {
+    if (nummer == 0 || danach < 0 || !reichtZurueck(std::uint64_t(danach))) {
         const QString text = view::zuWeitZurueckGesagt(nummer);
         emit abgelehnt(text);
         emit ansage(text);
@@ -132,22 +136,10 @@ void Laufsteuerung::zurueck(int schritte)
     emit ansage(schritte == 1 ? view::zurueckGesagt(m_zurueckgenommen) : view::gangGesagt(m_zurueckgenommen, schritte));
 }
 
-std::int64_t Laufsteuerung::letzterSchritt() const
-{
-    // Finished, by single steps or by a run (which leaves the pointer on
-    // column a): a further step would begin another search.
-    const view::Suchverlauf::Eintrag *letzter = m_verlauf.letzter();
-    if (m_suche.spalte() < 0 || (letzter && letzter->art == view::Suchverlauf::Eintrag::Art::Schritt && letzter->schritt.ende))
-        return m_suche.schritte();
-    const std::vector<board::Schritt> rest =
-        board::Suche::Vorschau(m_feld, m_suche.spalte(), m_suche.schritte(), m_suche.loesungen());
-    return rest.empty() ? m_suche.schritte() : rest.back().nummer;
-}
-
 QString Laufsteuerung::geheZuNicht(std::int64_t nummer) const
 {
     const std::int64_t jetzt = m_suche.schritte();
-    if (nummer < jetzt && (std::uint64_t(jetzt - nummer) > m_suche.verlaufsLaenge() || !zurueckMoeglich()))
+    if (nummer < jetzt && !reichtZurueck(std::uint64_t(jetzt - nummer)))
         return view::zuWeitZurueckGesagt(nummer);
     if (nummer > jetzt && laeuftWeiter())
         return view::gesagt::ErstAnhalten;
@@ -195,17 +187,8 @@ void Laufsteuerung::vonVorn()
 
 void Laufsteuerung::anhaltenOderFortsetzen()
 {
-    switch (m_zustand) {
-    case Zustand::Ruht:
-        return;
-    case Zustand::Laeuft:
-        setze(Zustand::HaltVerlangt);
-        return;
-    case Zustand::HaltVerlangt:
-    case Zustand::Angehalten:
-        setze(Zustand::Laeuft);
-        return;
-    }
+    if (m_zustand != Zustand::Ruht)
+        setze(m_zustand == Zustand::Laeuft ? Zustand::HaltVerlangt : Zustand::Laeuft);
 }
 
 void Laufsteuerung::beenden()
@@ -239,25 +222,12 @@ void Laufsteuerung::schliessen()
 
 bool Laufsteuerung::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::UpdateRequest:
-        // Whatever makes the window repaint, the frame shows what is held:
-        // one moment of the search, never half of one.
-        if (watched == &m_fenster)
-            zeigeBild();
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Wheel:
+    // Whatever makes the window repaint, the frame shows what is held: one
+    // moment of the search, never half of one.
+    if (event->type() == QEvent::UpdateRequest && watched == &m_fenster)
+        zeigeBild();
+    else if (event->isInputEvent())
         m_eingabe = true;
-        break;
-    default:
-        break;
-    }
     return false;
 }
 

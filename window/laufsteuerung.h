@@ -69,8 +69,6 @@ public:
     // as "Schritt zurück" reaches, forward by steps made at once, asking
     // nothing on the way; said in one message.
     void geheZu(std::int64_t nummer);
-    // The number of the search's last step, as it goes on from here.
-    std::int64_t letzterSchritt() const;
     // Why `geheZu(nummer)` would change nothing, in words; empty where it
     // would go there.
     QString geheZuNicht(std::int64_t nummer) const;
@@ -105,6 +103,8 @@ private:
     // Runs a command with the display held between frames.
     template<typename Befehl>
     void befehl(Befehl ausfuehren);
+    // Whether so many steps can be taken back now.
+    bool reichtZurueck(std::uint64_t schritte) const;
     void setze(Zustand zustand);
     void pruefeZurueck();
     void zeigeZaehler();

@@ -51,6 +51,12 @@ void Vorhersagen::setzeAn(bool an)
         zuruecknehmen();
 }
 
+void Vorhersagen::einzelschritt()
+{
+    if (!fragen())
+        m_lauf.einzelschritt();
+}
+
 bool Vorhersagen::fragen()
 {
     if (!m_an || m_lauf.zustand() != Laufsteuerung::Zustand::Ruht || m_lauf.stumm())

@@ -34,8 +34,9 @@ public:
     void beobachte(QWidget &fenster);
     bool an() const { return m_an; }
     void setzeAn(bool an);
-    // A single step was asked for: true where it waits for a guess.
-    bool fragen();
+    // "Einzelschritt": with predictions practised, the step waits for a
+    // guess; otherwise it runs at once.
+    void einzelschritt();
     // The column the open question is about, -1 for none.
     int spalte() const { return m_spalte; }
     // The answer: a row 1 to 8 or view::Vorhersage::Zurueck.
@@ -58,6 +59,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // True where the step waits for a guess.
+    bool fragen();
     void zuruecknehmen();
     void schritt(int tipp);
 
