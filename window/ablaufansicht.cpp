@@ -40,7 +40,18 @@ public:
         const int zeile = index.row();
         const bool aktuell = zeile == m_ansicht.aktuell();
         if (!m_ansicht.erleuchtet().count(zeile)) {
-            QStyledItemDelegate::paint(painter, option, index);
+            // The lines that are not lit, as the list would draw them but
+            // from pictures: a paced run repaints them all at every step.
+            if (o.state & (QStyle::State_Selected | QStyle::State_HasFocus)) {
+                QStyledItemDelegate::paint(painter, option, index);
+                return;
+            }
+            painter->save();
+            painter->setFont(o.font);
+            painter->setPen(o.palette.color(QPalette::Text));
+            m_text.zeichne(*painter, QRectF(o.rect).adjusted(14, 0, -4, 0), Qt::AlignLeft, o.text,
+                           o.palette.color(QPalette::Base));
+            painter->restore();
             return;
         }
         painter->save();
