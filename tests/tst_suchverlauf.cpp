@@ -7,6 +7,7 @@
 #include "ansage.h"
 #include "aufbau.h"
 #include "modalanswerer.h"
+#include "schnelltext.h"
 #include "spuren.h"
 #include "stellung.h"
 #include "suchbaum.h"
@@ -82,6 +83,8 @@ class TestSuchverlauf : public QObject
 private slots:
     void lines_data();
     void lines();
+    void linesAsDrawn_data();
+    void linesAsDrawn();
     void atTheQuestion();
     void rowsAtTheCap();
     void markMeanings_data();
@@ -164,6 +167,70 @@ void TestSuchverlauf::lines()
 
 // While "weitersuchen?" is open, the record tells of the step that found
 // the solution, and counts it.
+void TestSuchverlauf::linesAsDrawn_data()
+{
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<int>("sichtbar"); // how much of it can be seen; 0: all
+
+    const QString schritt = QStringLiteral("Schritt 6, f: keine Reihe frei, zurück zu e – f1 a1, f2 c5 d2");
+    QTest::newRow("a step") << schritt << 0;
+    QTest::newRow("indented, two spaces inside") << QStringLiteral("      Schritt 3,  c: c5 gesetzt") << 0;
+    QTest::newRow("one word") << QStringLiteral("Suchbaum") << 0;
+    QTest::newRow("only what can be seen") << schritt << 120;
+}
+
+// A line set from the pictures of its words looks as the line drawn at
+// once, and drawn again from its own picture, as the first time.
+void TestSuchverlauf::linesAsDrawn()
+{
+    QFETCH(QString, zeile);
+    QFETCH(int, sichtbar);
+
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPixelSize(14);
+    const QRect flaeche(0, 0, 700, 24);
+    const auto gemalt = [&](const std::function<void(QPainter &)> &malen) {
+        QImage bild(flaeche.size(), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter painter(&bild);
+        painter.setFont(schrift);
+        painter.setPen(Qt::black);
+        malen(painter);
+        return bild;
+    };
+    // The columns with ink.
+    const auto tinte = [](const QImage &bild) {
+        QList<int> spalten;
+        for (int x = 0; x < bild.width(); ++x) {
+            for (int y = 0; y < bild.height(); ++y) {
+                if (qGray(bild.pixel(x, y)) < 160) {
+                    spalten << x;
+                    break;
+                }
+            }
+        }
+        return spalten;
+    };
+    view::Schnelltext text;
+    const auto schnell = [&](QPainter &painter) {
+        text.zeichne(painter, flaeche, Qt::AlignLeft, zeile, Qt::white, sichtbar > 0 ? QRectF(0, 0, sichtbar, 24) : QRectF());
+    };
+    const QImage einmal = gemalt(schnell);
+    QCOMPARE(gemalt(schnell), einmal);
+    QList<int> soll = tinte(gemalt([&](QPainter &painter) { painter.drawText(QPointF(0, 17), zeile); }));
+    if (sichtbar > 0)
+        soll.removeIf([sichtbar](int x) { return x >= sichtbar; });
+    const QList<int> ist = tinte(einmal);
+    // Where the ink begins and ends.
+    const auto enden = [](const QList<int> &spalten) {
+        return spalten.isEmpty() ? QPoint(-100, -100) : QPoint(spalten.first(), spalten.last());
+    };
+    const QPoint von = enden(ist) - enden(soll);
+    QVERIFY2(std::abs(von.x()) <= 1 && std::abs(von.y()) <= 2,
+             qPrintable(QStringLiteral("ink %1 to %2 px from the line drawn at once").arg(von.x()).arg(von.y())));
+    QVERIFY(!ist.isEmpty() && std::abs(ist.size() - soll.size()) <= soll.size() / 20 + 1);
+}
+
 void TestSuchverlauf::atTheQuestion()
 {
     Aufbau a;

@@ -18,11 +18,35 @@ namespace {
 // Pictures of long lines grow in steps of this width.
 constexpr qreal Stufe = 256;
 
+qsizetype kosten(const QPixmap &bild)
+{
+    return qsizetype(bild.width()) * bild.height() * 4;
+}
+
 } // namespace
 
 Schnelltext::Schnelltext(int speicher)
     : m_speicher(speicher)
 {
+}
+
+const Schnelltext::Bild *Schnelltext::wort(Art &art, const QString &wort, const QPen &stift, qreal dpr)
+{
+    if (const Bild *gefunden = art.woerter->object(wort))
+        return gefunden;
+    const QFontMetricsF metrik(art.font);
+    const qreal weite = metrik.horizontalAdvance(wort);
+    auto *neu = new Bild{QPixmap(QSize(int(std::ceil((weite + 1) * dpr)), int(std::ceil(metrik.height() * dpr)))),
+                         weite};
+    neu->pixmap.setDevicePixelRatio(dpr);
+    neu->pixmap.fill(QColor::fromRgba(art.grund));
+    QPainter maler(&neu->pixmap);
+    maler.setFont(art.font);
+    maler.setPen(stift);
+    maler.drawText(QPointF(0, metrik.ascent()), wort);
+    maler.end();
+    art.woerter->insert(wort, neu, int(std::min<qsizetype>(kosten(neu->pixmap), art.woerter->maxCost())));
+    return art.woerter->object(wort);
 }
 
 const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QString &text, const QColor &grund,
@@ -35,27 +59,41 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
         return a.stift == stift && a.grund == grund.rgba() && a.dpr == dpr && a.font == font;
     });
     if (art == m_arten.end())
-        art = m_arten.insert(m_arten.end(),
-                             Art{font, stift, grund.rgba(), dpr, std::make_unique<QCache<QString, Bild>>(m_speicher)});
+        art = m_arten.insert(m_arten.end(), Art{font, stift, grund.rgba(), dpr,
+                                                std::make_unique<QCache<QString, Bild>>(m_speicher),
+                                                std::make_unique<QCache<QString, Bild>>(m_speicher / 4)});
     Bild *gefunden = art->bilder->object(text);
-    const QFontMetricsF metrik(font);
-    const qreal ganz = gefunden ? gefunden->breite : metrik.horizontalAdvance(text) + 1;
-    const qreal noetig = std::min(ganz, sichtbar);
-    if (gefunden && gefunden->pixmap.width() >= int(std::ceil(noetig * dpr)))
+    if (gefunden && gefunden->pixmap.width() >= int(std::ceil(std::min(gefunden->breite, sichtbar) * dpr)))
         return *gefunden;
-    // As wide as can be seen, in steps: the glyphs beyond are left out.
-    const qreal bis = std::min(ganz, std::ceil(noetig / Stufe) * Stufe);
+    // A new line is set from the pictures of its words, most of which the
+    // lines before had: laying out and blending glyphs is what costs.
+    const QList<QStringView> woerter = QStringView(text).split(u' ');
+    const QFontMetricsF metrik(font);
+    const qreal leer = metrik.horizontalAdvance(u' ');
+    std::vector<Bild> teile;
+    teile.reserve(std::size_t(woerter.size()));
+    qreal ganz = 1 - leer;
+    for (const QStringView w : woerter) {
+        const Bild *b = w.isEmpty() ? nullptr : wort(*art, w.toString(), painter.pen(), dpr);
+        teile.push_back(b ? *b : Bild{QPixmap(), 0});
+        ganz += teile.back().breite + leer;
+    }
+    // As wide as can be seen, in steps: the words beyond are left out.
+    const qreal bis = std::min(ganz, std::ceil(std::min(ganz, sichtbar) / Stufe) * Stufe);
     auto *neu = new Bild{QPixmap(QSize(int(std::ceil(bis * dpr)), int(std::ceil(metrik.height() * dpr)))), ganz};
     neu->pixmap.setDevicePixelRatio(dpr);
     neu->pixmap.fill(grund);
     QPainter maler(&neu->pixmap);
-    maler.setFont(font);
-    maler.setPen(painter.pen());
-    maler.drawText(QPointF(0, metrik.ascent()), text);
+    qreal x = 0;
+    for (const Bild &teil : teile) {
+        if (x >= bis)
+            break;
+        maler.drawPixmap(QPointF(std::round(x * dpr) / dpr, 0), teil.pixmap);
+        x += teil.breite + leer;
+    }
     maler.end();
     // Never more than the whole cache, which would drop the picture at once.
-    const qsizetype kosten = qsizetype(neu->pixmap.width()) * neu->pixmap.height() * 4;
-    art->bilder->insert(text, neu, int(std::min<qsizetype>(kosten, art->bilder->maxCost())));
+    art->bilder->insert(text, neu, int(std::min<qsizetype>(kosten(neu->pixmap), art->bilder->maxCost())));
     static const Bild keins{QPixmap(), 0};
     const Bild *drin = art->bilder->object(text);
     return drin ? *drin : keins;

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QPainter;
+class QPen;
 class QRectF;
 
 namespace view {
@@ -21,8 +22,9 @@ namespace view {
 // Text that the search's views draw again and again, at every step of a
 // run: each string drawn once, in its font and colours, on its ground, and
 // kept as a picture, so that drawing it again copies pixels where laying
-// out and blending glyphs cost a paced run more than all else it shows; of
-// a long line the picture holds only as much as can be seen.
+// out and blending glyphs cost a paced run more than all else it shows; a
+// new string is set from the pictures of its words, which mostly came
+// before; of a long line the picture holds only as much as can be seen.
 class Schnelltext
 {
 public:
@@ -52,7 +54,10 @@ private:
         QRgb grund;
         qreal dpr;
         std::unique_ptr<QCache<QString, Bild>> bilder;
+        // The words the lines are set from.
+        std::unique_ptr<QCache<QString, Bild>> woerter;
     };
+    static const Bild *wort(Art &art, const QString &wort, const QPen &stift, qreal dpr);
     // The line's picture, at least `sichtbar` wide where the line is; the
     // first call only measures.
     const Bild &bild(const QPainter &painter, const QString &text, const QColor &grund, qreal sichtbar);

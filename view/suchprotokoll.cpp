@@ -24,6 +24,9 @@ Suchprotokoll::Suchprotokoll(const Suchverlauf &verlauf, QObject *parent)
     connect(&verlauf, &Suchverlauf::zurueckgenommen, this, [this] { m_bald.start(0); });
     connect(&verlauf, &Suchverlauf::jetzt, this, &Suchprotokoll::uebernehmen);
     connect(&verlauf, &Suchverlauf::begonnen, this, &Suchprotokoll::uebernehmen);
+    // The question's answer completes a step's entry.
+    connect(&verlauf, &Suchverlauf::schrittBeendet, this,
+            [this](const Suchverlauf::Eintrag &eintrag) { m_texte.remove(eintrag.id); });
 }
 
 QString Suchprotokoll::text(const Suchverlauf::Eintrag &eintrag)
@@ -74,8 +77,16 @@ QVariant Suchprotokoll::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    const Suchverlauf::Eintrag *eintrag = m_verlauf.finde(id(index.row()));
-    return eintrag ? text(*eintrag) : QVariant();
+    // Worded once: a list repaints its rows again and again.
+    const std::uint64_t zeile = id(index.row());
+    if (const QString *gemerkt = m_texte.object(zeile))
+        return *gemerkt;
+    const Suchverlauf::Eintrag *eintrag = m_verlauf.finde(zeile);
+    if (!eintrag)
+        return {};
+    const QString neu = text(*eintrag);
+    m_texte.insert(zeile, new QString(neu));
+    return neu;
 }
 
 void Suchprotokoll::vormerken()

@@ -7,6 +7,7 @@
 #include "suchverlauf.h"
 
 #include <QAbstractListModel>
+#include <QCache>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -49,6 +50,8 @@ private:
     QElapsedTimer m_seitZuletzt;
     // The entries the rows show, oldest first.
     std::deque<std::uint64_t> m_ids;
+    // The lines as worded, by entry.
+    mutable QCache<std::uint64_t, QString> m_texte{2048};
 };
 
 } // namespace view
