@@ -27,6 +27,23 @@ namespace view {
 
 namespace {
 
+// The attackers' names in a cell of side `a`: the program's sans serif,
+// bold, looked up once for each size, since a frame paints dozens.
+std::pair<const QFont &, const QFontMetricsF &> namenSchrift(qreal a)
+{
+    static QFont schrift = [] {
+        QFont f = QGuiApplication::font();
+        f.setBold(true);
+        return f;
+    }();
+    static std::optional<QFontMetricsF> metrik;
+    if (const int pixel = std::max(9, qRound(a * 0.25)); !metrik || schrift.pixelSize() != pixel) {
+        schrift.setPixelSize(pixel);
+        metrik.emplace(schrift);
+    }
+    return {schrift, *metrik};
+}
+
 // Darker than both squares by at least 3:1, so each mark tells at a glance.
 const QColor Rot{170, 0, 0};
 const QColor Gruen{0, 100, 0};
@@ -336,7 +353,7 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
             text.setDevicePixelRatio(dpr);
             text.fill(Qt::transparent);
             QPainter maler(&text);
-            zeichneNamen(maler, QRectF(widget.rect()), namen);
+            setzeNamen(maler, QRectF(widget.rect()), namen);
         }
         painter.drawPixmap(0, 0, text);
     }
@@ -512,22 +529,11 @@ void Spuren::zeichneNamen(QPainter &painter, const QRectF &zelle, const QString 
     if (namen.isEmpty())
         return;
     const qreal a = std::min(zelle.width(), zelle.height());
-    // The program's sans serif for every cell, looked up once: a frame
-    // paints dozens.
-    static QFont schrift = [] {
-        QFont f = QGuiApplication::font();
-        f.setBold(true);
-        return f;
-    }();
-    static std::optional<QFontMetricsF> metrik;
-    if (const int pixel = std::max(9, qRound(a * 0.25)); schrift.pixelSize() != pixel) {
-        schrift.setPixelSize(pixel);
-        metrik.emplace(schrift);
-    }
+    const auto [schrift, metrik] = namenSchrift(a);
     QFont gesetzt = schrift;
     // Three names and more are set narrower to fit the cell.
     if (namen.size() > 5) {
-        if (const qreal breite = metrik->horizontalAdvance(namen); breite > a * 0.96)
+        if (const qreal breite = metrik.horizontalAdvance(namen); breite > a * 0.96)
             gesetzt.setStretch(std::max(50, int(100 * a * 0.96 / breite)));
     }
     painter.save();
@@ -536,6 +542,59 @@ void Spuren::zeichneNamen(QPainter &painter, const QRectF &zelle, const QString 
     painter.drawText(QRectF(zelle.left(), zelle.bottom() + 1 - a * 0.34, zelle.width(), a * 0.32),
                      Qt::AlignHCenter | Qt::AlignBottom, namen);
     painter.restore();
+}
+
+void Spuren::setzeNamen(QPainter &painter, const QRectF &zelle, const QString &namen)
+{
+    // Set from the pictures of the single names: new sets of attackers come
+    // at almost every step of a run. Three names and more are set narrower
+    // to fit the cell, in steps.
+    const qreal a = std::min(zelle.width(), zelle.height());
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    if (m_namenBilder.size() > 1000)
+        m_namenBilder.clear();
+    const QList<QStringView> einzeln = QStringView(namen).split(u' ');
+    std::vector<Namensbild> teile;
+    qreal breite = 0;
+    qreal leer = 0;
+    QFont schrift = namenSchrift(a).first;
+    const auto setzen = [&] {
+        const QFontMetricsF metrik(schrift);
+        leer = metrik.horizontalAdvance(u' ');
+        teile.clear();
+        breite = -leer;
+        for (const QStringView name : einzeln) {
+            Namensbild &bild = m_namenBilder[QStringLiteral("%1 %2 %3 %4")
+                                                 .arg(name)
+                                                 .arg(schrift.pixelSize())
+                                                 .arg(schrift.stretch())
+                                                 .arg(dpr)];
+            if (bild.bild.isNull()) {
+                bild.breite = metrik.horizontalAdvance(name.toString());
+                bild.bild = QPixmap(QSizeF((bild.breite + 2) * dpr, metrik.height() * dpr).toSize());
+                bild.bild.setDevicePixelRatio(dpr);
+                bild.bild.fill(Qt::transparent);
+                QPainter maler(&bild.bild);
+                maler.setFont(schrift);
+                maler.setPen(Rot);
+                maler.drawText(QPointF(0, metrik.ascent()), name.toString());
+            }
+            teile.push_back(bild);
+            breite += bild.breite + leer;
+        }
+    };
+    setzen();
+    if (namen.size() > 5 && breite > a * 0.96) {
+        schrift.setStretch(std::max(50, int(100 * a * 0.96 / breite) / 5 * 5));
+        setzen();
+    }
+    const QFontMetricsF metrik(schrift);
+    qreal x = zelle.center().x() - breite / 2;
+    const qreal oben = std::round((zelle.bottom() + 1 - a * 0.02 - metrik.descent() - metrik.ascent()) * dpr) / dpr;
+    for (const Namensbild &teil : teile) {
+        painter.drawPixmap(QPointF(std::round(x * dpr) / dpr, oben), teil.bild);
+        x += teil.breite + leer;
+    }
 }
 
 } // namespace view

@@ -123,6 +123,8 @@ private:
     // `namen` says the marks leave room for.
     static void zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t marken, bool namen);
     static void zeichneNamen(QPainter &painter, const QRectF &zelle, const QString &namen);
+    // The same, from pictures of the single names.
+    void setzeNamen(QPainter &painter, const QRectF &zelle, const QString &namen);
     void folgen();
     void zeige(const Anlass &anlass);
     void anwenden(const Anlass &anlass);
@@ -140,6 +142,12 @@ private:
     // The marks of each kind of cell, and the attackers' names, as drawn.
     QHash<quint64, QPixmap> m_bilder;
     QHash<QString, QPixmap> m_namen;
+    struct Namensbild
+    {
+        QPixmap bild;
+        qreal breite = 0;
+    };
+    QHash<QString, Namensbild> m_namenBilder;
     bool m_erklaeren = true;
 };
 
