@@ -938,6 +938,20 @@ void TestForm1::markMeanings()
     QCOMPARE(iface->text(QAccessible::Description), meaning);
     QCOMPARE(w.form->spuren().bedeutung(index), meaning);
     QCOMPARE(answerer.boxes.size(), steps < 0 ? 1 : 0);
+    // Shown from a picture of the whole cell, as the cell with the keyboard
+    // in it (and no cursor) draws it afresh; also once it holds another text.
+    QLineEdit *zelle = w.probe.cell(index);
+    zelle->setReadOnly(true);
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    for (const QString &text : {zelle->text(), zelle->text().isEmpty() ? QStringLiteral("X") : QString()}) {
+        zelle->clearFocus();
+        zelle->setText(text);
+        const QImage bild = zelle->grab().toImage();
+        zelle->setFocus();
+        QTRY_VERIFY(zelle->hasFocus());
+        QCOMPARE(zelle->grab().toImage(), bild);
+    }
 }
 
 void TestForm1::protocol_data()

@@ -311,6 +311,8 @@ void Spuren::erklaere(std::size_t index, const QString &bedeutung)
     if (m_txtFeld[index] && m_txtFeld[index]->toolTip() != bedeutung)
         m_txtFeld[index]->setToolTip(bedeutung);
 }
+Spuren::~Spuren() = default;
+
 bool Spuren::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Paint)
@@ -320,21 +322,17 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const std::uint16_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt.marken[index];
     if (marken == 0)
         return false;
-    // The cell first, its marks over it: drawn once for each kind of cell
-    // and size, since a run repaints dozens of cells at every step; the
-    // names of the attackers over them.
-    watched->event(event);
-    QWidget &widget = **zelle;
+    // The cell first, its marks over it, drawn once for each kind of cell
+    // and size, the names of the attackers over them.
+    QLineEdit &widget = **zelle;
     const QString &namen = m_gezeigt.namen[index];
     const qreal dpr = widget.devicePixelRatioF();
-    const auto schluessel = [&](quint64 art) {
-        return art | quint64(widget.width()) << 20 | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
-    };
     // Bounded: the kinds of cells are few, the names' combinations too.
-    const quint64 art = marken | quint64(namen.isEmpty() ? 0 : 1) << 16;
+    const quint64 art = marken | quint64(namen.isEmpty() ? 0 : 1) << 16 | quint64(widget.isEnabled() ? 0 : 1) << 17
+                        | quint64(widget.width()) << 20 | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
     if (m_bilder.size() > 500)
         m_bilder.clear();
-    QPixmap &gemalt = m_bilder[schluessel(art)];
+    QPixmap &gemalt = m_bilder[art];
     if (gemalt.isNull()) {
         gemalt = QPixmap(widget.size() * dpr);
         gemalt.setDevicePixelRatio(dpr);
@@ -342,21 +340,45 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
         QPainter maler(&gemalt);
         zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
     }
-    QPainter painter(&widget);
-    painter.drawPixmap(0, 0, gemalt);
-    if (!namen.isEmpty()) {
-        if (m_namen.size() > 500)
-            m_namen.clear();
-        QPixmap &text = m_namen[namen];
-        if (text.size() != widget.size() * dpr) {
-            text = QPixmap(widget.size() * dpr);
-            text.setDevicePixelRatio(dpr);
-            text.fill(Qt::transparent);
-            QPainter maler(&text);
-            setzeNamen(maler, QRectF(widget.rect()), namen);
-        }
-        painter.drawPixmap(0, 0, text);
+    const QPixmap marks = gemalt;
+    const auto malen = [&](QPainter &painter) {
+        painter.drawPixmap(0, 0, marks);
+        if (!namen.isEmpty())
+            setzeNamen(painter, QRectF(widget.rect()), namen);
+    };
+    // The cell with the keyboard as it is, with its cursor; the others from
+    // pictures of the whole cell, since a run repaints dozens at every step.
+    if (widget.hasFocus()) {
+        watched->event(event);
+        QPainter painter(&widget);
+        malen(painter);
+        return true;
     }
+    if (m_zellen.size() > 500)
+        m_zellen.clear();
+    QPixmap &ganz = m_zellen[Zellschluessel{art, namen, widget.text(), widget.palette().color(QPalette::Base).rgba()}];
+    if (ganz.isNull()) {
+        // The cell alone, as a twin of it that is never shown draws it: a
+        // widget cannot draw itself again within its own painting.
+        if (!m_zwilling) {
+            m_zwilling = std::make_unique<QLineEdit>();
+            m_zwilling->setAttribute(Qt::WA_DontShowOnScreen);
+        }
+        m_zwilling->setFont(widget.font());
+        m_zwilling->setPalette(widget.palette());
+        m_zwilling->setAlignment(widget.alignment());
+        m_zwilling->setFrame(widget.hasFrame());
+        m_zwilling->setEnabled(widget.isEnabled());
+        m_zwilling->setText(widget.text());
+        m_zwilling->resize(widget.size());
+        ganz = QPixmap(widget.size() * dpr);
+        ganz.setDevicePixelRatio(dpr);
+        m_zwilling->render(&ganz);
+        QPainter maler(&ganz);
+        malen(maler);
+    }
+    QPainter painter(&widget);
+    painter.drawPixmap(0, 0, ganz);
     return true;
 }
 
@@ -558,29 +580,32 @@ void Spuren::setzeNamen(QPainter &painter, const QRectF &zelle, const QString &n
     qreal breite = 0;
     qreal leer = 0;
     QFont schrift = namenSchrift(a).first;
+    const auto wortbild = [&](QStringView wort) {
+        Namensbild &gemerkt = m_namenBilder[QStringLiteral("%1 %2 %3 %4")
+                                                .arg(wort)
+                                                .arg(schrift.pixelSize())
+                                                .arg(schrift.stretch())
+                                                .arg(dpr)];
+        if (gemerkt.bild.isNull()) {
+            const QFontMetricsF metrik(schrift);
+            gemerkt.breite = metrik.horizontalAdvance(wort.toString());
+            gemerkt.bild = QPixmap(QSizeF((gemerkt.breite + 2) * dpr, metrik.height() * dpr).toSize());
+            gemerkt.bild.setDevicePixelRatio(dpr);
+            gemerkt.bild.fill(Qt::transparent);
+            QPainter maler(&gemerkt.bild);
+            maler.setFont(schrift);
+            maler.setPen(Rot);
+            maler.drawText(QPointF(0, metrik.ascent()), wort.toString());
+        }
+        return gemerkt;
+    };
     const auto setzen = [&] {
-        const QFontMetricsF metrik(schrift);
-        leer = metrik.horizontalAdvance(u' ');
+        leer = wortbild(u" ").breite;
         teile.clear();
         breite = -leer;
         for (const QStringView name : einzeln) {
-            Namensbild &bild = m_namenBilder[QStringLiteral("%1 %2 %3 %4")
-                                                 .arg(name)
-                                                 .arg(schrift.pixelSize())
-                                                 .arg(schrift.stretch())
-                                                 .arg(dpr)];
-            if (bild.bild.isNull()) {
-                bild.breite = metrik.horizontalAdvance(name.toString());
-                bild.bild = QPixmap(QSizeF((bild.breite + 2) * dpr, metrik.height() * dpr).toSize());
-                bild.bild.setDevicePixelRatio(dpr);
-                bild.bild.fill(Qt::transparent);
-                QPainter maler(&bild.bild);
-                maler.setFont(schrift);
-                maler.setPen(Rot);
-                maler.drawText(QPointF(0, metrik.ascent()), name.toString());
-            }
-            teile.push_back(bild);
-            breite += bild.breite + leer;
+            teile.push_back(wortbild(name));
+            breite += teile.back().breite + leer;
         }
     };
     setzen();
@@ -588,7 +613,8 @@ void Spuren::setzeNamen(QPainter &painter, const QRectF &zelle, const QString &n
         schrift.setStretch(std::max(50, int(100 * a * 0.96 / breite) / 5 * 5));
         setzen();
     }
-    const QFontMetricsF metrik(schrift);
+    // Stretched or not, as high.
+    const QFontMetricsF &metrik = namenSchrift(a).second;
     qreal x = zelle.center().x() - breite / 2;
     const qreal oben = std::round((zelle.bottom() + 1 - a * 0.02 - metrik.descent() - metrik.ascent()) * dpr) / dpr;
     for (const Namensbild &teil : teile) {

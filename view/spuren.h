@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 
@@ -93,6 +94,7 @@ public:
     // Follows `verlauf`: while on, the cells show the marks of its newest
     // entry, in the frame of that entry.
     Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verlauf);
+    ~Spuren() override;
 
     bool an() const { return m_an; }
     void setzeAn(bool an);
@@ -141,7 +143,21 @@ private:
     Anlass m_angewandt;
     // The marks of each kind of cell, and the attackers' names, as drawn.
     QHash<quint64, QPixmap> m_bilder;
-    QHash<QString, QPixmap> m_namen;
+    // Whole cells, marked, as drawn.
+    struct Zellschluessel
+    {
+        quint64 art;
+        QString namen;
+        QString text;
+        QRgb grund;
+        bool operator==(const Zellschluessel &) const = default;
+        friend size_t qHash(const Zellschluessel &k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.art, k.namen, k.text, k.grund);
+        }
+    };
+    QHash<Zellschluessel, QPixmap> m_zellen;
+    std::unique_ptr<QLineEdit> m_zwilling;
     struct Namensbild
     {
         QPixmap bild;
