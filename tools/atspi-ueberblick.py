@@ -77,11 +77,17 @@ def main():
         ueber = warte(lambda: fenster(app, "Suche im Überblick"))
         if not ueber:
             raise RuntimeError("kein Fenster \"Suche im Überblick\"")
-        zahlen = warte(lambda: pyatspi.findDescendant(
-            ueber, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL and a.name.startswith("Spalte a:")))
+        # The picture's words: the path, then per column the queens set of
+        # those of the whole search.
+        bild = warte(lambda: pyatspi.findDescendant(
+            ueber, lambda a: a is not None and a.name == "Bild des ganzen Suchbaums"))
+        if not bild:
+            raise RuntimeError("kein Bild des Suchbaums")
+        worte = warte(lambda: bild.description if "Spalte a:" in bild.description else None)
+        log(f"vor dem ersten Schritt: {worte!r}")
         for spalte, ganz in zip("abcdefgh", GANZ):
-            if f"Spalte {spalte}: 0 von {ganz} gesetzt" not in zahlen.name:
-                fehler.append(f"vor dem ersten Schritt: {zahlen.name!r}")
+            if f"Spalte {spalte}: 0 von {ganz} gesetzt" not in (worte or ""):
+                fehler.append(f"vor dem ersten Schritt: {worte!r}")
                 break
         schritt = suche(haupt, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
         zeilen = suche(ueber, pyatspi.ROLE_LIST, "Ablauf eines Schritts")
@@ -90,12 +96,11 @@ def main():
             warte(lambda: suche(haupt, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte").queryText().getText(0, -1)
                   == str(n))
             time.sleep(0.3)
-            weg = pyatspi.findDescendant(
-                ueber, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL and a.name.startswith("Weg:"))
+            weg = bild.description.split("; ")[0]
             zeile = aktuelle_zeile(zeilen)
-            log(f"Schritt {n}: {weg.name!r}, Ablauf {zeile!r}")
-            if n == 5 and (weg.name != "Weg: a1 b3 c5 d2 e4" or "setze" not in zeile):
-                fehler.append(f"nach fünf Schritten: {weg.name!r}, {zeile!r}")
+            log(f"Schritt {n}: {weg!r}, Ablauf {zeile!r}")
+            if n == 5 and (weg != "Weg: a1 b3 c5 d2 e4" or "setze" not in zeile):
+                fehler.append(f"nach fünf Schritten: {weg!r}, {zeile!r}")
             if n == 6 and "zurück" not in zeile:
                 fehler.append(f"nach Schritt 6: {zeile!r}")
         a, b = ausmass(haupt), ausmass(ueber)
