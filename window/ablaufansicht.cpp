@@ -6,13 +6,12 @@
 
 #include "anzeige.h"
 #include "aussehen.h"
+#include "bildzeilen.h"
 #include "namen.h"
-#include "schnelltext.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,36 +23,25 @@ const QColor Aktuell{255, 212, 110};
 const QColor Dunkel{20, 20, 20};
 const QColor Notiz{120, 20, 20};
 
-class Leuchte : public QStyledItemDelegate
+class Leuchte : public Bildzeilen
 {
 public:
     Leuchte(const Ablaufansicht &ansicht, QObject *eltern)
-        : QStyledItemDelegate(eltern)
+        : Bildzeilen(eltern, 14)
         , m_ansicht(ansicht)
     {
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
         const int zeile = index.row();
-        const bool aktuell = zeile == m_ansicht.aktuell();
         if (!m_ansicht.erleuchtet().count(zeile)) {
-            // The lines that are not lit, as the list would draw them but
-            // from pictures: a paced run repaints them all at every step.
-            if (o.state & (QStyle::State_Selected | QStyle::State_HasFocus)) {
-                QStyledItemDelegate::paint(painter, option, index);
-                return;
-            }
-            painter->save();
-            painter->setFont(o.font);
-            painter->setPen(o.palette.color(QPalette::Text));
-            m_text.zeichne(*painter, QRectF(o.rect).adjusted(14, 0, -4, 0), Qt::AlignLeft, o.text,
-                           o.palette.color(QPalette::Base));
-            painter->restore();
+            Bildzeilen::paint(painter, option, index);
             return;
         }
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        const bool aktuell = zeile == m_ansicht.aktuell();
         painter->save();
         const QColor grund = aktuell ? Aktuell : Erleuchtet;
         painter->fillRect(o.rect, grund);
@@ -76,7 +64,6 @@ public:
 
 private:
     const Ablaufansicht &m_ansicht;
-    mutable view::Schnelltext m_text;
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "protokollansicht.h"
 
 #include "aussehen.h"
-#include "schnelltext.h"
+#include "bildzeilen.h"
 #include "spuren.h"
 #include "suchprotokoll.h"
 
@@ -19,49 +19,26 @@
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-// The protocol's lines, each laid out once as it is first shown, and of
-// a long line only what can be seen: laying them out at every repaint cost
-// a run more than the search. A line too long for the list scrolls.
-class Zeilenmaler : public QStyledItemDelegate
+// The protocol's lines, as wide as their text: a line too long for the
+// list scrolls.
+class Zeilenmaler : public Bildzeilen
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    explicit Zeilenmaler(QObject *parent)
+        : Bildzeilen(parent, 3, 12 << 20)
     {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        const bool gewaehlt = o.state & QStyle::State_Selected;
-        if (gewaehlt)
-            painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
-        painter->save();
-        painter->setFont(o.font);
-        painter->setPen(o.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
-        m_text.zeichne(*painter, QRectF(o.rect.adjusted(3, 0, 0, 0)), Qt::AlignLeft, index.data().toString(),
-                       o.palette.color(gewaehlt ? QPalette::Highlight : QPalette::Base), QRectF(o.widget->rect()));
-        painter->restore();
-        if (o.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect fokus;
-            fokus.QStyleOption::operator=(o);
-            fokus.rect = o.rect;
-            o.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, painter, o.widget);
-        }
     }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         return {option.fontMetrics.horizontalAdvance(index.data().toString()) + 6, option.fontMetrics.height() + 2};
     }
-
-private:
-    mutable view::Schnelltext m_text{12 << 20};
 };
 
 // A mark as the board draws it, on a light square.

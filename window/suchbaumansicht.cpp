@@ -5,8 +5,8 @@
 #include "suchbaumansicht.h"
 
 #include "anzeige.h"
+#include "bildzeilen.h"
 #include "namen.h"
-#include "schnelltext.h"
 #include "suchbaum.h"
 #include "suchbaumbild.h"
 
@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
-#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -72,41 +71,6 @@ QString anzahl(int n, const QString &einer, const QString &mehrere)
     return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? einer : mehrere);
 }
 
-// A line of the outline: its sign and its words, laid out once, for a
-// run repaints the outline at every step.
-class Knotenmaler : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        const bool gewaehlt = o.state & QStyle::State_Selected;
-        if (gewaehlt)
-            painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
-        const QPixmap symbol = index.data(Qt::DecorationRole).value<QPixmap>();
-        const int seite = o.decorationSize.height();
-        painter->drawPixmap(QRect(o.rect.left() + 2, o.rect.top() + (o.rect.height() - seite) / 2, seite, seite), symbol);
-        painter->save();
-        painter->setFont(o.font);
-        const QVariant farbe = index.data(Qt::ForegroundRole);
-        painter->setPen(gewaehlt ? o.palette.color(QPalette::HighlightedText)
-                                 : farbe.isValid() ? farbe.value<QColor>() : o.palette.color(QPalette::Text));
-        m_text.zeichne(*painter, QRectF(o.rect).adjusted(seite + 6, 0, 0, 0), Qt::AlignLeft, o.text,
-                       o.palette.color(gewaehlt ? QPalette::Highlight : QPalette::Base), QRectF(o.widget->rect()));
-        painter->restore();
-        if (o.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect fokus;
-            fokus.QStyleOption::operator=(o);
-            o.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, painter, o.widget);
-        }
-    }
-
-private:
-    mutable view::Schnelltext m_text;
-};
 
 } // namespace
 
@@ -265,7 +229,7 @@ Suchbaumansicht::Suchbaumansicht(const view::Suchverlauf &verlauf, view::Anzeige
     m_umriss->setUniformRowHeights(true);
     m_umriss->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_umriss->setModel(m_modell);
-    m_umriss->setItemDelegate(new Knotenmaler(m_umriss));
+    m_umriss->setItemDelegate(new Bildzeilen(m_umriss));
 
     auto *spalten = new QVBoxLayout(this);
     spalten->setContentsMargins(0, 0, 0, 0);

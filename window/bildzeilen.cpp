@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "bildzeilen.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+Bildzeilen::Bildzeilen(QObject *parent, int einzug, int speicher)
+    : QStyledItemDelegate(parent)
+    , m_text(speicher)
+    , m_einzug(einzug)
+{
+}
+
+void Bildzeilen::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem o = option;
+    initStyleOption(&o, index);
+    const bool gewaehlt = o.state & QStyle::State_Selected;
+    if (gewaehlt)
+        painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
+    int links = m_einzug;
+    if (const QPixmap zeichen = index.data(Qt::DecorationRole).value<QPixmap>(); !zeichen.isNull()) {
+        const int seite = o.decorationSize.height();
+        painter->drawPixmap(QRect(o.rect.left() + 2, o.rect.top() + (o.rect.height() - seite) / 2, seite, seite), zeichen);
+        links = seite + 6;
+    }
+    painter->save();
+    painter->setFont(o.font);
+    const QVariant farbe = index.data(Qt::ForegroundRole);
+    painter->setPen(gewaehlt ? o.palette.color(QPalette::HighlightedText)
+                             : farbe.isValid() ? farbe.value<QColor>() : o.palette.color(QPalette::Text));
+    m_text.zeichne(*painter, QRectF(o.rect).adjusted(links, 0, 0, 0), Qt::AlignLeft, o.text,
+                   o.palette.color(gewaehlt ? QPalette::Highlight : QPalette::Base), QRectF(o.widget->rect()));
+    painter->restore();
+    if (o.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect fokus;
+        fokus.QStyleOption::operator=(o);
+        o.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, painter, o.widget);
+    }
+}

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "schnelltext.h"
+
+#include <QStyledItemDelegate>
+
+// The rows of an item view as the view draws them, but from pictures of
+// their text (view::Schnelltext): a run repaints the views beside the
+// board at every step. A row's sign (its decoration) stands before its
+// text, which takes the row's foreground where the model gives one.
+class Bildzeilen : public QStyledItemDelegate
+{
+public:
+    // `einzug`: where the text begins in a row without a sign; `speicher`:
+    // how many bytes of pictures are kept.
+    explicit Bildzeilen(QObject *parent, int einzug = 3, int speicher = 4 << 20);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+protected:
+    mutable view::Schnelltext m_text;
+
+private:
+    int m_einzug;
+};
