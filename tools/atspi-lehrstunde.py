@@ -26,30 +26,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from atspi_hilfe import SPALTEN, anwendung, druecke, log, suche, text, warte
-
-# The items of the window's menu the keys go down to.
-MENUE = ["Tempo des Durchlaufs", "Versuche und Bedrohungen zeigen", "Suchbaum", "Ablauf", "Suchprotokoll",
-         "Vorhersage üben"]
-
-
-def xdo(*args):
-    subprocess.run(["xdotool", *map(str, args)], check=False)
-
-
-def fenster(app, anfang):
-    return next((f for f in app if f is not None and f.name.startswith(anfang)), None)
-
-
-def menuepunkt(name):
-    """Opens the window's menu from the keyboard and chooses `name`."""
-    xdo("key", "shift+F10")
-    time.sleep(0.4)
-    for _ in range(MENUE.index(name) + 1):
-        xdo("key", "Down")
-    xdo("key", "Return")
-    time.sleep(0.5)
-
+from atspi_hilfe import (SPALTEN, anwendung, ausmass, auf_dem_schirm, druecke, fenster, log, menuepunkt, pruefe,
+                         suche, text, warte, xdo)
 
 def pumpe(sekunden):
     """Lets the events of the accessibility bus arrive meanwhile."""
@@ -95,114 +73,102 @@ def label(wurzel, anfang):
         wurzel, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL and a.name.startswith(anfang))
 
 
-def main():
-    programm = sys.argv[1]
-    ordner = sys.argv[2] if len(sys.argv) > 2 else None
-    proc = subprocess.Popen([programm])
-    fehler = []
-    try:
-        app = warte(lambda: anwendung(proc.pid), 15)
-        haupt = warte(lambda: fenster(app, "Acht Damen"))
-        hauptfenster_aktiv(haupt)
-        werte = [suche(haupt, pyatspi.ROLE_TEXT, f"Reihe der Dame in Spalte {s}") for s in SPALTEN]
-        schritte = suche(haupt, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte")
+def lehrstunde(proc, fehler, ordner):
+    app = warte(lambda: anwendung(proc.pid), 15)
+    haupt = warte(lambda: fenster(app, "Acht Damen"))
+    hauptfenster_aktiv(haupt)
+    werte = [suche(haupt, pyatspi.ROLE_TEXT, f"Reihe der Dame in Spalte {s}") for s in SPALTEN]
+    schritte = suche(haupt, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte")
 
-        def brett():
-            return " ".join(text(w) for w in werte)
+    def brett():
+        return " ".join(text(w) for w in werte)
 
-        punkte = menuepunkte()
-        log(f"Menüpunkte: {punkte}")
-        for gesucht in ("Von vorn", "Gehe zu Schritt …", "Vorhersage üben", "1 pro Sekunde"):
-            if gesucht not in punkte:
-                fehler.append(f"kein Menüpunkt {gesucht!r}")
+    punkte = menuepunkte()
+    log(f"Menüpunkte: {punkte}")
+    for gesucht in ("Von vorn", "Gehe zu Schritt …", "Vorhersage üben", "1 pro Sekunde"):
+        if gesucht not in punkte:
+            fehler.append(f"kein Menüpunkt {gesucht!r}")
 
-        def gehe_zu(nummer):
-            xdo("key", "ctrl+g")
-            dialog = warte(lambda: fenster(app, "Gehe zu Schritt"))
-            if not dialog:
-                raise RuntimeError("kein Dialog \"Gehe zu Schritt\"")
-            xdo("key", "ctrl+a")
-            xdo("type", str(nummer))
-            xdo("key", "Return")
-            warte(lambda: text(schritte) == str(nummer), 10)
-            time.sleep(0.3)
+    def gehe_zu(nummer):
+        xdo("key", "ctrl+g")
+        dialog = warte(lambda: fenster(app, "Gehe zu Schritt"))
+        if not dialog:
+            raise RuntimeError("kein Dialog \"Gehe zu Schritt\"")
+        xdo("key", "ctrl+a")
+        xdo("type", str(nummer))
+        xdo("key", "Return")
+        warte(lambda: text(schritte) == str(nummer), 10)
+        time.sleep(0.3)
 
-        gehe_zu(218)
-        log(f"Gehe zu 218: Schritt {text(schritte)}, Brett {brett()}")
-        if text(schritte) != "218" or brett() != "1 5 8 6 3 7 2 4":
-            fehler.append(f"nach \"Gehe zu\" 218: {text(schritte)}, {brett()}")
-        gehe_zu(37)
-        log(f"Gehe zu 37: Schritt {text(schritte)}, Brett {brett()}")
-        if text(schritte) != "37" or brett() != "1 3 6 2 0 0 0 0":
-            fehler.append(f"nach \"Gehe zu\" 37: {text(schritte)}, {brett()}")
+    gehe_zu(218)
+    log(f"Gehe zu 218: Schritt {text(schritte)}, Brett {brett()}")
+    if text(schritte) != "218" or brett() != "1 5 8 6 3 7 2 4":
+        fehler.append(f"nach \"Gehe zu\" 218: {text(schritte)}, {brett()}")
+    gehe_zu(37)
+    log(f"Gehe zu 37: Schritt {text(schritte)}, Brett {brett()}")
+    if text(schritte) != "37" or brett() != "1 3 6 2 0 0 0 0":
+        fehler.append(f"nach \"Gehe zu\" 37: {text(schritte)}, {brett()}")
 
-        einzeln = suche(haupt, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
-        xdo("key", "ctrl+n")
-        warte(lambda: text(schritte) == "")
+    einzeln = suche(haupt, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
+    xdo("key", "ctrl+n")
+    warte(lambda: text(schritte) == "")
+    druecke(einzeln)
+    warte(lambda: text(schritte) == "1")
+    log(f"Von vorn, ein Schritt: Schritt {text(schritte)}, Brett {brett()}")
+    if text(schritte) != "1" or brett() != "1 0 0 0 0 0 0 0":
+        fehler.append(f"nach \"Von vorn\" und einem Schritt: {text(schritte)}, {brett()}")
+
+    # The protocol's line of step 6.
+    menuepunkt("Suchprotokoll")
+    ueber = warte(lambda: fenster(app, "Suche im Überblick"))
+    for n in range(2, 7):
         druecke(einzeln)
-        warte(lambda: text(schritte) == "1")
-        log(f"Von vorn, ein Schritt: Schritt {text(schritte)}, Brett {brett()}")
-        if text(schritte) != "1" or brett() != "1 0 0 0 0 0 0 0":
-            fehler.append(f"nach \"Von vorn\" und einem Schritt: {text(schritte)}, {brett()}")
+        warte(lambda n=n: text(schritte) == str(n))
+    liste = suche(ueber, pyatspi.ROLE_LIST, "Suchprotokoll")
+    zeile = warte(lambda: next((z.name for z in liste if z is not None and "Schritt 6," in z.name), None), 5)
+    log(f"Zeile von Schritt 6: {zeile!r}")
+    if not zeile or not zeile.strip().startswith("Schritt 6, f: keine Reihe frei, zurück zu e"):
+        fehler.append(f"Zeile von Schritt 6: {zeile!r}")
 
-        # The protocol's line of step 6.
-        menuepunkt("Suchprotokoll")
-        ueber = warte(lambda: fenster(app, "Suche im Überblick"))
-        for n in range(2, 7):
-            druecke(einzeln)
-            warte(lambda n=n: text(schritte) == str(n))
-        liste = suche(ueber, pyatspi.ROLE_LIST, "Suchprotokoll")
-        zeile = warte(lambda: next((z.name for z in liste if z is not None and "Schritt 6," in z.name), None), 5)
-        log(f"Zeile von Schritt 6: {zeile!r}")
-        if not zeile or not zeile.strip().startswith("Schritt 6, f: keine Reihe frei, zurück zu e"):
-            fehler.append(f"Zeile von Schritt 6: {zeile!r}")
+    # Practice: from the start, 1 is right, then 2 is wrong.
+    xdo("key", "ctrl+n")
+    warte(lambda: text(schritte) == "")
+    menuepunkt("Vorhersage üben")
+    warte(lambda: suche(ueber, pyatspi.ROLE_PUSH_BUTTON, "Stand ansagen"))
+    for taste in ("1", "2"):
+        hauptfenster_aktiv(haupt)
+        druecke(einzeln)
+        warte(lambda: label(ueber, "Wohin setzt"))
+        time.sleep(0.3)
+        if ordner and taste == "2":
+            subprocess.run(["import", "-window", "root", f"{ordner}/frage.png"], check=False)
+        xdo("key", taste)
+        time.sleep(0.5)
+    urteil = label(ueber, "Nicht ganz") or label(ueber, "Richtig")
+    stand = label(ueber, "1 von") or label(ueber, "0 von") or label(ueber, "2 von")
+    log(f"Vorhersage: {urteil.name if urteil else None!r}, {stand.name if stand else None!r}")
+    if not urteil or not urteil.name.startswith("Nicht ganz: b2 ist bedroht von a1"):
+        fehler.append(f"Urteil nach 2: {urteil.name if urteil else None!r}")
+    if not stand or stand.name != "1 von 2 richtig":
+        fehler.append(f"Stand: {stand.name if stand else None!r}")
+    # Both windows whole on the screen, side by side.
+    ausmasse = {name: ausmass(f) for name, f in (("Hauptfenster", haupt), ("Überblick", ueber))}
+    for name, r in ausmasse.items():
+        auf_dem_schirm(name, r, fehler)
+    log(f"Fenster: {ausmasse}")
+    for name in ("Stand ansagen", "Überspringen"):
+        knopf = suche(ueber, pyatspi.ROLE_PUSH_BUTTON, name)
+        if not knopf:
+            fehler.append(f"kein Knopf {name!r}")
+        else:
+            auf_dem_schirm(f"Knopf {name!r}", ausmass(knopf), fehler)
+    if ordner:
+        subprocess.run(["import", "-window", "root", f"{ordner}/lehrstunde.png"], check=False)
 
-        # Practice: from the start, 1 is right, then 2 is wrong.
-        xdo("key", "ctrl+n")
-        warte(lambda: text(schritte) == "")
-        menuepunkt("Vorhersage üben")
-        warte(lambda: suche(ueber, pyatspi.ROLE_PUSH_BUTTON, "Stand ansagen"))
-        for taste in ("1", "2"):
-            hauptfenster_aktiv(haupt)
-            druecke(einzeln)
-            warte(lambda: label(ueber, "Wohin setzt"))
-            time.sleep(0.3)
-            if ordner and taste == "2":
-                subprocess.run(["import", "-window", "root", f"{ordner}/frage.png"], check=False)
-            xdo("key", taste)
-            time.sleep(0.5)
-        urteil = label(ueber, "Nicht ganz") or label(ueber, "Richtig")
-        stand = label(ueber, "1 von") or label(ueber, "0 von") or label(ueber, "2 von")
-        log(f"Vorhersage: {urteil.name if urteil else None!r}, {stand.name if stand else None!r}")
-        if not urteil or not urteil.name.startswith("Nicht ganz: b2 ist bedroht von a1"):
-            fehler.append(f"Urteil nach 2: {urteil.name if urteil else None!r}")
-        if not stand or stand.name != "1 von 2 richtig":
-            fehler.append(f"Stand: {stand.name if stand else None!r}")
-        # Both windows whole on the screen, side by side.
-        schirm = (0, 0, 1280, 1024)
-        ausmasse = {}
-        for name, f in (("Hauptfenster", haupt), ("Überblick", ueber)):
-            r = f.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            ausmasse[name] = (r.x, r.y, r.width, r.height)
-            if r.x < schirm[0] or r.y < schirm[1] or r.x + r.width > schirm[2] or r.y + r.height > schirm[3]:
-                fehler.append(f"{name} nicht ganz auf dem Schirm: {ausmasse[name]}")
-        log(f"Fenster: {ausmasse}")
-        knoepfe = [suche(ueber, pyatspi.ROLE_PUSH_BUTTON, n) for n in ("Stand ansagen", "Überspringen")]
-        for k in knoepfe:
-            r = k.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) if k else None
-            if not r or r.x + r.width > schirm[2] or r.y < schirm[1]:
-                fehler.append(f"Knopf {k.name if k else None!r} nicht ganz zu sehen")
-        if ordner:
-            subprocess.run(["import", "-window", "root", f"{ordner}/lehrstunde.png"], check=False)
-    except Exception as ausnahme:  # noqa: BLE001 - reported as a failure
-        fehler.append(repr(ausnahme))
-    finally:
-        proc.terminate()
-        proc.wait(10)
-    for f in fehler:
-        log("FEHLER: " + f)
-    log("in Ordnung" if not fehler else f"{len(fehler)} Fehler")
-    return 1 if fehler else 0
+
+def main():
+    ordner = sys.argv[2] if len(sys.argv) > 2 else None
+    return pruefe(sys.argv[1], lambda proc, fehler: lehrstunde(proc, fehler, ordner))
 
 
 if __name__ == "__main__":

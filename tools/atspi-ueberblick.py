@@ -23,37 +23,10 @@ import time
 
 import pyatspi
 
-from atspi_hilfe import anwendung, druecke, log, suche, warte
+from atspi_hilfe import (anwendung, ausmass, auf_dem_schirm, druecke, fenster, log, menuepunkt, pruefe, suche, warte,
+                         xdo)
 
 GANZ = [8, 42, 140, 344, 568, 550, 312, 92]
-
-
-def xdo(*args):
-    subprocess.run(["xdotool", *map(str, args)], check=False)
-
-
-def fenster(app, anfang):
-    return next((f for f in app if f is not None and f.name.startswith(anfang)), None)
-
-
-def ausmass(f):
-    e = f.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return (e.x, e.y, e.width, e.height)
-
-
-# The items of the window's menu, in order: the keys reach them (the menu
-# opens as a window of its own, which AT-SPI clients learn of late).
-MENUE = ["Tempo des Durchlaufs", "Versuche und Bedrohungen zeigen", "Suchbaum", "Ablauf", "Suchprotokoll"]
-
-
-def menuepunkt(name):
-    """Opens the window's menu from the keyboard and chooses `name`."""
-    xdo("key", "shift+F10")
-    time.sleep(0.4)
-    for _ in range(MENUE.index(name) + 1):
-        xdo("key", "Down")
-    xdo("key", "Return")
-    time.sleep(0.5)
 
 
 def aktuelle_zeile(liste):
@@ -61,67 +34,56 @@ def aktuelle_zeile(liste):
     return next((z.name for z in liste if z is not None and z.getState().contains(pyatspi.STATE_SELECTED)), "")
 
 
+def ueberblick(proc, fehler, ordner):
+    app = warte(lambda: anwendung(proc.pid), 15)
+    haupt = warte(lambda: fenster(app, "Acht Damen"))
+    e = ausmass(haupt)
+    xdo("mousemove", e[0] + e[2] - 4, e[1] + e[3] - 4, "click", 1)
+    time.sleep(0.5)
+    for name in ("Suchbaum", "Ablauf"):
+        menuepunkt(name)
+    ueber = warte(lambda: fenster(app, "Suche im Überblick"))
+    if not ueber:
+        raise RuntimeError("kein Fenster \"Suche im Überblick\"")
+    # The picture's words: the path, then per column the queens set of
+    # those of the whole search.
+    bild = warte(lambda: pyatspi.findDescendant(
+        ueber, lambda a: a is not None and a.name == "Bild des ganzen Suchbaums"))
+    if not bild:
+        raise RuntimeError("kein Bild des Suchbaums")
+    worte = warte(lambda: bild.description if "Spalte a:" in bild.description else None)
+    log(f"vor dem ersten Schritt: {worte!r}")
+    for spalte, ganz in zip("abcdefgh", GANZ):
+        if f"Spalte {spalte}: 0 von {ganz} gesetzt" not in (worte or ""):
+            fehler.append(f"vor dem ersten Schritt: {worte!r}")
+            break
+    schritt = suche(haupt, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
+    zeilen = suche(ueber, pyatspi.ROLE_LIST, "Ablauf eines Schritts")
+    for n in range(1, 7):
+        druecke(schritt)
+        warte(lambda: suche(haupt, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte").queryText().getText(0, -1)
+              == str(n))
+        time.sleep(0.3)
+        weg = bild.description.split("; ")[0]
+        zeile = aktuelle_zeile(zeilen)
+        log(f"Schritt {n}: {weg!r}, Ablauf {zeile!r}")
+        if n == 5 and (weg != "Weg: a1 b3 c5 d2 e4" or "setze" not in zeile):
+            fehler.append(f"nach fünf Schritten: {weg!r}, {zeile!r}")
+        if n == 6 and "zurück" not in zeile:
+            fehler.append(f"nach Schritt 6: {zeile!r}")
+    a, b = ausmass(haupt), ausmass(ueber)
+    log(f"Hauptfenster {a}, Überblick {b}")
+    auf_dem_schirm("Hauptfenster", a, fehler)
+    auf_dem_schirm("Überblick", b, fehler)
+    if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
+        fehler.append(f"die Fenster überdecken sich: {a}, {b}")
+    if ordner:
+        subprocess.run(["import", "-window", "root", f"{ordner}/ueberblick.png"], check=False)
+
+
 def main():
-    programm = sys.argv[1]
     ordner = sys.argv[2] if len(sys.argv) > 2 else None
-    proc = subprocess.Popen([programm])
-    fehler = []
-    try:
-        app = warte(lambda: anwendung(proc.pid), 15)
-        haupt = warte(lambda: fenster(app, "Acht Damen"))
-        e = ausmass(haupt)
-        xdo("mousemove", e[0] + e[2] - 4, e[1] + e[3] - 4, "click", 1)
-        time.sleep(0.5)
-        for name in ("Suchbaum", "Ablauf"):
-            menuepunkt(name)
-        ueber = warte(lambda: fenster(app, "Suche im Überblick"))
-        if not ueber:
-            raise RuntimeError("kein Fenster \"Suche im Überblick\"")
-        # The picture's words: the path, then per column the queens set of
-        # those of the whole search.
-        bild = warte(lambda: pyatspi.findDescendant(
-            ueber, lambda a: a is not None and a.name == "Bild des ganzen Suchbaums"))
-        if not bild:
-            raise RuntimeError("kein Bild des Suchbaums")
-        worte = warte(lambda: bild.description if "Spalte a:" in bild.description else None)
-        log(f"vor dem ersten Schritt: {worte!r}")
-        for spalte, ganz in zip("abcdefgh", GANZ):
-            if f"Spalte {spalte}: 0 von {ganz} gesetzt" not in (worte or ""):
-                fehler.append(f"vor dem ersten Schritt: {worte!r}")
-                break
-        schritt = suche(haupt, pyatspi.ROLE_PUSH_BUTTON, "Einzelschritt")
-        zeilen = suche(ueber, pyatspi.ROLE_LIST, "Ablauf eines Schritts")
-        for n in range(1, 7):
-            druecke(schritt)
-            warte(lambda: suche(haupt, pyatspi.ROLE_TEXT, "Such- bzw. Rechenschritte").queryText().getText(0, -1)
-                  == str(n))
-            time.sleep(0.3)
-            weg = bild.description.split("; ")[0]
-            zeile = aktuelle_zeile(zeilen)
-            log(f"Schritt {n}: {weg!r}, Ablauf {zeile!r}")
-            if n == 5 and (weg != "Weg: a1 b3 c5 d2 e4" or "setze" not in zeile):
-                fehler.append(f"nach fünf Schritten: {weg!r}, {zeile!r}")
-            if n == 6 and "zurück" not in zeile:
-                fehler.append(f"nach Schritt 6: {zeile!r}")
-        a, b = ausmass(haupt), ausmass(ueber)
-        schirm = (0, 0, 1280, 1024)
-        log(f"Hauptfenster {a}, Überblick {b}")
-        for name, r in (("Hauptfenster", a), ("Überblick", b)):
-            if r[0] < schirm[0] or r[1] < schirm[1] or r[0] + r[2] > schirm[2] or r[1] + r[3] > schirm[3]:
-                fehler.append(f"{name} nicht ganz auf dem Schirm: {r}")
-        if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
-            fehler.append(f"die Fenster überdecken sich: {a}, {b}")
-        if ordner:
-            subprocess.run(["import", "-window", "root", f"{ordner}/ueberblick.png"], check=False)
-    except Exception as ausnahme:  # noqa: BLE001 - reported as a failure
-        fehler.append(repr(ausnahme))
-    finally:
-        proc.terminate()
-        proc.wait(10)
-    for f in fehler:
-        log("FEHLER: " + f)
-    log("in Ordnung" if not fehler else f"{len(fehler)} Fehler")
-    return 1 if fehler else 0
+    return pruefe(sys.argv[1], lambda proc, fehler: ueberblick(proc, fehler, ordner))
 
 
 if __name__ == "__main__":

@@ -1,9 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What the AT-SPI drivers in this folder share: waiting for the program,
-finding its controls by role and name, reading and pressing them."""
+"""What the AT-SPI drivers in this folder share: starting the program and
+reporting what failed, waiting for it, finding its windows and controls by
+role and name, reading and pressing them, its menu from the keyboard."""
 
+import subprocess
 import time
 
 import pyatspi
@@ -53,3 +55,60 @@ def druecke(ziel, namen=("Press", "Toggle")):
 def frage(app):
     """The question at a solution: a top-level window of the program."""
     return next((f for f in app if f is not None and f.name == "hurra!"), None)
+
+
+def xdo(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=False)
+
+
+def fenster(app, anfang):
+    return next((f for f in app if f is not None and f.name.startswith(anfang)), None)
+
+
+def ausmass(f):
+    e = f.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (e.x, e.y, e.width, e.height)
+
+
+# The screen the drivers run on.
+SCHIRM = (0, 0, 1280, 1024)
+
+
+def auf_dem_schirm(name, r, fehler):
+    """Notes in `fehler` where the extents `r` leave the screen."""
+    if r[0] < SCHIRM[0] or r[1] < SCHIRM[1] or r[0] + r[2] > SCHIRM[2] or r[1] + r[3] > SCHIRM[3]:
+        fehler.append(f"{name} nicht ganz auf dem Schirm: {r}")
+
+
+# The items of the window's menu the keys go down to, in order (the menu
+# opens as a window of its own, which AT-SPI clients learn of late).
+MENUE = ["Tempo des Durchlaufs", "Versuche und Bedrohungen zeigen", "Suchbaum", "Ablauf", "Suchprotokoll",
+         "Vorhersage üben"]
+
+
+def menuepunkt(name):
+    """Opens the window's menu from the keyboard and chooses `name`."""
+    xdo("key", "shift+F10")
+    time.sleep(0.4)
+    for _ in range(MENUE.index(name) + 1):
+        xdo("key", "Down")
+    xdo("key", "Return")
+    time.sleep(0.5)
+
+
+def pruefe(programm, ablauf):
+    """Starts `programm`, runs `ablauf(proc, fehler)`, ends the program and
+    reports what went into `fehler`: the exit status, 0 when nothing did."""
+    proc = subprocess.Popen([programm])
+    fehler = []
+    try:
+        ablauf(proc, fehler)
+    except Exception as ausnahme:  # noqa: BLE001 - reported as a failure
+        fehler.append(repr(ausnahme))
+    finally:
+        proc.terminate()
+        proc.wait(10)
+    for f in fehler:
+        log("FEHLER: " + f)
+    log("in Ordnung" if not fehler else f"{len(fehler)} Fehler")
+    return 1 if fehler else 0
