@@ -166,3 +166,10 @@ void nachErstemBild(QWidget &fenster, std::function<void()> nachher)
 {
     new ErstesBild(fenster, std::move(nachher));
 }
+
+void beobachteFenster(QWidget &fenster, QObject &filter)
+{
+    fenster.installEventFilter(&filter);
+    for (QWidget *widget : fenster.findChildren<QWidget *>())
+        widget->installEventFilter(&filter);
+}

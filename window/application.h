@@ -7,6 +7,7 @@
 #include <functional>
 
 class QApplication;
+class QObject;
 class QWidget;
 
 // Names the application, makes the window's default font the program's and
@@ -27,6 +28,9 @@ bool displayAvailable(int argc, char *argv[]);
 
 // Calls `nachher` once, right after `fenster` has painted its first frame.
 void nachErstemBild(QWidget &fenster, std::function<void()> nachher);
+
+// Lets `filter` see the events of `fenster` and of every widget in it now.
+void beobachteFenster(QWidget &fenster, QObject &filter);
 
 // All that main() does: checks for a display, sets up the application,
 // shows the window and runs until it is closed. `gezeigt`, if given, is

@@ -5,6 +5,7 @@
 #include "laufsteuerung.h"
 
 #include "anzeige.h"
+#include "application.h"
 #include "rueckfragen.h"
 #include "stellung.h"
 #include "suchverlauf.h"
@@ -28,9 +29,7 @@ Laufsteuerung::Laufsteuerung(board::Feld &feld, view::Anzeige &anzeige, view::Su
 {
     // Sees the user's input, shown at once during a search, and every
     // repaint of the window, which must show what is held.
-    fenster.installEventFilter(this);
-    for (QWidget *widget : fenster.findChildren<QWidget *>())
-        widget->installEventFilter(this);
+    beobachteFenster(fenster, *this);
     // Under a box the window, and every view of the search, shows where the
     // search stands.
     connect(&fragen, &Rueckfragen::oeffnet, this, [this] {

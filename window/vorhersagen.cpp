@@ -4,6 +4,7 @@
 
 #include "vorhersagen.h"
 
+#include "application.h"
 #include "feld.h"
 #include "laufsteuerung.h"
 #include "spuren.h"
@@ -39,9 +40,7 @@ Vorhersagen::Vorhersagen(Laufsteuerung &lauf, const view::Suchverlauf &verlauf, 
 
 void Vorhersagen::beobachte(QWidget &fenster)
 {
-    fenster.installEventFilter(this);
-    for (QWidget *widget : fenster.findChildren<QWidget *>())
-        widget->installEventFilter(this);
+    beobachteFenster(fenster, *this);
 }
 
 void Vorhersagen::setzeAn(bool an)
