@@ -19,15 +19,15 @@ Run inside a desktop session with the accessibility bus and a window manager:
 Exit status 0 when everything held, 1 otherwise.
 """
 
-import subprocess
 import sys
 import time
 
 import pyatspi
 from gi.repository import GLib
 
-from atspi_hilfe import (SPALTEN, anwendung, ausmass, auf_dem_schirm, druecke, fenster, log, menuepunkt, pruefe,
-                         suche, text, warte, xdo)
+from atspi_hilfe import (SPALTEN, anwendung, ausmass, auf_dem_schirm, bildschirm, druecke, fenster, log, menuepunkt,
+                         pruefe, suche, text, warte, xdo)
+
 
 def pumpe(sekunden):
     """Lets the events of the accessibility bus arrive meanwhile."""
@@ -140,8 +140,8 @@ def lehrstunde(proc, fehler, ordner):
         druecke(einzeln)
         warte(lambda: label(ueber, "Wohin setzt"))
         time.sleep(0.3)
-        if ordner and taste == "2":
-            subprocess.run(["import", "-window", "root", f"{ordner}/frage.png"], check=False)
+        if taste == "2":
+            bildschirm(ordner, "frage")
         xdo("key", taste)
         time.sleep(0.5)
     urteil = label(ueber, "Nicht ganz") or label(ueber, "Richtig")
@@ -162,14 +162,7 @@ def lehrstunde(proc, fehler, ordner):
             fehler.append(f"kein Knopf {name!r}")
         else:
             auf_dem_schirm(f"Knopf {name!r}", ausmass(knopf), fehler)
-    if ordner:
-        subprocess.run(["import", "-window", "root", f"{ordner}/lehrstunde.png"], check=False)
-
-
-def main():
-    ordner = sys.argv[2] if len(sys.argv) > 2 else None
-    return pruefe(sys.argv[1], lambda proc, fehler: lehrstunde(proc, fehler, ordner))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(pruefe(sys.argv, lehrstunde, "lehrstunde"))

@@ -17,7 +17,6 @@ Run inside a desktop session with the accessibility bus and a window manager:
 Exit status 0 when everything held, 1 otherwise.
 """
 
-import subprocess
 import sys
 import time
 
@@ -34,7 +33,7 @@ def aktuelle_zeile(liste):
     return next((z.name for z in liste if z is not None and z.getState().contains(pyatspi.STATE_SELECTED)), "")
 
 
-def ueberblick(proc, fehler, ordner):
+def ueberblick(proc, fehler, _ordner):
     app = warte(lambda: anwendung(proc.pid), 15)
     haupt = warte(lambda: fenster(app, "Acht Damen"))
     e = ausmass(haupt)
@@ -77,14 +76,7 @@ def ueberblick(proc, fehler, ordner):
     auf_dem_schirm("Überblick", b, fehler)
     if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
         fehler.append(f"die Fenster überdecken sich: {a}, {b}")
-    if ordner:
-        subprocess.run(["import", "-window", "root", f"{ordner}/ueberblick.png"], check=False)
-
-
-def main():
-    ordner = sys.argv[2] if len(sys.argv) > 2 else None
-    return pruefe(sys.argv[1], lambda proc, fehler: ueberblick(proc, fehler, ordner))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(pruefe(sys.argv, ueberblick, "ueberblick"))

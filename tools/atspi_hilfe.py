@@ -96,13 +96,23 @@ def menuepunkt(name):
     time.sleep(0.5)
 
 
-def pruefe(programm, ablauf):
-    """Starts `programm`, runs `ablauf(proc, fehler)`, ends the program and
-    reports what went into `fehler`: the exit status, 0 when nothing did."""
-    proc = subprocess.Popen([programm])
+def bildschirm(ordner, name):
+    """The whole screen as `name`.png in `ordner`, where one is given."""
+    if ordner:
+        subprocess.run(["import", "-window", "root", f"{ordner}/{name}.png"], check=False)
+
+
+def pruefe(argv, ablauf, bild):
+    """Starts the program `argv[1]`, runs `ablauf(proc, fehler, ordner)` with
+    the folder `argv[2]` for screenshots if one is given, takes `bild` there,
+    ends the program and reports what went into `fehler`: the exit status, 0
+    when nothing did."""
+    proc = subprocess.Popen([argv[1]])
+    ordner = argv[2] if len(argv) > 2 else None
     fehler = []
     try:
-        ablauf(proc, fehler)
+        ablauf(proc, fehler, ordner)
+        bildschirm(ordner, bild)
     except Exception as ausnahme:  # noqa: BLE001 - reported as a failure
         fehler.append(repr(ausnahme))
     finally:
