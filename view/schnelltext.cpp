@@ -30,19 +30,19 @@ Schnelltext::Schnelltext(int speicher)
 {
 }
 
-const Schnelltext::Bild *Schnelltext::wort(Art &art, const QString &wort, const QPen &stift, qreal dpr)
+const Schnelltext::Bild *Schnelltext::wort(Art &art, const QString &wort)
 {
     if (const Bild *gefunden = art.woerter->object(wort))
         return gefunden;
     const QFontMetricsF metrik(art.font);
     const qreal weite = metrik.horizontalAdvance(wort);
-    auto *neu = new Bild{QPixmap(QSize(int(std::ceil((weite + 1) * dpr)), int(std::ceil(metrik.height() * dpr)))),
-                         weite};
-    neu->pixmap.setDevicePixelRatio(dpr);
+    auto *neu = new Bild{
+        QPixmap(QSize(int(std::ceil((weite + 1) * art.dpr)), int(std::ceil(metrik.height() * art.dpr)))), weite};
+    neu->pixmap.setDevicePixelRatio(art.dpr);
     neu->pixmap.fill(QColor::fromRgba(art.grund));
     QPainter maler(&neu->pixmap);
     maler.setFont(art.font);
-    maler.setPen(stift);
+    maler.setPen(QColor::fromRgba(art.stift));
     maler.drawText(QPointF(0, metrik.ascent()), wort);
     maler.end();
     art.woerter->insert(wort, neu, int(std::min<qsizetype>(kosten(neu->pixmap), art.woerter->maxCost())));
@@ -74,7 +74,7 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     teile.reserve(std::size_t(woerter.size()));
     qreal ganz = 1 - leer;
     for (const QStringView w : woerter) {
-        const Bild *b = w.isEmpty() ? nullptr : wort(*art, w.toString(), painter.pen(), dpr);
+        const Bild *b = w.isEmpty() ? nullptr : wort(*art, w.toString());
         teile.push_back(b ? *b : Bild{QPixmap(), 0});
         ganz += teile.back().breite + leer;
     }

@@ -14,7 +14,6 @@
 #include <vector>
 
 class QPainter;
-class QPen;
 class QRectF;
 
 namespace view {
@@ -57,7 +56,7 @@ private:
         // The words the lines are set from.
         std::unique_ptr<QCache<QString, Bild>> woerter;
     };
-    static const Bild *wort(Art &art, const QString &wort, const QPen &stift, qreal dpr);
+    static const Bild *wort(Art &art, const QString &wort);
     // The line's picture, at least `sichtbar` wide where the line is; the
     // first call only measures.
     const Bild &bild(const QPainter &painter, const QString &text, const QColor &grund, qreal sichtbar);
