@@ -181,6 +181,7 @@ Suchbaumstand::Suchbaumstand(const Suchverlauf &verlauf, QObject *parent)
 
 void Suchbaumstand::berechne(const Brett &brett, int spalte, std::int64_t schritte, std::int64_t loesungen)
 {
+    m_anfang = Anfang{brett, spalte, schritte, loesungen};
     m_baum.berechne(brett, spalte, schritte, loesungen);
     m_schritt = 0;
 }
@@ -216,7 +217,13 @@ void Suchbaumstand::aufholen()
 
 void Suchbaumstand::vomStand()
 {
-    berechne(m_verlauf.brett(), m_verlauf.naechste(), m_verlauf.summen().schritte, m_verlauf.summen().loesungen);
+    const Anfang jetzt{m_verlauf.brett(), m_verlauf.naechste(), m_verlauf.summen().schritte,
+                       m_verlauf.summen().loesungen};
+    // Still at the start of the tree it would make, as a run begun on a
+    // fresh board is: the same search, kept, which saves a frame's time.
+    if (m_schritt == 0 && jetzt == m_anfang)
+        return;
+    berechne(jetzt.brett, jetzt.spalte, jetzt.schritte, jetzt.loesungen);
     emit neu();
 }
 

@@ -133,7 +133,18 @@ private:
     void vomStand();
     void aufholen();
 
+    // What the tree was made from.
+    struct Anfang
+    {
+        Brett brett{};
+        int spalte = -2;
+        std::int64_t schritte = 0;
+        std::int64_t loesungen = 0;
+        bool operator==(const Anfang &) const = default;
+    };
+
     const Suchverlauf &m_verlauf;
+    Anfang m_anfang;
     Suchbaum m_baum;
     int m_schritt = 0;
 };
