@@ -35,6 +35,17 @@ const QColor Loesung{20, 120, 40};
 const QColor LoesungBlass{160, 210, 170};
 const QColor Schrift{25, 25, 25};
 
+// A frame of `dicke` inside `r`, filled: a stroked outline costs the
+// raster engine many times more, at every step.
+void rahmen(QPainter &painter, const QRectF &r, qreal dicke, const QColor &farbe)
+{
+    const qreal d = std::min({dicke, r.width() / 2, r.height() / 2});
+    painter.fillRect(QRectF(r.left(), r.top(), r.width(), d), farbe);
+    painter.fillRect(QRectF(r.left(), r.bottom() - d, r.width(), d), farbe);
+    painter.fillRect(QRectF(r.left(), r.top() + d, d, r.height() - 2 * d), farbe);
+    painter.fillRect(QRectF(r.right() - d, r.top() + d, d, r.height() - 2 * d), farbe);
+}
+
 QFont kleineSchrift(const QFont &grund)
 {
     QFont schrift = grund;
@@ -193,9 +204,15 @@ void Suchbaumbild::malen()
     };
     m_blass = bild(false);
     m_voll = bild(true);
+    m_strich = QPixmap(QSize(width(), 1) * dpr);
+    m_strich.setDevicePixelRatio(dpr);
+    m_strich.fill(Qt::transparent);
+    QPainter strich(&m_strich);
+    strich.setPen(QPen(WegRand, 1, Qt::DashLine));
+    strich.drawLine(QPointF(0, 0.5), QPointF(width(), 0.5));
 }
 
-void Suchbaumbild::paintEvent(QPaintEvent *)
+void Suchbaumbild::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_blass);
@@ -214,25 +231,25 @@ void Suchbaumbild::paintEvent(QPaintEvent *)
     const QFont schrift = kleineSchrift(font());
     painter.setFont(schrift);
     const QFontMetricsF metrik(schrift);
+    const QRect bereich = event->region().boundingRect();
     for (const int i : m_baum->pfad(m_schritt)) {
         const QRectF r = rechteck(i);
-        painter.fillRect(r, Weg);
-        painter.setPen(QPen(WegRand, 2));
-        painter.drawRect(r.adjusted(1, 0, -1, 0));
         // Named in a box of its own where the band is thinner than a line.
         const QString name = m_baum->name(i);
         QRectF schild(0, 0, m_text.breite(painter, name) + 8, metrik.height() + 2);
         schild.moveCenter(QPointF(r.center().x(), std::clamp(r.center().y(), spalte(0).top() + schild.height() / 2,
                                                               height() - schild.height() / 2)));
+        if (!bereich.intersects(r.united(schild).toAlignedRect()))
+            continue;
+        painter.fillRect(r, Weg);
+        rahmen(painter, r.adjusted(0, -1, 0, 1), 2, WegRand);
         painter.fillRect(schild, Weg);
-        painter.setPen(QPen(WegRand, 1));
-        painter.drawRect(schild);
+        rahmen(painter, schild.adjusted(-0.5, -0.5, 0.5, 0.5), 1, WegRand);
         painter.setPen(Qt::white);
         m_text.zeichne(painter, schild.adjusted(1, 1, -1, -1), Qt::AlignHCenter, name, Weg);
     }
     // The line between what was done and what lies ahead.
-    painter.setPen(QPen(WegRand, 1, Qt::DashLine));
-    painter.drawLine(QPointF(0, jetzt), QPointF(width(), jetzt));
+    painter.drawPixmap(QPointF(0, std::round(jetzt)), m_strich);
 
     // The columns' names, that of the next step's column set off.
     painter.setFont(font());

@@ -7,6 +7,7 @@
 #include "schnelltext.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -70,6 +71,8 @@ private:
     // The tree as it lies ahead and as reached, drawn once per tree and size.
     QImage m_blass;
     QImage m_voll;
+    // The line between what was done and what lies ahead.
+    QPixmap m_strich;
     // The nodes of each column, in the order the search sets them.
     std::array<std::vector<int>, 8> m_spalten;
     Schnelltext m_text;
