@@ -41,3 +41,21 @@ void Bildzeilen::paint(QPainter *painter, const QStyleOptionViewItem &option, co
         o.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, painter, o.widget);
     }
 }
+
+QSize Bildzeilen::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (option.font != m_groessenSchrift || m_groessen.size() > 1000) {
+        m_groessen.clear();
+        m_groessenSchrift = option.font;
+    }
+    // Rows with a sign are few: asked each time.
+    if (index.data(Qt::DecorationRole).isValid())
+        return QStyledItemDelegate::sizeHint(option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const auto gefunden = m_groessen.constFind(text);
+    if (gefunden != m_groessen.cend())
+        return *gefunden;
+    const QSize groesse = QStyledItemDelegate::sizeHint(option, index);
+    m_groessen.insert(text, groesse);
+    return groesse;
+}

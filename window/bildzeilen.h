@@ -6,6 +6,8 @@
 
 #include "schnelltext.h"
 
+#include <QFont>
+#include <QHash>
 #include <QStyledItemDelegate>
 
 // The rows of an item view as the view draws them, but from pictures of
@@ -20,10 +22,15 @@ public:
     explicit Bildzeilen(QObject *parent, int einzug = 3, int speicher = 4 << 20);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 protected:
     mutable view::Schnelltext m_text;
 
 private:
     int m_einzug;
+    // A list without uniform rows asks for the size of each row it paints;
+    // laying out a line's text again each time cost more than painting it.
+    mutable QHash<QString, QSize> m_groessen;
+    mutable QFont m_groessenSchrift;
 };
