@@ -66,18 +66,36 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     if (gefunden && gefunden->pixmap.width() >= int(std::ceil(std::min(gefunden->breite, sichtbar) * dpr)))
         return *gefunden;
     // A new line is set from the pictures of its words, most of which the
-    // lines before had: laying out and blending glyphs is what costs.
-    const QList<QStringView> woerter = QStringView(text).split(u' ');
+    // lines before had: laying out and blending glyphs is what costs. A
+    // number is set from its digits, since each step brings new ones.
     const QFontMetricsF metrik(font);
     const qreal leer = metrik.horizontalAdvance(u' ');
-    std::vector<Bild> teile;
-    teile.reserve(std::size_t(woerter.size()));
-    qreal ganz = 1 - leer;
-    for (const QStringView w : woerter) {
-        const Bild *b = w.isEmpty() ? nullptr : wort(*art, w.toString());
-        teile.push_back(b ? *b : Bild{QPixmap(), 0});
-        ganz += teile.back().breite + leer;
+    std::vector<std::pair<Bild, qreal>> teile; // a picture and the room after it
+    qreal ganz = 1;
+    const auto setze = [&](QStringView teil) {
+        const Bild *b = wort(*art, teil.toString());
+        teile.emplace_back(b ? *b : Bild{QPixmap(), 0}, 0);
+        ganz += teile.back().first.breite;
+    };
+    for (const QStringView w : QStringView(text).split(u' ')) {
+        const bool zahl = std::adjacent_find(w.begin(), w.end(), [](QChar a, QChar b) {
+                              return a.isDigit() && b.isDigit();
+                          }) != w.end();
+        qsizetype anfang = 0;
+        for (qsizetype i = 1; zahl && i < w.size(); ++i) {
+            if (w[i].isDigit() || w[i - 1].isDigit()) {
+                setze(w.mid(anfang, i - anfang));
+                anfang = i;
+            }
+        }
+        if (anfang < w.size())
+            setze(w.mid(anfang));
+        if (teile.empty())
+            teile.emplace_back(Bild{QPixmap(), 0}, 0);
+        teile.back().second += leer;
+        ganz += leer;
     }
+    ganz -= leer;
     // As wide as can be seen, in steps: the words beyond are left out.
     const qreal bis = std::min(ganz, std::ceil(std::min(ganz, sichtbar) / Stufe) * Stufe);
     auto *neu = new Bild{QPixmap(QSize(int(std::ceil(bis * dpr)), int(std::ceil(metrik.height() * dpr)))), ganz};
@@ -85,11 +103,11 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     neu->pixmap.fill(grund);
     QPainter maler(&neu->pixmap);
     qreal x = 0;
-    for (const Bild &teil : teile) {
+    for (const auto &[teil, danach] : teile) {
         if (x >= bis)
             break;
         maler.drawPixmap(QPointF(std::round(x * dpr) / dpr, 0), teil.pixmap);
-        x += teil.breite + leer;
+        x += teil.breite + danach;
     }
     maler.end();
     // Never more than the whole cache, which would drop the picture at once.
