@@ -569,58 +569,44 @@ void Spuren::zeichneNamen(QPainter &painter, const QRectF &zelle, const QString 
 void Spuren::setzeNamen(QPainter &painter, const QRectF &zelle, const QString &namen)
 {
     // Set from the pictures of the single names: new sets of attackers come
-    // at almost every step of a run. Three names and more are set narrower
-    // to fit the cell, in steps.
+    // at almost every step of a run. Three names and more are drawn
+    // narrower to fit the cell: a stretched font is a font of its own,
+    // looked up and laid out anew for each width.
     const qreal a = std::min(zelle.width(), zelle.height());
     const qreal dpr = painter.device()->devicePixelRatioF();
+    const auto [schrift, metrik] = namenSchrift(a);
     if (m_namenBilder.size() > 1000)
         m_namenBilder.clear();
-    const QList<QStringView> einzeln = QStringView(namen).split(u' ');
+    const qreal leer = metrik.horizontalAdvance(u' ');
     std::vector<Namensbild> teile;
-    qreal breite = 0;
-    qreal leer = 0;
-    QFont schrift = namenSchrift(a).first;
-    const auto wortbild = [&](QStringView wort) {
-        Namensbild &gemerkt = m_namenBilder[QStringLiteral("%1 %2 %3 %4")
-                                                .arg(wort)
-                                                .arg(schrift.pixelSize())
-                                                .arg(schrift.stretch())
-                                                .arg(dpr)];
+    qreal breite = -leer;
+    for (const QStringView name : QStringView(namen).split(u' ')) {
+        Namensbild &gemerkt = m_namenBilder[QStringLiteral("%1 %2 %3").arg(name).arg(schrift.pixelSize()).arg(dpr)];
         if (gemerkt.bild.isNull()) {
-            const QFontMetricsF metrik(schrift);
-            gemerkt.breite = metrik.horizontalAdvance(wort.toString());
+            gemerkt.breite = metrik.horizontalAdvance(name.toString());
             gemerkt.bild = QPixmap(QSizeF((gemerkt.breite + 2) * dpr, metrik.height() * dpr).toSize());
             gemerkt.bild.setDevicePixelRatio(dpr);
             gemerkt.bild.fill(Qt::transparent);
             QPainter maler(&gemerkt.bild);
             maler.setFont(schrift);
             maler.setPen(Rot);
-            maler.drawText(QPointF(0, metrik.ascent()), wort.toString());
+            maler.drawText(QPointF(0, metrik.ascent()), name.toString());
         }
-        return gemerkt;
-    };
-    const auto setzen = [&] {
-        leer = wortbild(u" ").breite;
-        teile.clear();
-        breite = -leer;
-        for (const QStringView name : einzeln) {
-            teile.push_back(wortbild(name));
-            breite += teile.back().breite + leer;
-        }
-    };
-    setzen();
-    if (namen.size() > 5 && breite > a * 0.96) {
-        schrift.setStretch(std::max(50, int(100 * a * 0.96 / breite) / 5 * 5));
-        setzen();
+        teile.push_back(gemerkt);
+        breite += gemerkt.breite + leer;
     }
-    // Stretched or not, as high.
-    const QFontMetricsF &metrik = namenSchrift(a).second;
-    qreal x = zelle.center().x() - breite / 2;
+    const qreal enger = namen.size() > 5 && breite > a * 0.96 ? a * 0.96 / breite : 1.0;
+    qreal x = zelle.center().x() - breite * enger / 2;
     const qreal oben = std::round((zelle.bottom() + 1 - a * 0.02 - metrik.descent() - metrik.ascent()) * dpr) / dpr;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, enger < 1);
     for (const Namensbild &teil : teile) {
-        painter.drawPixmap(QPointF(std::round(x * dpr) / dpr, oben), teil.bild);
-        x += teil.breite + leer;
+        const QSizeF groesse = teil.bild.deviceIndependentSize();
+        painter.drawPixmap(QRectF(std::round(x * dpr) / dpr, oben, groesse.width() * enger, groesse.height()), teil.bild,
+                           QRectF(teil.bild.rect()));
+        x += (teil.breite + leer) * enger;
     }
+    painter.restore();
 }
 
 } // namespace view
