@@ -320,7 +320,9 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
     const auto index = static_cast<std::size_t>(zelle - m_txtFeld.begin());
     const std::uint16_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt.marken[index];
-    if (marken == 0)
+    // Unmarked cells too while the marks are on: each step of a run takes
+    // them off as many cells as it puts them on.
+    if (zelle == m_txtFeld.end() || (marken == 0 && !m_an))
         return false;
     // The cell first, its marks over it, drawn once for each kind of cell
     // and size, the names of the attackers over them.
@@ -333,7 +335,7 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     if (m_bilder.size() > 500)
         m_bilder.clear();
     QPixmap &gemalt = m_bilder[art];
-    if (gemalt.isNull()) {
+    if (gemalt.isNull() && marken != 0) {
         gemalt = QPixmap(widget.size() * dpr);
         gemalt.setDevicePixelRatio(dpr);
         gemalt.fill(Qt::transparent);
@@ -342,7 +344,8 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     }
     const QPixmap marks = gemalt;
     const auto malen = [&](QPainter &painter) {
-        painter.drawPixmap(0, 0, marks);
+        if (!marks.isNull())
+            painter.drawPixmap(0, 0, marks);
         if (!namen.isEmpty())
             setzeNamen(painter, QRectF(widget.rect()), namen);
     };
