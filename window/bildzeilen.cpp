@@ -48,8 +48,8 @@ QSize Bildzeilen::sizeHint(const QStyleOptionViewItem &option, const QModelIndex
         m_groessen.clear();
         m_groessenSchrift = option.font;
     }
-    // Rows with a sign are few: asked each time.
-    if (index.data(Qt::DecorationRole).isValid())
+    // Rows with a sign or a font of their own: asked each time.
+    if (index.data(Qt::DecorationRole).isValid() || index.data(Qt::FontRole).isValid())
         return QStyledItemDelegate::sizeHint(option, index);
     const QString text = index.data(Qt::DisplayRole).toString();
     const auto gefunden = m_groessen.constFind(text);
