@@ -911,6 +911,9 @@ void TestForm1::markMeanings_data()
     QTest::newRow("row tried, two attackers")
         << 6 << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)";
     QTest::newRow("unmarked") << 0 << "b8" << "";
+    // Three names, drawn narrower to fit.
+    QTest::newRow("row tried, three attackers")
+        << 218 << "h3" << "h3: versucht, bedroht von c8 (Diagonale), e3 (gleiche Reihe) und g2 (Diagonale)";
     // Off while a run goes on, the meanings are back once it has ended.
     QTest::newRow("after a run") << -1 << "h4" << "h4 gesetzt; h4: Dame der Lösung 1";
 }

@@ -6,6 +6,7 @@
 #include "ablaufansicht.h"
 #include "ansage.h"
 #include "aufbau.h"
+#include "bildzeilen.h"
 #include "modalanswerer.h"
 #include "schnelltext.h"
 #include "spuren.h"
@@ -15,6 +16,7 @@
 #include "vorhersage.h"
 
 #include <QBitArray>
+#include <QListWidget>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
@@ -85,6 +87,7 @@ private slots:
     void lines();
     void linesAsDrawn_data();
     void linesAsDrawn();
+    void rowSizes();
     void atTheQuestion();
     void rowsAtTheCap();
     void markMeanings_data();
@@ -231,6 +234,36 @@ void TestSuchverlauf::linesAsDrawn()
     QVERIFY2(std::abs(von.x()) <= 1 && std::abs(von.y()) <= 2,
              qPrintable(QStringLiteral("ink %1 to %2 px from the line drawn at once").arg(von.x()).arg(von.y())));
     QVERIFY(!ist.isEmpty() && std::abs(ist.size() - soll.size()) <= soll.size() / 20 + 1);
+}
+
+// A row's size as a view lays it out, remembered but never stale: after
+// the font changed, and for a row with a bold font of its own beside the
+// same text in the list's font.
+void TestSuchverlauf::rowSizes()
+{
+    QListWidget liste;
+    auto *zeilen = new Bildzeilen(&liste);
+    liste.setItemDelegate(zeilen);
+    const QString text = QStringLiteral("  keine Reihe frei: räume s, zurück zu s − 1");
+    liste.addItems({text, QStringLiteral("kurz")});
+    auto *fett = new QListWidgetItem(text, &liste);
+    QFont schrift = liste.font();
+    schrift.setBold(true);
+    fett->setFont(schrift);
+    const QStyledItemDelegate frisch;
+    for (const int groesse : {10, 20, 10}) {
+        schrift = liste.font();
+        schrift.setPixelSize(groesse);
+        liste.setFont(schrift);
+        // As the view makes it.
+        QStyleOptionViewItem option;
+        option.initFrom(&liste);
+        option.font = liste.font();
+        for (int zeile = 0; zeile < liste.count(); ++zeile) {
+            const QModelIndex index = liste.model()->index(zeile, 0);
+            QCOMPARE(zeilen->sizeHint(option, index), frisch.sizeHint(option, index));
+        }
+    }
 }
 
 void TestSuchverlauf::atTheQuestion()
