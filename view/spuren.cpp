@@ -330,8 +330,9 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const QString &namen = m_gezeigt.namen[index];
     const qreal dpr = widget.devicePixelRatioF();
     // Bounded: the kinds of cells are few, the names' combinations too.
-    const quint64 art = marken | quint64(namen.isEmpty() ? 0 : 1) << 16 | quint64(widget.isEnabled() ? 0 : 1) << 17
-                        | quint64(widget.width()) << 20 | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
+    const quint64 form = quint64(widget.isEnabled() ? 0 : 1) << 17 | quint64(widget.width()) << 20
+                         | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
+    const quint64 art = form | marken | quint64(namen.isEmpty() ? 0 : 1) << 16;
     if (m_bilder.size() > 500)
         m_bilder.clear();
     QPixmap &gemalt = m_bilder[art];
@@ -359,26 +360,37 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     }
     if (m_zellen.size() > 500)
         m_zellen.clear();
-    QPixmap &ganz = m_zellen[Zellschluessel{art, namen, widget.text(), widget.palette().color(QPalette::Base).rgba()}];
+    const Zellschluessel schluessel{art, namen, widget.text(), widget.palette().color(QPalette::Base).rgba()};
+    QPixmap ganz = m_zellen.value(schluessel);
     if (ganz.isNull()) {
-        // The cell alone, as a twin of it that is never shown draws it: a
-        // widget cannot draw itself again within its own painting.
-        if (!m_zwilling) {
-            m_zwilling = std::make_unique<QLineEdit>();
-            m_zwilling->setAttribute(Qt::WA_DontShowOnScreen);
+        // The cell alone, kept as an unmarked cell's picture: few, where
+        // the marks and names over them are many.
+        const Zellschluessel blank{form, {}, schluessel.text, schluessel.grund};
+        QPixmap leer = m_zellen.value(blank);
+        if (leer.isNull()) {
+            // As a twin of it that is never shown draws it: a widget cannot
+            // draw itself again within its own painting.
+            if (!m_zwilling) {
+                m_zwilling = std::make_unique<QLineEdit>();
+                m_zwilling->setAttribute(Qt::WA_DontShowOnScreen);
+            }
+            m_zwilling->setFont(widget.font());
+            m_zwilling->setPalette(widget.palette());
+            m_zwilling->setAlignment(widget.alignment());
+            m_zwilling->setFrame(widget.hasFrame());
+            m_zwilling->setEnabled(widget.isEnabled());
+            m_zwilling->setText(widget.text());
+            m_zwilling->resize(widget.size());
+            leer = QPixmap(widget.size() * dpr);
+            leer.setDevicePixelRatio(dpr);
+            m_zwilling->render(&leer);
+            m_zellen.insert(blank, leer);
         }
-        m_zwilling->setFont(widget.font());
-        m_zwilling->setPalette(widget.palette());
-        m_zwilling->setAlignment(widget.alignment());
-        m_zwilling->setFrame(widget.hasFrame());
-        m_zwilling->setEnabled(widget.isEnabled());
-        m_zwilling->setText(widget.text());
-        m_zwilling->resize(widget.size());
-        ganz = QPixmap(widget.size() * dpr);
-        ganz.setDevicePixelRatio(dpr);
-        m_zwilling->render(&ganz);
+        ganz = leer.copy();
         QPainter maler(&ganz);
         malen(maler);
+        maler.end();
+        m_zellen.insert(schluessel, ganz);
     }
     QPainter painter(&widget);
     painter.drawPixmap(0, 0, ganz);
