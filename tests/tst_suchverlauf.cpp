@@ -12,11 +12,13 @@
 #include "spuren.h"
 #include "stellung.h"
 #include "suchbaum.h"
+#include "suchbaumbild.h"
 #include "suchprotokoll.h"
 #include "vorhersage.h"
 
 #include <QBitArray>
 #include <QListWidget>
+#include <QScreen>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
@@ -98,6 +100,8 @@ private slots:
     void spokenWhileAPaneIsActive();
     void treeFollows_data();
     void treeFollows();
+    void treePaintedByParts_data();
+    void treePaintedByParts();
     void ablauf_data();
     void ablauf();
     void prediction_data();
@@ -574,6 +578,44 @@ void TestSuchverlauf::treeFollows()
         QCOMPARE(baum.ende(), ende);
     // Made anew only where the story left the tree.
     QCOMPARE(gemacht.size(), neu);
+}
+
+void TestSuchverlauf::treePaintedByParts_data()
+{
+    QTest::addColumn<QList<int>>("schritte"); // shown one after the other
+
+    QList<int> vor;
+    for (int k = 0; k <= 60; ++k)
+        vor << k;
+    QList<int> zurueck;
+    for (int k = 60; k >= 30; --k)
+        zurueck << k;
+    QTest::newRow("step by step") << vor;
+    QTest::newRow("back step by step") << zurueck;
+    QTest::newRow("far jumps") << QList<int>{5, 218, 4021, 0, 3000, 2999};
+}
+
+// The picture repaints at each step only what the step changed; what the
+// window shows is then what a whole painting of the step shows.
+void TestSuchverlauf::treePaintedByParts()
+{
+    QFETCH(QList<int>, schritte);
+
+    view::Suchbaum baum;
+    baum.berechne(view::Brett{}, 0, 0, 0);
+    view::Suchbaumbild bild;
+    bild.resize(440, 600);
+    bild.neu(baum, schritte.first());
+    bild.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bild));
+    for (const int k : schritte) {
+        bild.weiter(k);
+        QCoreApplication::processEvents();
+    }
+    const QImage gezeigt = bild.screen()->grabWindow(bild.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage ganz = bild.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(gezeigt.size(), ganz.size());
+    QVERIFY(gezeigt == ganz);
 }
 
 void TestSuchverlauf::ablauf_data()

@@ -10,6 +10,7 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -100,9 +101,30 @@ void Suchbaumbild::weiter(int schritt)
             bereich += QRectF(r.left(), r.center().y() - schild, r.width(), 2 * schild).toAlignedRect();
         }
     }
-    bereich += QRect(0, 0, width(), int(std::ceil(m_kopf)));
-    bereich += QRect(0, int(height() - m_fuss), width(), int(std::ceil(m_fuss)));
+    const auto arbeit = [this](int k) { return k < m_baum->ende() ? m_baum->schritte()[std::size_t(k)].spalte : -1; };
+    for (const int c : {arbeit(alt), arbeit(schritt)}) {
+        if (c >= 0 && arbeit(alt) != arbeit(schritt))
+            bereich += QRectF(spalte(c).left(), 0, spalte(c).width(), m_kopf).toAlignedRect();
+    }
+    bereich += wegZeile().toAlignedRect();
+    for (int c = 0; c < 8; ++c) {
+        const auto i = std::size_t(c);
+        if (m_baum->ebenen(alt)[i] != m_baum->ebenen(schritt)[i])
+            bereich += zaehler(c).toAlignedRect();
+    }
     update(bereich);
+}
+
+QRectF Suchbaumbild::wegZeile() const
+{
+    return {2, height() - m_fuss + 2, width() - 4.0, double(fontMetrics().lineSpacing())};
+}
+
+QRectF Suchbaumbild::zaehler(int spalte) const
+{
+    const double klein = QFontMetricsF(kleineSchrift(font())).lineSpacing();
+    const QRectF band = this->spalte(spalte);
+    return {band.left(), wegZeile().bottom() + 2 + klein, band.width(), 2 * klein};
 }
 
 void Suchbaumbild::messen()
@@ -231,7 +253,7 @@ void Suchbaumbild::paintEvent(QPaintEvent *event)
     const QFont schrift = kleineSchrift(font());
     painter.setFont(schrift);
     const QFontMetricsF metrik(schrift);
-    const QRect bereich = event->region().boundingRect();
+    const QRegion &bereich = event->region();
     for (const int i : m_baum->pfad(m_schritt)) {
         const QRectF r = rechteck(i);
         // Named in a box of its own where the band is thinner than a line.
@@ -257,6 +279,8 @@ void Suchbaumbild::paintEvent(QPaintEvent *event)
     painter.fillRect(QRectF(0, 0, width(), kopf), Grund);
     for (int c = 0; c < 8; ++c) {
         const QRectF zelle(spalte(c).left(), 0, spalte(c).width(), kopf);
+        if (!bereich.intersects(zelle.toAlignedRect()))
+            continue;
         if (c == arbeit) {
             painter.fillRect(zelle.adjusted(1, 1, -1, -1), Weg);
             painter.setPen(Qt::white);
@@ -268,33 +292,38 @@ void Suchbaumbild::paintEvent(QPaintEvent *event)
 
     // Under the tree: the path, and per column the queens set so far of
     // those of the whole search, and the steps that found no free row.
+    // Only what the region to paint holds: a step changes a line or two.
     const double oben = height() - m_fuss;
     painter.fillRect(QRectF(0, oben, width(), m_fuss), Grund);
     painter.setPen(Schrift);
-    const double zeile = fontMetrics().lineSpacing();
-    QStringList weg;
-    for (const int i : m_baum->pfad(m_schritt))
-        weg << m_baum->name(i);
-    m_text.zeichne(painter, QRectF(2, oben + 2, width() - 4, zeile), Qt::AlignLeft,
-                   QStringLiteral("Weg: ") + (weg.isEmpty() ? QStringLiteral("noch keine Dame") : weg.join(u' ')), Grund);
+    if (bereich.intersects(wegZeile().toAlignedRect())) {
+        QStringList weg;
+        for (const int i : m_baum->pfad(m_schritt))
+            weg << m_baum->name(i);
+        m_text.zeichne(painter, wegZeile(), Qt::AlignLeft,
+                       QStringLiteral("Weg: ") + (weg.isEmpty() ? QStringLiteral("noch keine Dame") : weg.join(u' ')),
+                       Grund);
+    }
     painter.setFont(schrift);
     const double klein = metrik.lineSpacing();
-    double y0 = oben + 4 + zeile;
-    painter.setPen(QColor(90, 90, 90));
-    m_text.zeichne(painter, QRectF(2, y0, width() - 4, klein), Qt::AlignLeft,
-                   QStringLiteral("je Spalte: gesetzt von allen, Sackgassen"), Grund);
-    painter.setPen(Schrift);
+    const QRectF legende(2, wegZeile().bottom() + 2, width() - 4, klein);
+    if (bereich.intersects(legende.toAlignedRect())) {
+        painter.setPen(QColor(90, 90, 90));
+        m_text.zeichne(painter, legende, Qt::AlignLeft, QStringLiteral("je Spalte: gesetzt von allen, Sackgassen"), Grund);
+    }
     const Suchbaum::Ebenen bisher = m_baum->ebenen(m_schritt);
     const Suchbaum::Ebenen ganz = m_baum->ebenen(m_baum->ende());
     for (int c = 0; c < 8; ++c) {
-        const QRectF band = spalte(c);
+        const QRectF feld = zaehler(c);
+        if (!bereich.intersects(feld.toAlignedRect()))
+            continue;
         const auto i = std::size_t(c);
-        m_text.zeichne(painter, QRectF(band.left(), y0 + klein, band.width(), klein), Qt::AlignHCenter,
+        painter.setPen(Schrift);
+        m_text.zeichne(painter, QRectF(feld.left(), feld.top(), feld.width(), klein), Qt::AlignHCenter,
                        QStringLiteral("%1/%2").arg(bisher[i].gesetzt).arg(ganz[i].gesetzt), Grund);
         painter.setPen(Sackgasse);
-        m_text.zeichne(painter, QRectF(band.left(), y0 + 2 * klein, band.width(), klein), Qt::AlignHCenter,
+        m_text.zeichne(painter, QRectF(feld.left(), feld.top() + klein, feld.width(), klein), Qt::AlignHCenter,
                        QString::number(bisher[i].sackgassen), Grund);
-        painter.setPen(Schrift);
     }
 }
 

@@ -58,6 +58,9 @@ protected:
 private:
     QRectF rechteck(int knoten) const;
     QRectF spalte(int spalte) const;
+    // Under the tree: the path's line, and a column's counts.
+    QRectF wegZeile() const;
+    QRectF zaehler(int spalte) const;
     double y(double schritt) const;
     // Measures the bands for the widget's size and font.
     void messen();
