@@ -55,8 +55,9 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     const QFont &font = painter.font();
     const QRgb stift = painter.pen().color().rgba();
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QRgb unter = grund.rgba();
     auto art = std::find_if(m_arten.begin(), m_arten.end(), [&](const Art &a) {
-        return a.stift == stift && a.grund == grund.rgba() && a.dpr == dpr && a.font == font;
+        return a.stift == stift && a.grund == unter && a.dpr == dpr && a.font == font;
     });
     if (art == m_arten.end())
         art = m_arten.insert(m_arten.end(), Art{font, stift, grund.rgba(), dpr,
@@ -119,7 +120,14 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
 
 qreal Schnelltext::breite(const QPainter &painter, const QString &text)
 {
-    return QFontMetricsF(painter.font()).horizontalAdvance(text);
+    if (painter.font() != m_breitenSchrift || m_breiten.size() > 1000) {
+        m_breiten.clear();
+        m_breitenSchrift = painter.font();
+    }
+    const auto gefunden = m_breiten.constFind(text);
+    if (gefunden != m_breiten.cend())
+        return *gefunden;
+    return *m_breiten.insert(text, QFontMetricsF(painter.font()).horizontalAdvance(text));
 }
 
 void Schnelltext::zeichne(QPainter &painter, const QRectF &rechteck, Qt::Alignment ausrichtung, const QString &text,

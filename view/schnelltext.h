@@ -7,6 +7,7 @@
 #include <QCache>
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPixmap>
 #include <QString>
 
@@ -63,6 +64,10 @@ private:
 
     int m_speicher;
     std::vector<Art> m_arten;
+    // Widths asked for, in one font: laying a text out to measure it
+    // costs nearly as much as drawing it.
+    QHash<QString, qreal> m_breiten;
+    QFont m_breitenSchrift;
 };
 
 } // namespace view
