@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -302,7 +303,7 @@ QSize Zeilen::minimumSizeHint() const
     return {fontMetrics().averageCharWidth() * 4, fontMetrics().lineSpacing() * m_hoehe};
 }
 
-void Zeilen::paintEvent(QPaintEvent *)
+void Zeilen::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -311,7 +312,9 @@ void Zeilen::paintEvent(QPaintEvent *)
         painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_zeilen.join(u'\n'));
         return;
     }
-    for (qsizetype i = 0; i < m_zeilen.size() && i < m_hoehe; ++i)
-        m_text.zeichne(painter, QRectF(0, qreal(i) * zeile, width(), zeile), Qt::AlignLeft, m_zeilen[i],
-                       palette().color(backgroundRole()), QRectF(rect()));
+    for (qsizetype i = 0; i < m_zeilen.size() && i < m_hoehe; ++i) {
+        const QRect band(0, int(i) * zeile, width(), zeile);
+        if (event->region().intersects(band))
+            m_text.zeichne(painter, band, Qt::AlignLeft, m_zeilen[i], palette().color(backgroundRole()), QRectF(rect()));
+    }
 }
