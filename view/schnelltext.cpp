@@ -78,7 +78,14 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
         teile.emplace_back(b ? *b : Bild{QPixmap(), 0}, 0);
         ganz += teile.back().first.breite;
     };
-    for (const QStringView w : QStringView(text).split(u' ')) {
+    for (QStringView w : QStringView(text).split(u' ')) {
+        // A comma, colon or question mark after a word is a picture of its
+        // own, so that "e3", "e3," and "e3?" share the word's.
+        qsizetype zeichen = w.size();
+        while (zeichen > 1 && QStringView(u",:?").contains(w[zeichen - 1]))
+            --zeichen;
+        const QStringView danach = w.mid(zeichen);
+        w.truncate(zeichen);
         const bool zahl = std::adjacent_find(w.begin(), w.end(), [](QChar a, QChar b) {
                               return a.isDigit() && b.isDigit();
                           }) != w.end();
@@ -91,6 +98,8 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
         }
         if (anfang < w.size())
             setze(w.mid(anfang));
+        if (!danach.isEmpty())
+            setze(danach);
         if (teile.empty())
             teile.emplace_back(Bild{QPixmap(), 0}, 0);
         teile.back().second += leer;
