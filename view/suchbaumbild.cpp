@@ -101,10 +101,15 @@ void Suchbaumbild::weiter(int schritt)
             bereich += QRectF(r.left(), r.center().y() - schild, r.width(), 2 * schild).toAlignedRect();
         }
     }
+    // A column's heading where the column in work changed.
     const auto arbeit = [this](int k) { return k < m_baum->ende() ? m_baum->schritte()[std::size_t(k)].spalte : -1; };
-    for (const int c : {arbeit(alt), arbeit(schritt)}) {
-        if (c >= 0 && arbeit(alt) != arbeit(schritt))
+    const auto kopf = [&](int c) {
+        if (c >= 0)
             bereich += QRectF(spalte(c).left(), 0, spalte(c).width(), m_kopf).toAlignedRect();
+    };
+    if (arbeit(alt) != arbeit(schritt)) {
+        kopf(arbeit(alt));
+        kopf(arbeit(schritt));
     }
     bereich += wegZeile().toAlignedRect();
     for (int c = 0; c < 8; ++c) {
