@@ -118,6 +118,8 @@ private slots:
     void stepBack();
     void markMeanings_data();
     void markMeanings();
+    void marksPaintedByParts_data();
+    void marksPaintedByParts();
     void protocol_data();
     void protocol();
     void tabThenKeys();
@@ -955,6 +957,42 @@ void TestForm1::markMeanings()
         QTRY_VERIFY(zelle->hasFocus());
         QCOMPARE(zelle->grab().toImage(), bild);
     }
+}
+
+void TestForm1::marksPaintedByParts_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("back");
+
+    QTest::newRow("six steps") << 6 << 0;
+    QTest::newRow("to the first solution") << 218 << 0;
+    QTest::newRow("and back") << 12 << 5;
+}
+
+// As the marks move, the board repaints only the cells they left or
+// reached; what the window shows is then what a whole painting shows.
+void TestForm1::marksPaintedByParts()
+{
+    QFETCH(int, steps);
+    QFETCH(int, back);
+
+    Window w;
+    w.form->findChild<QAction *>("Spuren")->setChecked(true);
+    // No cursor blinking in the picture.
+    w.probe.get<QWidget>("Command2")->setFocus();
+    for (int n = 0; n < steps + back; ++n) {
+        if (n < steps)
+            w.probe.click("Command2");
+        else
+            w.form->findChild<QAction *>("Zurueck")->trigger();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(w.form->suche().schritte(), steps - back);
+    const QImage gezeigt =
+        w.form->screen()->grabWindow(w.form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage ganz = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(gezeigt.size(), ganz.size());
+    QVERIFY(gezeigt == ganz);
 }
 
 void TestForm1::protocol_data()

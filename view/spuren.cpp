@@ -281,16 +281,29 @@ void Spuren::anwenden(const Anlass &anlass)
 {
     m_angewandt = anlass;
     Bild neu = bild(anlass, m_erklaeren);
+    // The cells whose marks changed as one region of the board: a step
+    // changes dozens, and as many updates of their own made each frame
+    // merge the regions to repaint one by one.
+    QRegion geaendert;
+    QWidget *brett = nullptr;
     for (std::size_t index = 0; index < neu.marken.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
         if (!zelle)
             continue;
-        if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index])
-            zelle->update();
+        if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
+            if (!brett)
+                brett = zelle->parentWidget();
+            if (zelle->parentWidget() == brett)
+                geaendert += zelle->geometry();
+            else
+                zelle->update();
+        }
         if (m_erklaeren && neu.bedeutung[index] != m_gezeigt.bedeutung[index])
             erklaere(index, neu.bedeutung[index]);
     }
     m_gezeigt = std::move(neu);
+    if (brett)
+        brett->update(geaendert);
 }
 
 void Spuren::erklaeren(bool an)
