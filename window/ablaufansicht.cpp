@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPainter>
+#include <QRegion>
 #include <QVBoxLayout>
 
 namespace {
@@ -196,12 +197,14 @@ void Ablaufansicht::zeigeWerte()
 
 void Ablaufansicht::neuMalen()
 {
-    // Only the lines whose light changed.
+    // Only the lines whose light changed, as one region.
+    QRegion geaendert;
     for (int zeile = 0; zeile < m_zeilen->count(); ++zeile) {
         const int jetzt = (m_erleuchtet.count(zeile) > 0 ? 1 : 0) + (zeile == m_aktuell ? 2 : 0);
         if (m_gemalt[std::size_t(zeile)] != jetzt || zeile == m_aktuell) {
             m_gemalt[std::size_t(zeile)] = jetzt;
-            m_zeilen->viewport()->update(m_zeilen->visualItemRect(m_zeilen->item(zeile)));
+            geaendert += m_zeilen->visualItemRect(m_zeilen->item(zeile));
         }
     }
+    m_zeilen->viewport()->update(geaendert);
 }

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QRegion>
 #include <QStringList>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
@@ -285,10 +286,12 @@ void Zeilen::setzeZeilen(const QStringList &zeilen)
         return;
     // Only the lines that changed, unless the text wraps.
     const int zeile = fontMetrics().lineSpacing();
+    QRegion geaendert;
     for (qsizetype i = 0; i < std::max(zeilen.size(), m_zeilen.size()); ++i) {
         if (m_umbrechen || zeilen.value(i) != m_zeilen.value(i))
-            update(0, m_umbrechen ? 0 : int(i) * zeile, width(), m_umbrechen ? height() : zeile);
+            geaendert += QRect(0, m_umbrechen ? 0 : int(i) * zeile, width(), m_umbrechen ? height() : zeile);
     }
+    update(geaendert);
     m_zeilen = zeilen;
     setAccessibleName(zeilen.join(QStringLiteral(", ")));
 }

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -259,8 +260,10 @@ Suchbaumansicht::Suchbaumansicht(const view::Suchverlauf &verlauf, view::Anzeige
             }
             for (int k = std::min(vorher, m_gezeigt) + 1; k <= std::max(vorher, m_gezeigt) && k <= baum.ende(); ++k)
                 geaendert.insert(baum.tiefster(k));
+            QRegion zeilen;
             for (const int knoten : geaendert)
-                m_umriss->update(m_modell->zuKnoten(knoten));
+                zeilen += m_umriss->visualRect(m_modell->zuKnoten(knoten));
+            m_umriss->viewport()->update(zeilen);
             if (!m_laeuft)
                 folgen();
             else if (!m_bald.isActive())
