@@ -603,13 +603,17 @@ void Spuren::setzeNamen(QPainter &painter, const QRectF &zelle, const QString &n
     const qreal a = std::min(zelle.width(), zelle.height());
     const qreal dpr = painter.device()->devicePixelRatioF();
     const auto [schrift, metrik] = namenSchrift(a);
-    if (m_namenBilder.size() > 1000)
+    // The pictures are of one size of cell at a time.
+    if (m_namenBilder.size() > 1000 || m_namenGroesse != std::pair{schrift.pixelSize(), dpr}) {
         m_namenBilder.clear();
-    const qreal leer = metrik.horizontalAdvance(u' ');
+        m_namenGroesse = {schrift.pixelSize(), dpr};
+        m_namenLeer = metrik.horizontalAdvance(u' ');
+    }
+    const qreal leer = m_namenLeer;
     std::vector<Namensbild> teile;
     qreal breite = -leer;
     for (const QStringView name : QStringView(namen).split(u' ')) {
-        Namensbild &gemerkt = m_namenBilder[QStringLiteral("%1 %2 %3").arg(name).arg(schrift.pixelSize()).arg(dpr)];
+        Namensbild &gemerkt = m_namenBilder[name.toString()];
         if (gemerkt.bild.isNull()) {
             gemerkt.breite = metrik.horizontalAdvance(name.toString());
             gemerkt.bild = QPixmap(QSizeF((gemerkt.breite + 2) * dpr, metrik.height() * dpr).toSize());

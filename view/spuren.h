@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 class QPainter;
 
@@ -164,6 +165,8 @@ private:
         qreal breite = 0;
     };
     QHash<QString, Namensbild> m_namenBilder;
+    std::pair<int, qreal> m_namenGroesse{0, 0};
+    qreal m_namenLeer = 0;
     bool m_erklaeren = true;
 };
 
