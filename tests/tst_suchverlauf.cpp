@@ -178,14 +178,18 @@ void TestSuchverlauf::linesAsDrawn_data()
 {
     QTest::addColumn<QString>("zeile");
     QTest::addColumn<int>("sichtbar"); // how much of it can be seen; 0: all
+    QTest::addColumn<QColor>("grund");
 
     const QString schritt = QStringLiteral("Schritt 6, f: keine Reihe frei, zurück zu e – f1 a1, f2 c5 d2");
-    QTest::newRow("a step") << schritt << 0;
-    QTest::newRow("indented, two spaces inside") << QStringLiteral("      Schritt 3,  c: c5 gesetzt") << 0;
-    QTest::newRow("one word") << QStringLiteral("Suchbaum") << 0;
+    const QColor weiss(Qt::white);
+    QTest::newRow("a step") << schritt << 0 << weiss;
+    QTest::newRow("indented, two spaces inside") << QStringLiteral("      Schritt 3,  c: c5 gesetzt") << 0 << weiss;
+    QTest::newRow("one word") << QStringLiteral("Suchbaum") << 0 << weiss;
     QTest::newRow("numbers, set from their digits")
-        << QStringLiteral("Schritt 4021, h: h4 gesetzt – Lösung 92: 1965/2056 (15720)") << 0;
-    QTest::newRow("only what can be seen") << schritt << 120;
+        << QStringLiteral("Schritt 4021, h: h4 gesetzt – Lösung 92: 1965/2056 (15720)") << 0 << weiss;
+    QTest::newRow("only what can be seen") << schritt << 120 << weiss;
+    // Its words were drawn for a white ground first.
+    QTest::newRow("on a lit line") << schritt << 0 << QColor(255, 241, 204);
 }
 
 // A line set from the pictures of its words looks as the line drawn at
@@ -194,13 +198,14 @@ void TestSuchverlauf::linesAsDrawn()
 {
     QFETCH(QString, zeile);
     QFETCH(int, sichtbar);
+    QFETCH(QColor, grund);
 
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setPixelSize(14);
     const QRect flaeche(0, 0, 700, 24);
     const auto gemalt = [&](const std::function<void(QPainter &)> &malen) {
         QImage bild(flaeche.size(), QImage::Format_RGB32);
-        bild.fill(Qt::white);
+        bild.fill(grund);
         QPainter painter(&bild);
         painter.setFont(schrift);
         painter.setPen(Qt::black);
@@ -221,11 +226,22 @@ void TestSuchverlauf::linesAsDrawn()
         return spalten;
     };
     view::Schnelltext text;
+    if (grund != Qt::white) {
+        QImage weiss(flaeche.size(), QImage::Format_RGB32);
+        QPainter painter(&weiss);
+        painter.setFont(schrift);
+        text.zeichne(painter, flaeche, Qt::AlignLeft, zeile, Qt::white);
+    }
     const auto schnell = [&](QPainter &painter) {
-        text.zeichne(painter, flaeche, Qt::AlignLeft, zeile, Qt::white, sichtbar > 0 ? QRectF(0, 0, sichtbar, 24) : QRectF());
+        text.zeichne(painter, flaeche, Qt::AlignLeft, zeile, grund, sichtbar > 0 ? QRectF(0, 0, sichtbar, 24) : QRectF());
     };
     const QImage einmal = gemalt(schnell);
     QCOMPARE(gemalt(schnell), einmal);
+    // Nothing of another ground around the words.
+    for (int y = 0; y < einmal.height(); ++y) {
+        for (int x = 0; x < einmal.width(); ++x)
+            QVERIFY(qGray(einmal.pixel(x, y)) <= qGray(grund.rgb()));
+    }
     QList<int> soll = tinte(gemalt([&](QPainter &painter) { painter.drawText(QPointF(0, 17), zeile); }));
     if (sichtbar > 0)
         soll.removeIf([sichtbar](int x) { return x >= sichtbar; });
