@@ -18,6 +18,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <numeric>
+
 namespace {
 
 // A node's sign, told apart by shape: a solution a diamond, a dead end a
@@ -260,10 +262,10 @@ Suchbaumansicht::Suchbaumansicht(const view::Suchverlauf &verlauf, view::Anzeige
             }
             for (int k = std::min(vorher, m_gezeigt) + 1; k <= std::max(vorher, m_gezeigt) && k <= baum.ende(); ++k)
                 geaendert.insert(baum.tiefster(k));
-            QRegion zeilen;
-            for (const int knoten : geaendert)
-                zeilen += m_umriss->visualRect(m_modell->zuKnoten(knoten));
-            m_umriss->viewport()->update(zeilen);
+            m_umriss->viewport()->update(
+                std::accumulate(geaendert.begin(), geaendert.end(), QRegion(), [this](QRegion zeilen, int knoten) {
+                    return zeilen += m_umriss->visualRect(m_modell->zuKnoten(knoten));
+                }));
             if (!m_laeuft)
                 folgen();
             else if (!m_bald.isActive())
