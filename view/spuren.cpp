@@ -348,15 +348,18 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const quint64 art = form | marken | quint64(namen.isEmpty() ? 0 : 1) << 16;
     if (m_bilder.size() > 500)
         m_bilder.clear();
-    QPixmap &gemalt = m_bilder[art];
-    if (gemalt.isNull() && marken != 0) {
-        gemalt = QPixmap(widget.size() * dpr);
-        gemalt.setDevicePixelRatio(dpr);
-        gemalt.fill(Qt::transparent);
-        QPainter maler(&gemalt);
-        zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
+    QPixmap marks;
+    if (marken != 0) {
+        QPixmap &gemalt = m_bilder[art];
+        if (gemalt.isNull()) {
+            gemalt = QPixmap(widget.size() * dpr);
+            gemalt.setDevicePixelRatio(dpr);
+            gemalt.fill(Qt::transparent);
+            QPainter maler(&gemalt);
+            zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
+        }
+        marks = gemalt;
     }
-    const QPixmap marks = gemalt;
     const auto malen = [&](QPainter &painter) {
         if (!marks.isNull())
             painter.drawPixmap(0, 0, marks);

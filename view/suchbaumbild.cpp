@@ -112,9 +112,10 @@ void Suchbaumbild::weiter(int schritt)
         kopf(arbeit(schritt));
     }
     bereich += wegZeile().toAlignedRect();
+    const Suchbaum::Ebenen zuvor = m_baum->ebenen(alt);
+    const Suchbaum::Ebenen nun = m_baum->ebenen(schritt);
     for (int c = 0; c < 8; ++c) {
-        const auto i = std::size_t(c);
-        if (m_baum->ebenen(alt)[i] != m_baum->ebenen(schritt)[i])
+        if (zuvor[std::size_t(c)] != nun[std::size_t(c)])
             bereich += zaehler(c).toAlignedRect();
     }
     update(bereich);
@@ -127,16 +128,16 @@ QRectF Suchbaumbild::wegZeile() const
 
 QRectF Suchbaumbild::zaehler(int spalte) const
 {
-    const double klein = QFontMetricsF(kleineSchrift(font())).lineSpacing();
     const QRectF band = this->spalte(spalte);
-    return {band.left(), wegZeile().bottom() + 2 + klein, band.width(), 2 * klein};
+    return {band.left(), wegZeile().bottom() + 2 + m_klein, band.width(), 2 * m_klein};
 }
 
 void Suchbaumbild::messen()
 {
     m_kopf = fontMetrics().height() * 1.3;
+    m_klein = QFontMetricsF(kleineSchrift(font())).lineSpacing();
     // The path, a caption and two rows of counts.
-    m_fuss = QFontMetricsF(kleineSchrift(font())).lineSpacing() * 3 + fontMetrics().lineSpacing() + 6;
+    m_fuss = m_klein * 3 + fontMetrics().lineSpacing() + 6;
 }
 
 QRectF Suchbaumbild::spalte(int spalte) const
@@ -310,7 +311,7 @@ void Suchbaumbild::paintEvent(QPaintEvent *event)
                        Grund);
     }
     painter.setFont(schrift);
-    const double klein = metrik.lineSpacing();
+    const double klein = m_klein;
     const QRectF legende(2, wegZeile().bottom() + 2, width() - 4, klein);
     if (bereich.intersects(legende.toAlignedRect())) {
         painter.setPen(QColor(90, 90, 90));

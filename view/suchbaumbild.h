@@ -71,6 +71,8 @@ private:
     // The bands' heights: the columns' names above, the words below.
     double m_kopf = 0;
     double m_fuss = 0;
+    // A line of the small writing below.
+    double m_klein = 0;
     // The tree as it lies ahead and as reached, drawn once per tree and size.
     QImage m_blass;
     QImage m_voll;
