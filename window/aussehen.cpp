@@ -216,16 +216,12 @@ bool fusionsBild()
 
 } // namespace
 
-void Rahmen::paintEvent(QPaintEvent *event)
+const Rahmen::Lage &Rahmen::lage(const QStyleOptionGroupBox &option)
 {
-    if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 || !fusionsBild()) {
-        QGroupBox::paintEvent(event);
-        return;
-    }
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-
+    const Lage::Fuer fuer{size(), option.text, font(), style(), isCheckable(), option.textAlignment};
+    if (fuer == m_lage.fuer)
+        return m_lage;
+    m_lage = Lage{fuer, {}, {}};
     // Where Fusion lays its picture: Qt 6.4's names the whole box as the
     // frame, even under a title, and lays it below the title itself; later
     // ones name the frame's own rectangle.
@@ -240,6 +236,23 @@ void Rahmen::paintEvent(QPaintEvent *event)
                              option.fontMetrics.height());
         rahmen.setTop(rahmen.top() + oben);
     }
+    m_lage.rahmen = rahmen;
+    for (const auto teil : {QStyle::SC_GroupBoxLabel, QStyle::SC_GroupBoxCheckBox})
+        m_lage.beschriftung |= style()->subControlRect(QStyle::CC_GroupBox, &option, teil, this);
+    return m_lage;
+}
+
+void Rahmen::paintEvent(QPaintEvent *event)
+{
+    if (style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 || !fusionsBild()) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const Lage &gelegt = lage(option);
+    QRect rahmen = gelegt.rahmen;
     rahmen.adjust(1, 1, 0, 0);
     const QColor grund = option.palette.window().color();
     const auto fuelle = [&](const QRect &flaeche, Deckung deckung) {
@@ -268,6 +281,10 @@ void Rahmen::paintEvent(QPaintEvent *event)
         }
     }
 
+    // The title only where it is to be painted: laying it out is most of
+    // what the box costs.
+    if (!event->region().intersects(gelegt.beschriftung))
+        return;
     option.subControls &= ~QStyle::SC_GroupBoxFrame;
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }

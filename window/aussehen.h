@@ -6,11 +6,13 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QRect>
 #include <QStringList>
 
 #include "schnelltext.h"
 
 class QStyle;
+class QStyleOptionGroupBox;
 
 // How the window looks, whatever the desktop: its faces, its tooltips, the
 // group box frame and the sliders' style.
@@ -46,6 +48,28 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Where the frame and the title lie, measured for one size, title, font
+    // and style: the style lays the title out to tell, and the counters
+    // inside the box have it repainted behind them at every step.
+    struct Lage
+    {
+        struct Fuer
+        {
+            QSize groesse;
+            QString titel;
+            QFont font;
+            const QStyle *stil = nullptr;
+            bool ankreuzbar = false;
+            Qt::Alignment ausrichtung;
+            bool operator==(const Fuer &) const = default;
+        } fuer;
+        QRect rahmen;
+        QRect beschriftung;
+    };
+    const Lage &lage(const QStyleOptionGroupBox &option);
+    Lage m_lage;
 };
 
 // Lines of text that change often, as at every step of a search: painted
