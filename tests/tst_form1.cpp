@@ -14,7 +14,6 @@
 #include "suche.h"
 #include "suchprotokoll.h"
 
-#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -116,10 +115,6 @@ private slots:
     void clickBesideThenOnDurchlauf();
     void stepBack_data();
     void stepBack();
-    void markMeanings_data();
-    void markMeanings();
-    void marksPaintedByParts_data();
-    void marksPaintedByParts();
     void protocol_data();
     void protocol();
     void tabThenKeys();
@@ -902,102 +897,6 @@ void TestForm1::stepBack()
         QCOMPARE(w.probe.text("Text4"), "92");
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-}
-
-void TestForm1::markMeanings_data()
-{
-    QTest::addColumn<int>("steps"); // from the empty board; -1: a run, No at once
-    QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("meaning");
-
-    QTest::newRow("row tried, two attackers")
-        << 6 << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)";
-    QTest::newRow("unmarked") << 0 << "b8" << "";
-    // Three names, drawn narrower to fit.
-    QTest::newRow("row tried, three attackers")
-        << 218 << "h3" << "h3: versucht, bedroht von c8 (Diagonale), e3 (gleiche Reihe) und g2 (Diagonale)";
-    // Off while a run goes on, the meanings are back once it has ended.
-    QTest::newRow("after a run") << -1 << "h4" << "h4 gesetzt; h4: Dame der Lösung 1";
-}
-
-// With the marks on, every marked cell says what its marks mean, to the
-// mouse and to screen readers.
-void TestForm1::markMeanings()
-{
-    QFETCH(int, steps);
-    QFETCH(QString, cell);
-    QFETCH(QString, meaning);
-
-    Window w;
-    w.form->findChild<QAction *>("Spuren")->setChecked(true);
-    for (int n = 0; n < steps; ++n)
-        w.probe.click("Command2");
-    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::No));
-    if (steps < 0) {
-        w.probe.click("Check1");
-        w.probe.click("Command3");
-    }
-    const int index = board::zellIndex(cell[0].unicode() - u'a', cell[1].digitValue());
-    QCOMPARE(w.probe.cell(index)->toolTip(), meaning);
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));
-    QCOMPARE(iface->text(QAccessible::Description), meaning);
-    QCOMPARE(w.form->spuren().bedeutung(index), meaning);
-    QCOMPARE(answerer.boxes.size(), steps < 0 ? 1 : 0);
-    // Shown from a picture of the whole cell, as the cell with the keyboard
-    // in it (and no cursor) draws it afresh; also once it holds another text.
-    QLineEdit *zelle = w.probe.cell(index);
-    zelle->setReadOnly(true);
-    w.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-    for (const QString &text : {zelle->text(), zelle->text().isEmpty() ? QStringLiteral("X") : QString()}) {
-        zelle->clearFocus();
-        zelle->setText(text);
-        const QImage bild = zelle->grab().toImage();
-        zelle->setFocus();
-        QTRY_VERIFY(zelle->hasFocus());
-        QCOMPARE(zelle->grab().toImage(), bild);
-    }
-}
-
-void TestForm1::marksPaintedByParts_data()
-{
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<int>("back");
-    QTest::addColumn<QRect>("strip"); // of the backtracker's box, repainted on its own at the end
-
-    QTest::newRow("six steps") << 6 << 0 << QRect();
-    QTest::newRow("to the first solution") << 218 << 0 << QRect();
-    QTest::newRow("and back") << 12 << 5 << QRect();
-    QTest::newRow("through the box's title") << 1 << 0 << QRect(0, 5, 80, 4);
-}
-
-// As the marks move, the board repaints only the cells they left or
-// reached; what the window shows is then what a whole painting shows.
-void TestForm1::marksPaintedByParts()
-{
-    QFETCH(int, steps);
-    QFETCH(int, back);
-    QFETCH(QRect, strip);
-
-    Window w;
-    w.form->findChild<QAction *>("Spuren")->setChecked(true);
-    // No cursor blinking in the picture.
-    w.probe.get<QWidget>("Command2")->setFocus();
-    for (int n = 0; n < steps + back; ++n) {
-        if (n < steps)
-            w.probe.click("Command2");
-        else
-            w.form->findChild<QAction *>("Zurueck")->trigger();
-        QCoreApplication::processEvents();
-    }
-    QCOMPARE(w.form->suche().schritte(), steps - back);
-    if (!strip.isEmpty())
-        w.probe.get("Frame1")->repaint(strip);
-    const QImage gezeigt =
-        w.form->screen()->grabWindow(w.form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage ganz = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(gezeigt.size(), ganz.size());
-    QVERIFY(gezeigt == ganz);
 }
 
 void TestForm1::protocol_data()

@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Das Acht-Damen-Team
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "application.h"
+#include "feld.h"
+#include "formprobe.h"
+#include "modalanswerer.h"
+#include "spuren.h"
+#include "suche.h"
+
+#include <QAccessible>
+#include <QScreen>
+#include <QtTest>
+
+// The marks on the board, in the window: what each marked cell says, and
+// what the window shows as the marks move.
+class TestSpuren : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void markMeanings_data();
+    void markMeanings();
+    void marksPaintedByParts_data();
+    void marksPaintedByParts();
+};
+
+void TestSpuren::cleanup()
+{
+    QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a window outlived its test");
+}
+
+void TestSpuren::markMeanings_data()
+{
+    QTest::addColumn<int>("steps"); // from the empty board; -1: a run, No at once
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("meaning");
+
+    QTest::newRow("row tried, two attackers")
+        << 6 << "f3" << "f3: versucht, bedroht von b3 (gleiche Reihe) und e4 (Diagonale)";
+    QTest::newRow("unmarked") << 0 << "b8" << "";
+    // Three names, drawn narrower to fit.
+    QTest::newRow("row tried, three attackers")
+        << 218 << "h3" << "h3: versucht, bedroht von c8 (Diagonale), e3 (gleiche Reihe) und g2 (Diagonale)";
+    // Off while a run goes on, the meanings are back once it has ended.
+    QTest::newRow("after a run") << -1 << "h4" << "h4 gesetzt; h4: Dame der Lösung 1";
+}
+
+// With the marks on, every marked cell says what its marks mean, to the
+// mouse and to screen readers.
+void TestSpuren::markMeanings()
+{
+    QFETCH(int, steps);
+    QFETCH(QString, cell);
+    QFETCH(QString, meaning);
+
+    Window w;
+    w.form->findChild<QAction *>("Spuren")->setChecked(true);
+    for (int n = 0; n < steps; ++n)
+        w.probe.click("Command2");
+    ModalAnswerer answerer(ModalAnswerer::click(QMessageBox::No));
+    if (steps < 0) {
+        w.probe.click("Check1");
+        w.probe.click("Command3");
+    }
+    const int index = board::zellIndex(cell[0].unicode() - u'a', cell[1].digitValue());
+    QCOMPARE(w.probe.cell(index)->toolTip(), meaning);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w.probe.cell(index));
+    QCOMPARE(iface->text(QAccessible::Description), meaning);
+    QCOMPARE(w.form->spuren().bedeutung(index), meaning);
+    QCOMPARE(answerer.boxes.size(), steps < 0 ? 1 : 0);
+    // Shown from a picture of the whole cell, as the cell with the keyboard
+    // in it (and no cursor) draws it afresh; also once it holds another text.
+    QLineEdit *zelle = w.probe.cell(index);
+    zelle->setReadOnly(true);
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    for (const QString &text : {zelle->text(), zelle->text().isEmpty() ? QStringLiteral("X") : QString()}) {
+        zelle->clearFocus();
+        zelle->setText(text);
+        const QImage bild = zelle->grab().toImage();
+        zelle->setFocus();
+        QTRY_VERIFY(zelle->hasFocus());
+        QCOMPARE(zelle->grab().toImage(), bild);
+    }
+}
+
+void TestSpuren::marksPaintedByParts_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("back");
+    QTest::addColumn<QRect>("strip"); // of the backtracker's box, repainted on its own at the end
+
+    QTest::newRow("six steps") << 6 << 0 << QRect();
+    QTest::newRow("to the first solution") << 218 << 0 << QRect();
+    QTest::newRow("and back") << 12 << 5 << QRect();
+    QTest::newRow("through the box's title") << 1 << 0 << QRect(0, 5, 80, 4);
+}
+
+// As the marks move, the board repaints only the cells they left or
+// reached; what the window shows is then what a whole painting shows.
+void TestSpuren::marksPaintedByParts()
+{
+    QFETCH(int, steps);
+    QFETCH(int, back);
+    QFETCH(QRect, strip);
+
+    Window w;
+    w.form->findChild<QAction *>("Spuren")->setChecked(true);
+    // No cursor blinking in the picture.
+    w.probe.get<QWidget>("Command2")->setFocus();
+    for (int n = 0; n < steps + back; ++n) {
+        if (n < steps)
+            w.probe.click("Command2");
+        else
+            w.form->findChild<QAction *>("Zurueck")->trigger();
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(w.form->suche().schritte(), steps - back);
+    if (!strip.isEmpty())
+        w.probe.get("Frame1")->repaint(strip);
+    const QImage gezeigt =
+        w.form->screen()->grabWindow(w.form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage ganz = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(gezeigt.size(), ganz.size());
+    QVERIFY(gezeigt == ganz);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setupApplication(app);
+    QApplication::setQuitOnLastWindowClosed(true);
+    TestSpuren test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_spuren.moc"
