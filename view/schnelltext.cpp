@@ -59,18 +59,19 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     auto art = std::find_if(m_arten.begin(), m_arten.end(), [&](const Art &a) {
         return a.stift == stift && a.grund == unter && a.dpr == dpr && a.font == font;
     });
-    if (art == m_arten.end())
-        art = m_arten.insert(m_arten.end(), Art{font, stift, grund.rgba(), dpr,
-                                                std::make_unique<QCache<QString, Bild>>(m_speicher),
+    if (art == m_arten.end()) {
+        const QFontMetricsF metrik(font);
+        art = m_arten.insert(m_arten.end(), Art{font, stift, grund.rgba(), dpr, metrik.horizontalAdvance(u' '),
+                                                metrik.height(), std::make_unique<QCache<QString, Bild>>(m_speicher),
                                                 std::make_unique<QCache<QString, Bild>>(m_speicher / 4)});
+    }
     Bild *gefunden = art->bilder->object(text);
     if (gefunden && gefunden->pixmap.width() >= int(std::ceil(std::min(gefunden->breite, sichtbar) * dpr)))
         return *gefunden;
     // A new line is set from the pictures of its words, most of which the
     // lines before had: laying out and blending glyphs is what costs. A
     // number is set from its digits, since each step brings new ones.
-    const QFontMetricsF metrik(font);
-    const qreal leer = metrik.horizontalAdvance(u' ');
+    const qreal leer = art->leer;
     std::vector<std::pair<Bild, qreal>> teile; // a picture and the room after it
     qreal ganz = 1;
     const auto setze = [&](QStringView teil) {
@@ -108,7 +109,7 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     ganz -= leer;
     // As wide as can be seen, in steps: the words beyond are left out.
     const qreal bis = std::min(ganz, std::ceil(std::min(ganz, sichtbar) / Stufe) * Stufe);
-    auto *neu = new Bild{QPixmap(QSize(int(std::ceil(bis * dpr)), int(std::ceil(metrik.height() * dpr)))), ganz};
+    auto *neu = new Bild{QPixmap(QSize(int(std::ceil(bis * dpr)), int(std::ceil(art->hoehe * dpr)))), ganz};
     neu->pixmap.setDevicePixelRatio(dpr);
     neu->pixmap.fill(grund);
     QPainter maler(&neu->pixmap);

@@ -53,6 +53,9 @@ private:
         QRgb stift;
         QRgb grund;
         qreal dpr;
+        // A space's width and a line's height in the font.
+        qreal leer;
+        qreal hoehe;
         std::unique_ptr<QCache<QString, Bild>> bilder;
         // The words the lines are set from.
         std::unique_ptr<QCache<QString, Bild>> woerter;
