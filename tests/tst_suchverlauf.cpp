@@ -6,6 +6,7 @@
 #include "ablaufansicht.h"
 #include "ansage.h"
 #include "aufbau.h"
+#include "aussehen.h"
 #include "bildzeilen.h"
 #include "modalanswerer.h"
 #include "schnelltext.h"
@@ -89,6 +90,8 @@ private slots:
     void lines();
     void linesAsDrawn_data();
     void linesAsDrawn();
+    void wrappedAsQtWraps_data();
+    void wrappedAsQtWraps();
     void rowSizes();
     void atTheQuestion();
     void rowsAtTheCap();
@@ -254,6 +257,64 @@ void TestSuchverlauf::linesAsDrawn()
     QVERIFY2(std::abs(von.x()) <= 1 && std::abs(von.y()) <= 2,
              qPrintable(QStringLiteral("ink %1 to %2 px from the line drawn at once").arg(von.x()).arg(von.y())));
     QVERIFY(!ist.isEmpty() && std::abs(ist.size() - soll.size()) <= soll.size() / 20 + 1);
+}
+
+void TestSuchverlauf::wrappedAsQtWraps_data()
+{
+    QTest::addColumn<QStringList>("zeilen");
+    QTest::addColumn<int>("breite");
+
+    const QString summen =
+        QStringLiteral("Schritte 4021, versuchte Reihen 15720, Sackgassen 1965, Lösungen 92, Tempo zum Zuschauen");
+    QTest::newRow("totals, narrow") << QStringList{summen} << 180;
+    QTest::newRow("totals, wide") << QStringList{summen} << 330;
+    QTest::newRow("one line that fits") << QStringList{QStringLiteral("Lösungen 92")} << 330;
+    QTest::newRow("two lines, a word too long") << QStringList{QStringLiteral("a"), QStringLiteral("Sackgassenzählung b")}
+                                                << 60;
+}
+
+// Lines that wrap break where Qt's own word wrap breaks them.
+void TestSuchverlauf::wrappedAsQtWraps()
+{
+    QFETCH(QStringList, zeilen);
+    QFETCH(int, breite);
+
+    Zeilen gesetzt(4, nullptr, true);
+    gesetzt.setzeZeilen(zeilen);
+    gesetzt.resize(breite, gesetzt.fontMetrics().lineSpacing() * 4);
+    const QImage schnell = gesetzt.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage soll(schnell.size(), QImage::Format_RGB32);
+    soll.fill(gesetzt.palette().color(QPalette::Window));
+    QPainter painter(&soll);
+    painter.setFont(gesetzt.font());
+    painter.setPen(gesetzt.palette().color(QPalette::WindowText));
+    painter.drawText(soll.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, zeilen.join(u'\n'));
+    painter.end();
+    // Per line, where its ink begins and ends.
+    const auto tinte = [&](const QImage &bild) {
+        QList<QPoint> spannen;
+        const int zeile = gesetzt.fontMetrics().lineSpacing();
+        for (int oben = 0; oben + zeile <= bild.height(); oben += zeile) {
+            QPoint spanne(-1, -1);
+            for (int x = 0; x < bild.width(); ++x) {
+                for (int y = oben; y < oben + zeile; ++y) {
+                    if (qGray(bild.pixel(x, y)) < 128) {
+                        spanne = QPoint(spanne.x() < 0 ? x : spanne.x(), x);
+                        break;
+                    }
+                }
+            }
+            spannen << spanne;
+        }
+        return spannen;
+    };
+    const QList<QPoint> ist = tinte(schnell);
+    const QList<QPoint> erwartet = tinte(soll);
+    for (qsizetype i = 0; i < erwartet.size(); ++i) {
+        QVERIFY2((ist[i] - erwartet[i]).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("line %1: ink %2 to %3, Qt's %4 to %5")
+                                .arg(i).arg(ist[i].x()).arg(ist[i].y()).arg(erwartet[i].x()).arg(erwartet[i].y())));
+    }
 }
 
 // A row's size as a view lays it out, remembered but never stale: after

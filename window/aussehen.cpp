@@ -323,18 +323,45 @@ QSize Zeilen::minimumSizeHint() const
     return {fontMetrics().averageCharWidth() * 4, fontMetrics().lineSpacing() * m_hoehe};
 }
 
+QStringList Zeilen::gesetzt(const QPainter &painter)
+{
+    if (!m_umbrechen)
+        return m_zeilen;
+    // Where Qt would wrap them, from the widths of the words: laying out a
+    // changing line anew, as the totals are at every step, cost more than
+    // all else the lines do.
+    QStringList zeilen;
+    const qreal leer = m_text.breite(painter, QStringLiteral(" "));
+    for (const QString &absatz : m_zeilen) {
+        QString zeile;
+        qreal breite = 0;
+        bool erstes = true;
+        for (const QString &wort : absatz.split(u' ')) {
+            const qreal weite = m_text.breite(painter, wort);
+            if (!erstes && breite + leer + weite > width()) {
+                zeilen << zeile;
+                zeile = wort;
+                breite = weite;
+            } else {
+                zeile += erstes ? wort : u' ' + wort;
+                breite += erstes ? weite : leer + weite;
+            }
+            erstes = false;
+        }
+        zeilen << zeile;
+    }
+    return zeilen;
+}
+
 void Zeilen::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const int zeile = fontMetrics().lineSpacing();
-    if (m_umbrechen) {
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_zeilen.join(u'\n'));
-        return;
-    }
-    for (qsizetype i = 0; i < m_zeilen.size() && i < m_hoehe; ++i) {
+    const QStringList zeilen = gesetzt(painter);
+    for (qsizetype i = 0; i < zeilen.size() && (m_umbrechen || i < m_hoehe); ++i) {
         const QRect band(0, int(i) * zeile, width(), zeile);
         if (event->region().intersects(band))
-            m_text.zeichne(painter, band, Qt::AlignLeft, m_zeilen[i], palette().color(backgroundRole()), QRectF(rect()));
+            m_text.zeichne(painter, band, Qt::AlignLeft, zeilen[i], palette().color(backgroundRole()), QRectF(rect()));
     }
 }

@@ -11,6 +11,7 @@
 
 #include "schnelltext.h"
 
+class QPainter;
 class QStyle;
 class QStyleOptionGroupBox;
 
@@ -95,6 +96,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The lines as they are drawn: wrapped at spaces where they are to wrap.
+    QStringList gesetzt(const QPainter &painter);
+
     int m_hoehe;
     bool m_umbrechen;
     QStringList m_zeilen;
