@@ -92,6 +92,8 @@ private slots:
     void linesAsDrawn();
     void wrappedAsQtWraps_data();
     void wrappedAsQtWraps();
+    void linesPaintedByParts_data();
+    void linesPaintedByParts();
     void rowSizes();
     void atTheQuestion();
     void rowsAtTheCap();
@@ -315,6 +317,45 @@ void TestSuchverlauf::wrappedAsQtWraps()
                  qPrintable(QStringLiteral("line %1: ink %2 to %3, Qt's %4 to %5")
                                 .arg(i).arg(ist[i].x()).arg(ist[i].y()).arg(erwartet[i].x()).arg(erwartet[i].y())));
     }
+}
+
+void TestSuchverlauf::linesPaintedByParts_data()
+{
+    QTest::addColumn<bool>("umbrechen");
+    QTest::addColumn<QStringList>("vorher");
+    QTest::addColumn<QStringList>("nachher");
+
+    QTest::newRow("one line changes") << false << QStringList{"Spalte f", "Reihe 3"}
+                                      << QStringList{"Spalte f", "Reihe 4"};
+    QTest::newRow("a shorter line") << false << QStringList{"Schritte 4021, versuchte Reihen 15720"}
+                                    << QStringList{"Schritte 9"};
+    QTest::newRow("wrapped, then short")
+        << true << QStringList{"Schritte 4021, versuchte Reihen 15720, Sackgassen 1965, Lösungen 92"}
+        << QStringList{"Lösungen 0"};
+}
+
+// Lines lay their own ground: what the window shows after a change is
+// what a whole painting shows, nothing of the lines before.
+void TestSuchverlauf::linesPaintedByParts()
+{
+    QFETCH(bool, umbrechen);
+    QFETCH(QStringList, vorher);
+    QFETCH(QStringList, nachher);
+
+    QWidget fenster;
+    auto *zeilen = new Zeilen(2, &fenster, umbrechen);
+    zeilen->setGeometry(10, 10, 220, zeilen->sizeHint().height());
+    fenster.resize(240, 80);
+    zeilen->setzeZeilen(vorher);
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    zeilen->setzeZeilen(nachher);
+    QCoreApplication::processEvents();
+    const QImage gezeigt =
+        fenster.screen()->grabWindow(fenster.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage ganz = fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(gezeigt.size(), ganz.size());
+    QVERIFY(gezeigt == ganz);
 }
 
 // A row's size as a view lays it out, remembered but never stale: after

@@ -295,6 +295,9 @@ Zeilen::Zeilen(int hoehe, QWidget *parent, bool umbrechen)
     , m_umbrechen(umbrechen)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // It lays its own ground, so that a change of its lines repaints it
+    // alone, not the pane and window behind it as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Zeilen::setzeZeilen(const QStringList &zeilen)
@@ -356,12 +359,14 @@ QStringList Zeilen::gesetzt(const QPainter &painter)
 void Zeilen::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const QColor grund = palette().color(backgroundRole());
+    painter.fillRect(rect(), grund);
     painter.setPen(palette().color(QPalette::WindowText));
     const int zeile = fontMetrics().lineSpacing();
     const QStringList zeilen = gesetzt(painter);
     for (qsizetype i = 0; i < zeilen.size() && (m_umbrechen || i < m_hoehe); ++i) {
         const QRect band(0, int(i) * zeile, width(), zeile);
         if (event->region().intersects(band))
-            m_text.zeichne(painter, band, Qt::AlignLeft, zeilen[i], palette().color(backgroundRole()), QRectF(rect()));
+            m_text.zeichne(painter, band, Qt::AlignLeft, zeilen[i], grund, QRectF(rect()));
     }
 }
