@@ -93,11 +93,15 @@ void TestSpuren::marksPaintedByParts_data()
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("back");
     QTest::addColumn<QRect>("strip"); // of the backtracker's box, repainted on its own at the end
+    QTest::addColumn<QString>("then");
 
-    QTest::newRow("six steps") << 6 << 0 << QRect();
-    QTest::newRow("to the first solution") << 218 << 0 << QRect();
-    QTest::newRow("and back") << 12 << 5 << QRect();
-    QTest::newRow("through the box's title") << 1 << 0 << QRect(0, 5, 80, 4);
+    QTest::newRow("six steps") << 6 << 0 << QRect() << "";
+    QTest::newRow("to the first solution") << 218 << 0 << QRect() << "";
+    QTest::newRow("and back") << 12 << 5 << QRect() << "";
+    QTest::newRow("through the box's title") << 1 << 0 << QRect(0, 5, 80, 4) << "";
+    QTest::newRow("marks off") << 6 << 0 << QRect() << "marks off";
+    QTest::newRow("marks off, a step") << 6 << 0 << QRect() << "marks off, step";
+    QTest::newRow("the keyboard in a marked cell") << 6 << 0 << QRect() << "keyboard";
 }
 
 // As the marks move, the board repaints only the cells they left or
@@ -107,6 +111,7 @@ void TestSpuren::marksPaintedByParts()
     QFETCH(int, steps);
     QFETCH(int, back);
     QFETCH(QRect, strip);
+    QFETCH(QString, then);
 
     Window w;
     w.form->findChild<QAction *>("Spuren")->setChecked(true);
@@ -122,6 +127,20 @@ void TestSpuren::marksPaintedByParts()
     QCOMPARE(w.form->suche().schritte(), steps - back);
     if (!strip.isEmpty())
         w.probe.get("Frame1")->repaint(strip);
+    if (then.startsWith("marks off"))
+        w.form->findChild<QAction *>("Spuren")->setChecked(false);
+    if (then.endsWith("step"))
+        w.probe.click("Command2");
+    if (then == "keyboard") {
+        // Read-only, so that no cursor blinks in the picture.
+        QLineEdit *zelle = w.probe.cell(board::zellIndex(5, 3));
+        zelle->setReadOnly(true);
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        zelle->setFocus();
+        QTRY_VERIFY(zelle->hasFocus());
+    }
+    QCoreApplication::processEvents();
     const QImage gezeigt =
         w.form->screen()->grabWindow(w.form->winId()).toImage().convertToFormat(QImage::Format_RGB32);
     const QImage ganz = w.form->grab().toImage().convertToFormat(QImage::Format_RGB32);

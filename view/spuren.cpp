@@ -281,19 +281,24 @@ void Spuren::anwenden(const Anlass &anlass)
 {
     m_angewandt = anlass;
     Bild neu = bild(anlass, m_erklaeren);
-    // The cells whose marks changed as one region of the board: a step
-    // changes dozens, and as many updates of their own made each frame
-    // merge the regions to repaint one by one.
+    // A cell drawn from its picture covers all of itself: Qt then paints
+    // neither the board nor the window behind it, and the cells a step
+    // changes, updated in the order they are painted, are added up at the
+    // end of what is to be shown, not merged into it. The others as one
+    // region of the board, which paints behind them.
     QRegion geaendert;
     QWidget *brett = nullptr;
     for (std::size_t index = 0; index < neu.marken.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
         if (!zelle)
             continue;
+        const bool deckt = m_an || neu.marken[index] != 0;
+        if (zelle->testAttribute(Qt::WA_OpaquePaintEvent) != deckt)
+            zelle->setAttribute(Qt::WA_OpaquePaintEvent, deckt);
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
             if (!brett)
                 brett = zelle->parentWidget();
-            if (zelle->parentWidget() == brett)
+            if (!deckt && zelle->parentWidget() == brett)
                 geaendert += zelle->geometry();
             else
                 zelle->update();
@@ -302,8 +307,19 @@ void Spuren::anwenden(const Anlass &anlass)
             erklaere(index, neu.bedeutung[index]);
     }
     m_gezeigt = std::move(neu);
-    if (brett)
+    if (brett && !geaendert.isEmpty())
         brett->update(geaendert);
+}
+
+void Spuren::grundLegen(QLineEdit &zelle)
+{
+    // Drawn as a text field draws itself, whose corners show what lies
+    // behind it, where Qt no longer paints that.
+    if (!zelle.testAttribute(Qt::WA_OpaquePaintEvent))
+        return;
+    const QWidget &fenster = *zelle.window();
+    QPainter painter(&zelle);
+    painter.fillRect(zelle.rect(), fenster.palette().brush(fenster.backgroundRole()));
 }
 
 void Spuren::erklaeren(bool an)
@@ -333,13 +349,17 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
     const auto index = static_cast<std::size_t>(zelle - m_txtFeld.begin());
     const std::uint16_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt.marken[index];
+    if (zelle == m_txtFeld.end())
+        return false;
+    QLineEdit &widget = **zelle;
     // Unmarked cells too while the marks are on: each step of a run takes
     // them off as many cells as it puts them on.
-    if (zelle == m_txtFeld.end() || (marken == 0 && !m_an))
+    if (marken == 0 && !m_an) {
+        grundLegen(widget);
         return false;
+    }
     // The cell first, its marks over it, drawn once for each kind of cell
     // and size, the names of the attackers over them.
-    QLineEdit &widget = **zelle;
     const QString &namen = m_gezeigt.namen[index];
     const qreal dpr = widget.devicePixelRatioF();
     // Bounded: the kinds of cells are few, the names' combinations too.
@@ -369,6 +389,7 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     // The cell with the keyboard as it is, with its cursor; the others from
     // pictures of the whole cell, since a run repaints dozens at every step.
     if (widget.hasFocus()) {
+        grundLegen(widget);
         watched->event(event);
         QPainter painter(&widget);
         malen(painter);

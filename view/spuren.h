@@ -131,6 +131,7 @@ private:
     void folgen();
     void zeige(const Anlass &anlass);
     void anwenden(const Anlass &anlass);
+    static void grundLegen(QLineEdit &zelle);
     void erklaere(std::size_t index, const QString &bedeutung);
 
     Anzeige &m_anzeige;
