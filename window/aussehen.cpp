@@ -237,8 +237,6 @@ const Rahmen::Lage &Rahmen::lage(const QStyleOptionGroupBox &option)
         rahmen.setTop(rahmen.top() + oben);
     }
     m_lage.rahmen = rahmen;
-    for (const auto teil : {QStyle::SC_GroupBoxLabel, QStyle::SC_GroupBoxCheckBox})
-        m_lage.beschriftung |= style()->subControlRect(QStyle::CC_GroupBox, &option, teil, this);
     return m_lage;
 }
 
@@ -251,8 +249,7 @@ void Rahmen::paintEvent(QPaintEvent *event)
     QStylePainter painter(this);
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    const Lage &gelegt = lage(option);
-    QRect rahmen = gelegt.rahmen;
+    QRect rahmen = lage(option).rahmen;
     rahmen.adjust(1, 1, 0, 0);
     const QColor grund = option.palette.window().color();
     const auto fuelle = [&](const QRect &flaeche, Deckung deckung) {
@@ -282,9 +279,17 @@ void Rahmen::paintEvent(QPaintEvent *event)
     }
 
     // The title only where it is to be painted: laying it out is most of
-    // what the box costs.
-    if (!event->region().intersects(gelegt.beschriftung))
-        return;
+    // what the box costs. Measured only for a part of the box.
+    if (event->rect() != rect()) {
+        if (!m_lage.beschriftung) {
+            QRect beschriftung = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+            if (isCheckable())
+                beschriftung |= style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxCheckBox, this);
+            m_lage.beschriftung = beschriftung;
+        }
+        if (!event->region().intersects(*m_lage.beschriftung))
+            return;
+    }
     option.subControls &= ~QStyle::SC_GroupBoxFrame;
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }

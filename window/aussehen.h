@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QStringList>
 
+#include <optional>
+
 #include "schnelltext.h"
 
 class QPainter;
@@ -67,7 +69,7 @@ private:
             bool operator==(const Fuer &) const = default;
         } fuer;
         QRect rahmen;
-        QRect beschriftung;
+        std::optional<QRect> beschriftung;
     };
     const Lage &lage(const QStyleOptionGroupBox &option);
     Lage m_lage;
