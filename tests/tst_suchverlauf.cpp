@@ -95,6 +95,7 @@ private slots:
     void linesPaintedByParts_data();
     void linesPaintedByParts();
     void rowSizes();
+    void signsAtTheirSize();
     void atTheQuestion();
     void rowsAtTheCap();
     void markMeanings_data();
@@ -386,6 +387,31 @@ void TestSuchverlauf::rowSizes()
             QCOMPARE(zeilen->sizeHint(option, index), frisch.sizeHint(option, index));
         }
     }
+}
+
+// A row's sign is drawn as large as the model gives it, not as large as
+// the view's icons.
+void TestSuchverlauf::signsAtTheirSize()
+{
+    QListWidget liste;
+    liste.setItemDelegate(new Bildzeilen(&liste));
+    liste.setIconSize(QSize(24, 24));
+    QPixmap zeichen(9, 9);
+    zeichen.fill(Qt::red);
+    auto *zeile = new QListWidgetItem(QStringLiteral("d2"), &liste);
+    zeile->setData(Qt::DecorationRole, zeichen);
+    liste.resize(200, 80);
+    liste.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&liste));
+    const QImage bild = liste.viewport()->grab().toImage();
+    QRect rot;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixel(x, y) == qRgb(255, 0, 0))
+                rot |= QRect(x, y, 1, 1);
+        }
+    }
+    QCOMPARE(rot.size(), QSize(9, 9));
 }
 
 void TestSuchverlauf::atTheQuestion()

@@ -40,8 +40,7 @@ public:
             Bildzeilen::paint(painter, option, index);
             return;
         }
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
+        const QStyleOptionViewItem o = ausModell(option, index);
         const bool aktuell = zeile == m_ansicht.aktuell();
         painter->save();
         const QColor grund = aktuell ? Aktuell : Erleuchtet;

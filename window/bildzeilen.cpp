@@ -14,16 +14,24 @@ Bildzeilen::Bildzeilen(QObject *parent, int einzug, int speicher)
 {
 }
 
-void Bildzeilen::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+QStyleOptionViewItem Bildzeilen::ausModell(const QStyleOptionViewItem &option, const QModelIndex &index)
 {
     QStyleOptionViewItem o = option;
-    initStyleOption(&o, index);
+    o.text = index.data(Qt::DisplayRole).toString();
+    if (const QVariant schrift = index.data(Qt::FontRole); schrift.isValid())
+        o.font = qvariant_cast<QFont>(schrift).resolve(o.font);
+    return o;
+}
+
+void Bildzeilen::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const QStyleOptionViewItem o = ausModell(option, index);
     const bool gewaehlt = o.state & QStyle::State_Selected;
     if (gewaehlt)
         painter->fillRect(o.rect, o.palette.brush(QPalette::Highlight));
     int links = m_einzug;
     if (const QPixmap zeichen = index.data(Qt::DecorationRole).value<QPixmap>(); !zeichen.isNull()) {
-        const int seite = o.decorationSize.height();
+        const int seite = qRound(zeichen.deviceIndependentSize().height());
         painter->drawPixmap(QRect(o.rect.left() + 2, o.rect.top() + (o.rect.height() - seite) / 2, seite, seite), zeichen);
         links = seite + 6;
     }

@@ -25,6 +25,11 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 protected:
+    // The row's text and font laid into `option`, read from the model
+    // itself: the style's way asks it for a dozen roles, and a view
+    // repaints a whole page of rows when lines are added.
+    static QStyleOptionViewItem ausModell(const QStyleOptionViewItem &option, const QModelIndex &index);
+
     mutable view::Schnelltext m_text;
 
 private:
