@@ -347,10 +347,10 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::Paint)
         return false;
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
-    const auto index = static_cast<std::size_t>(zelle - m_txtFeld.begin());
-    const std::uint16_t marken = zelle == m_txtFeld.end() ? 0 : m_gezeigt.marken[index];
     if (zelle == m_txtFeld.end())
         return false;
+    const auto index = static_cast<std::size_t>(zelle - m_txtFeld.begin());
+    const std::uint16_t marken = m_gezeigt.marken[index];
     QLineEdit &widget = **zelle;
     // Unmarked cells too while the marks are on: each step of a run takes
     // them off as many cells as it puts them on.
