@@ -338,7 +338,7 @@ QStringList Zeilen::gesetzt(const QPainter &painter)
     // Where Qt would wrap them, from the widths of the words: laying out a
     // changing line anew, as the totals are at every step, cost more than
     // all else the lines do.
-    QStringList zeilen;
+    QStringList umbrochen;
     const qreal leer = m_text.breite(painter, QStringLiteral(" "));
     for (const QString &absatz : m_zeilen) {
         QString zeile;
@@ -347,7 +347,7 @@ QStringList Zeilen::gesetzt(const QPainter &painter)
         for (const QString &wort : absatz.split(u' ')) {
             const qreal weite = m_text.breite(painter, wort);
             if (!erstes && breite + leer + weite > width()) {
-                zeilen << zeile;
+                umbrochen << zeile;
                 zeile = wort;
                 breite = weite;
             } else {
@@ -356,9 +356,9 @@ QStringList Zeilen::gesetzt(const QPainter &painter)
             }
             erstes = false;
         }
-        zeilen << zeile;
+        umbrochen << zeile;
     }
-    return zeilen;
+    return umbrochen;
 }
 
 void Zeilen::paintEvent(QPaintEvent *event)
@@ -368,10 +368,10 @@ void Zeilen::paintEvent(QPaintEvent *event)
     painter.fillRect(rect(), grund);
     painter.setPen(palette().color(QPalette::WindowText));
     const int zeile = fontMetrics().lineSpacing();
-    const QStringList zeilen = gesetzt(painter);
-    for (qsizetype i = 0; i < zeilen.size() && (m_umbrechen || i < m_hoehe); ++i) {
+    const QStringList linien = gesetzt(painter);
+    for (qsizetype i = 0; i < linien.size() && (m_umbrechen || i < m_hoehe); ++i) {
         const QRect band(0, int(i) * zeile, width(), zeile);
         if (event->region().intersects(band))
-            m_text.zeichne(painter, band, Qt::AlignLeft, zeilen[i], grund, QRectF(rect()));
+            m_text.zeichne(painter, band, Qt::AlignLeft, linien[i], grund, QRectF(rect()));
     }
 }
