@@ -4,11 +4,13 @@
 
 #pragma once
 
+#include "application.h"
 #include "damenregler.h"
 #include "feld.h"
 #include "form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -147,3 +149,14 @@ inline void moveQueen(const FormProbe &probe, int spalte, int clicks)
     for (int i = 0; i < std::abs(clicks); ++i)
         FormProbe::clickPart(probe.slider(spalte), arrow);
 }
+
+// A test's main() for tests of the window, which runs in the program's
+// own application set-up (its fonts, its translations).
+#define FENSTER_TEST_MAIN(Test)                                                                                        \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        setupApplication(app);                                                                                         \
+        Test test;                                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

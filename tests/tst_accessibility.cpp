@@ -8,7 +8,6 @@
 // under a message box takes effect.
 
 #include "ansage.h"
-#include "application.h"
 #include "formprobe.h"
 #include "modalanswerer.h"
 
@@ -553,12 +552,6 @@ void TestAccessibility::inputUnderBox()
         QTest::mouseRelease(cover, Qt::LeftButton); // QTest's own record of the button
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    setupApplication(app);
-    TestAccessibility test;
-    return QTest::qExec(&test, argc, argv);
-}
+FENSTER_TEST_MAIN(TestAccessibility)
 
 #include "tst_accessibility.moc"

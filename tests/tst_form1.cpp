@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ansage.h"
-#include "application.h"
 #include "aussehen.h"
 #include "farben.h"
 #include "formprobe.h"
@@ -1223,13 +1222,6 @@ void TestForm1::closeDuringRun()
     qInfo("exec returned %lld ms after the run began", elapsed);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    setupApplication(app);
-    QApplication::setQuitOnLastWindowClosed(true);
-    TestForm1 test;
-    return QTest::qExec(&test, argc, argv);
-}
+FENSTER_TEST_MAIN(TestForm1)
 
 #include "tst_form1.moc"

@@ -5,7 +5,6 @@
 // The tools for a lesson, through the whole window: "Vorhersage üben",
 // "Von vorn" and "Gehe zu Schritt …".
 
-#include "application.h"
 #include "formprobe.h"
 #include "modalanswerer.h"
 #include "spuren.h"
@@ -307,13 +306,6 @@ void TestLehrmittel::goToStep()
         QCOMPARE(dialog->findChild<QLabel *>("Meldung")->text(), message);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    setupApplication(app);
-    QApplication::setQuitOnLastWindowClosed(true);
-    TestLehrmittel test;
-    return QTest::qExec(&test, argc, argv);
-}
+FENSTER_TEST_MAIN(TestLehrmittel)
 
 #include "tst_lehrmittel.moc"

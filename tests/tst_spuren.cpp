@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "application.h"
 #include "feld.h"
 #include "formprobe.h"
 #include "modalanswerer.h"
@@ -148,13 +147,6 @@ void TestSpuren::marksPaintedByParts()
     QVERIFY(gezeigt == ganz);
 }
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    setupApplication(app);
-    QApplication::setQuitOnLastWindowClosed(true);
-    TestSpuren test;
-    return QTest::qExec(&test, argc, argv);
-}
+FENSTER_TEST_MAIN(TestSpuren)
 
 #include "tst_spuren.moc"
