@@ -61,7 +61,7 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     });
     if (art == m_arten.end()) {
         const QFontMetricsF metrik(font);
-        art = m_arten.insert(m_arten.end(), Art{font, stift, grund.rgba(), dpr, metrik.horizontalAdvance(u' '),
+        art = m_arten.insert(m_arten.end(), Art{font, stift, unter, dpr, metrik.horizontalAdvance(u' '),
                                                 metrik.height(), std::make_unique<QCache<QString, Bild>>(m_speicher),
                                                 std::make_unique<QCache<QString, Bild>>(m_speicher / 4)});
     }
