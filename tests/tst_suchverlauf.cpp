@@ -90,10 +90,8 @@ private slots:
     void lines();
     void linesAsDrawn_data();
     void linesAsDrawn();
-    void wrappedAsQtWraps_data();
-    void wrappedAsQtWraps();
-    void linesPaintedByParts_data();
-    void linesPaintedByParts();
+    void linesAsQtDrawsThem_data();
+    void linesAsQtDrawsThem();
     void rowSizes();
     void signsAtTheirSize();
     void atTheQuestion();
@@ -262,41 +260,63 @@ void TestSuchverlauf::linesAsDrawn()
     QVERIFY(!ist.isEmpty() && std::abs(ist.size() - soll.size()) <= soll.size() / 20 + 1);
 }
 
-void TestSuchverlauf::wrappedAsQtWraps_data()
+void TestSuchverlauf::linesAsQtDrawsThem_data()
 {
+    QTest::addColumn<bool>("umbrechen");
+    QTest::addColumn<QStringList>("vorher"); // the lines shown before
     QTest::addColumn<QStringList>("zeilen");
     QTest::addColumn<int>("breite");
 
     const QString summen =
         QStringLiteral("Schritte 4021, versuchte Reihen 15720, Sackgassen 1965, Lösungen 92, Tempo zum Zuschauen");
-    QTest::newRow("totals, narrow") << QStringList{summen} << 180;
-    QTest::newRow("totals, wide") << QStringList{summen} << 330;
-    QTest::newRow("one line that fits") << QStringList{QStringLiteral("Lösungen 92")} << 330;
-    QTest::newRow("two lines, a word too long") << QStringList{QStringLiteral("a"), QStringLiteral("Sackgassenzählung b")}
-                                                << 60;
+    QTest::newRow("totals, narrow") << true << QStringList() << QStringList{summen} << 180;
+    QTest::newRow("totals, wide") << true << QStringList() << QStringList{summen} << 330;
+    QTest::newRow("one line that fits") << true << QStringList() << QStringList{"Lösungen 92"} << 330;
+    QTest::newRow("two lines, a word too long")
+        << true << QStringList() << QStringList{"a", "Sackgassenzählung b"} << 60;
+    QTest::newRow("one line changes") << false << QStringList{"Spalte f", "Reihe 3"}
+                                      << QStringList{"Spalte f", "Reihe 4"} << 220;
+    QTest::newRow("a shorter line") << false << QStringList{"Schritte 4021, versuchte Reihen 15720"}
+                                    << QStringList{"Schritte 9"} << 220;
+    QTest::newRow("wrapped, then short") << true << QStringList{summen} << QStringList{"Lösungen 0"} << 220;
 }
 
-// Lines that wrap break where Qt's own word wrap breaks them.
-void TestSuchverlauf::wrappedAsQtWraps()
+// Lines break where Qt's own word wrap breaks them, and lay their own
+// ground: what the window shows after a change is what a whole painting
+// shows, nothing of the lines before.
+void TestSuchverlauf::linesAsQtDrawsThem()
 {
+    QFETCH(bool, umbrechen);
+    QFETCH(QStringList, vorher);
     QFETCH(QStringList, zeilen);
     QFETCH(int, breite);
 
-    Zeilen gesetzt(4, nullptr, true);
-    gesetzt.setzeZeilen(zeilen);
-    gesetzt.resize(breite, gesetzt.fontMetrics().lineSpacing() * 4);
-    const QImage schnell = gesetzt.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QWidget fenster;
+    auto *gesetzt = new Zeilen(4, &fenster, umbrechen);
+    const int zeile = gesetzt->fontMetrics().lineSpacing();
+    gesetzt->setGeometry(10, 10, breite, zeile * 4);
+    fenster.resize(breite + 20, zeile * 4 + 20);
+    gesetzt->setzeZeilen(vorher);
+    fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+    gesetzt->setzeZeilen(zeilen);
+    QCoreApplication::processEvents();
+    const QImage gezeigt =
+        fenster.screen()->grabWindow(fenster.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(gezeigt == fenster.grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+    const QImage schnell = gesetzt->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QImage soll(schnell.size(), QImage::Format_RGB32);
-    soll.fill(gesetzt.palette().color(QPalette::Window));
+    soll.fill(gesetzt->palette().color(QPalette::Window));
     QPainter painter(&soll);
-    painter.setFont(gesetzt.font());
-    painter.setPen(gesetzt.palette().color(QPalette::WindowText));
-    painter.drawText(soll.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, zeilen.join(u'\n'));
+    painter.setFont(gesetzt->font());
+    painter.setPen(gesetzt->palette().color(QPalette::WindowText));
+    const int wie = int(Qt::AlignLeft | Qt::AlignTop) | (umbrechen ? int(Qt::TextWordWrap) : 0);
+    painter.drawText(soll.rect(), wie, zeilen.join(u'\n'));
     painter.end();
     // Per line, where its ink begins and ends.
     const auto tinte = [&](const QImage &bild) {
         QList<QPoint> spannen;
-        const int zeile = gesetzt.fontMetrics().lineSpacing();
         for (int oben = 0; oben + zeile <= bild.height(); oben += zeile) {
             QPoint spanne(-1, -1);
             for (int x = 0; x < bild.width(); ++x) {
@@ -318,45 +338,6 @@ void TestSuchverlauf::wrappedAsQtWraps()
                  qPrintable(QStringLiteral("line %1: ink %2 to %3, Qt's %4 to %5")
                                 .arg(i).arg(ist[i].x()).arg(ist[i].y()).arg(erwartet[i].x()).arg(erwartet[i].y())));
     }
-}
-
-void TestSuchverlauf::linesPaintedByParts_data()
-{
-    QTest::addColumn<bool>("umbrechen");
-    QTest::addColumn<QStringList>("vorher");
-    QTest::addColumn<QStringList>("nachher");
-
-    QTest::newRow("one line changes") << false << QStringList{"Spalte f", "Reihe 3"}
-                                      << QStringList{"Spalte f", "Reihe 4"};
-    QTest::newRow("a shorter line") << false << QStringList{"Schritte 4021, versuchte Reihen 15720"}
-                                    << QStringList{"Schritte 9"};
-    QTest::newRow("wrapped, then short")
-        << true << QStringList{"Schritte 4021, versuchte Reihen 15720, Sackgassen 1965, Lösungen 92"}
-        << QStringList{"Lösungen 0"};
-}
-
-// Lines lay their own ground: what the window shows after a change is
-// what a whole painting shows, nothing of the lines before.
-void TestSuchverlauf::linesPaintedByParts()
-{
-    QFETCH(bool, umbrechen);
-    QFETCH(QStringList, vorher);
-    QFETCH(QStringList, nachher);
-
-    QWidget fenster;
-    auto *zeilen = new Zeilen(2, &fenster, umbrechen);
-    zeilen->setGeometry(10, 10, 220, zeilen->sizeHint().height());
-    fenster.resize(240, 80);
-    zeilen->setzeZeilen(vorher);
-    fenster.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fenster));
-    zeilen->setzeZeilen(nachher);
-    QCoreApplication::processEvents();
-    const QImage gezeigt =
-        fenster.screen()->grabWindow(fenster.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage ganz = fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(gezeigt.size(), ganz.size());
-    QVERIFY(gezeigt == ganz);
 }
 
 // A row's size as a view lays it out, remembered but never stale: after
