@@ -72,14 +72,22 @@ void TestSpuren::markMeanings()
     QCOMPARE(w.form->spuren().bedeutung(index), meaning);
     QCOMPARE(answerer.boxes.size(), steps < 0 ? 1 : 0);
     // Shown from a picture of the whole cell, as the cell with the keyboard
-    // in it (and no cursor) draws it afresh; also once it holds another text.
+    // in it (and no cursor) draws it afresh; also once it holds another text
+    // or has taken another type.
     QLineEdit *zelle = w.probe.cell(index);
     zelle->setReadOnly(true);
     w.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-    for (const QString &text : {zelle->text(), zelle->text().isEmpty() ? QStringLiteral("X") : QString()}) {
+    QFont groesser = zelle->font();
+    groesser.setPointSizeF(groesser.pointSizeF() * 1.5);
+    const std::initializer_list<std::pair<QString, QFont>> faelle{
+        {zelle->text(), zelle->font()},
+        {zelle->text().isEmpty() ? QStringLiteral("X") : QString(), zelle->font()},
+        {QStringLiteral("X"), groesser}};
+    for (const auto &[text, schrift] : faelle) {
         zelle->clearFocus();
         zelle->setText(text);
+        zelle->setFont(schrift);
         const QImage bild = zelle->grab().toImage();
         zelle->setFocus();
         QTRY_VERIFY(zelle->hasFocus());

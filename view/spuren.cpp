@@ -344,6 +344,9 @@ Spuren::~Spuren() = default;
 
 bool Spuren::eventFilter(QObject *watched, QEvent *event)
 {
+    // A cell's picture shows its text in the cell's type.
+    if (event->type() == QEvent::FontChange)
+        m_zellen.clear();
     if (event->type() != QEvent::Paint)
         return false;
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
