@@ -16,7 +16,6 @@ namespace {
 constexpr int ZellAbstand = 696;
 constexpr int ZellGroesse = 672; // the gap shows the container
 constexpr int BrettGroesse = 8 * ZellAbstand;
-constexpr qreal ZellSchrift = 24;
 
 } // namespace
 
@@ -27,9 +26,6 @@ void FeldAufbauen(QWidget &picFeld, const Zellen &txtFeld)
         for (int y = 0; y < 8; ++y) {
             const int index = board::zellIndexAufSchirm(x, y);
             QLineEdit &zelle = *txtFeld[static_cast<std::size_t>(index)];
-            QFont font = zelle.font();
-            font.setPointSizeF(ZellSchrift);
-            zelle.setFont(font);
             zelle.setFrame(false);
             zelle.setGeometry(twipsRect(ZellAbstand * x, ZellAbstand * y, ZellGroesse, ZellGroesse));
             QPalette palette = zelle.palette();

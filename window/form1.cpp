@@ -130,15 +130,11 @@ void Form1::erzeugeSteuerelemente()
     m_picFeld = erzeuge<QWidget>(this, QStringLiteral("picFeld"), twipsRect(900, 180, 5850, 5820));
     m_picFeld->setFocusPolicy(Qt::TabFocus);
     m_picFeld->setAccessibleName(QStringLiteral("Schachbrett"));
-    // The cells are made in the size the board gives them at start-up: a
-    // design size of their own would load a font only to drop it.
-    const QFont zellSchrift = serif(24);
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
             const int index = board::zellIndexAufSchirm(c, r);
             auto *zelle = textFeld(m_picFeld, QStringLiteral("txtFeld_%1").arg(index),
                                    twipsRect(720 * c, 720 * r, 720, 720), Qt::AlignHCenter);
-            zelle->setFont(zellSchrift);
             // A screen reader reads the square and whether a queen stands there.
             const QString quadrat = spaltenName(c) + QString::number(8 - r);
             zelle->setAccessibleName(quadrat + QStringLiteral(", leer"));
@@ -215,10 +211,16 @@ void Form1::erzeugeSteuerelemente()
 
     m_text3 = textFeld(this, QStringLiteral("Text3"), twipsRect(6900, 5640, 4875, 1695), Qt::AlignHCenter);
     m_text3->setAccessibleName(QStringLiteral("Urteil über die zuletzt gesetzte Dame"));
-    // The verdict and the counters stay empty until the user acts, and an
-    // empty field shows nothing of its type: their three sizes, three of the
-    // seven faces the window loads, follow once its first frame is up.
+    // The cells, the verdict and the counters stay empty until the user
+    // acts, and an empty field shows nothing of its type: their four sizes,
+    // four of the seven faces the window loads, follow once its first frame
+    // is up. The cells take theirs in the size the board gives them.
     nachErstemBild(*this, [this] {
+        const QFont zellSchrift = serif(view::ZellSchrift);
+        for (QLineEdit *zelle : m_txtFeld) {
+            if (zelle)
+                zelle->setFont(zellSchrift);
+        }
         m_text4->setFont(serif(21.75));
         m_text5->setFont(sansSerif(18));
         m_text3->setFont(serif(48));
