@@ -14,10 +14,12 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStringList>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -230,6 +232,28 @@ Spuren::Anlass Spuren::anlass(const Suchverlauf::Eintrag *letzter, int naechste)
     return {Anlass::Art::Keine, {}, {}, -1, naechste};
 }
 
+class Spuren::Blatt : public QWidget
+{
+public:
+    Blatt(Spuren &spuren, QWidget &brett)
+        : QWidget(&brett)
+        , m_spuren(spuren)
+    {
+        setObjectName(QStringLiteral("Spurenblatt"));
+        // Clicks, tooltips and the keyboard stay with the cells beneath.
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(brett.rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override { m_spuren.blattMalen(*this, event->region()); }
+
+private:
+    Spuren &m_spuren;
+};
+
 Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verlauf)
     : m_anzeige(anzeige)
     , m_txtFeld(txtFeld)
@@ -281,24 +305,23 @@ void Spuren::anwenden(const Anlass &anlass)
 {
     m_angewandt = anlass;
     Bild neu = bild(anlass, m_erklaeren);
-    // A cell drawn from its picture covers all of itself: Qt then paints
-    // neither the board nor the window behind it, and the cells a step
-    // changes, updated in the order they are painted, are added up at the
-    // end of what is to be shown, not merged into it. The others as one
-    // region of the board, which paints behind them.
+    // While the marks are on, the sheet over the board paints the cells a
+    // step changes, in one painting. Otherwise a cell drawn from its picture
+    // (a guess's column) covers all of itself and is updated alone, so that
+    // Qt paints nothing behind it; the others as one region of the board.
     QRegion geaendert;
     QWidget *brett = nullptr;
     for (std::size_t index = 0; index < neu.marken.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
         if (!zelle)
             continue;
+        if (!brett)
+            brett = zelle->parentWidget();
         const bool deckt = m_an || neu.marken[index] != 0;
         if (zelle->testAttribute(Qt::WA_OpaquePaintEvent) != deckt)
             zelle->setAttribute(Qt::WA_OpaquePaintEvent, deckt);
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
-            if (!brett)
-                brett = zelle->parentWidget();
-            if (!deckt && zelle->parentWidget() == brett)
+            if ((m_an || !deckt) && zelle->parentWidget() == brett)
                 geaendert += zelle->geometry();
             else
                 zelle->update();
@@ -307,8 +330,56 @@ void Spuren::anwenden(const Anlass &anlass)
             erklaere(index, neu.bedeutung[index]);
     }
     m_gezeigt = std::move(neu);
-    if (brett && !geaendert.isEmpty())
-        brett->update(geaendert);
+    if (m_an && brett && !m_blatt) {
+        m_blatt = new Blatt(*this, *brett);
+        m_zellflaeche = std::accumulate(m_txtFeld.begin(), m_txtFeld.end(), QRegion(),
+                                        [brett](const QRegion &flaeche, const QLineEdit *zelle) {
+                                            return zelle && zelle->parentWidget() == brett
+                                                       ? flaeche + zelle->geometry()
+                                                       : flaeche;
+                                        });
+        blattLochen();
+    }
+    if (m_blatt && m_blatt->isHidden() == m_an) {
+        m_blatt->raise();
+        m_blatt->setVisible(m_an);
+    } else if (brett && !geaendert.isEmpty()) {
+        (m_an ? m_blatt.data() : brett)->update(geaendert);
+    }
+}
+
+void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
+{
+    QPainter painter(&blatt);
+    for (std::size_t index = 0; index < m_txtFeld.size(); ++index) {
+        QLineEdit *zelle = m_txtFeld[index];
+        if (!zelle || zelle->parentWidget() != blatt.parentWidget())
+            continue;
+        const QRect r = zelle->geometry();
+        if (zelle->hasFocus() || !region.intersects(r))
+            continue;
+        // Clipped to the cell, a picture is copied whole; within the
+        // region of many cells, pixel by pixel.
+        painter.setClipRect(r);
+        painter.drawPixmap(r.topLeft(), zellbild(*zelle, index));
+    }
+    painter.setClipping(false);
+    // Between the cells, what the board shows there.
+    const QWidget &fenster = *blatt.window();
+    for (const QRect &r : region - m_zellflaeche)
+        painter.fillRect(r, fenster.palette().brush(fenster.backgroundRole()));
+}
+
+void Spuren::blattLochen()
+{
+    // The cell with the keyboard draws itself, with its cursor, beneath.
+    const auto zelle = std::find_if(m_txtFeld.begin(), m_txtFeld.end(), [this](const QLineEdit *z) {
+        return z && z->hasFocus() && z->parentWidget() == m_blatt->parentWidget();
+    });
+    if (zelle == m_txtFeld.end())
+        m_blatt->clearMask();
+    else
+        m_blatt->setMask(QRegion(m_blatt->rect()) - (*zelle)->geometry());
 }
 
 void Spuren::grundLegen(QLineEdit &zelle)
@@ -340,13 +411,18 @@ void Spuren::erklaere(std::size_t index, const QString &bedeutung)
     if (m_txtFeld[index] && m_txtFeld[index]->toolTip() != bedeutung)
         m_txtFeld[index]->setToolTip(bedeutung);
 }
-Spuren::~Spuren() = default;
+Spuren::~Spuren()
+{
+    delete m_blatt;
+}
 
 bool Spuren::eventFilter(QObject *watched, QEvent *event)
 {
     // A cell's picture shows its text in the cell's type.
     if (event->type() == QEvent::FontChange)
         m_zellen.clear();
+    if (m_blatt && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        blattLochen();
     if (event->type() != QEvent::Paint)
         return false;
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
@@ -361,80 +437,103 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
         grundLegen(widget);
         return false;
     }
-    // The cell first, its marks over it, drawn once for each kind of cell
-    // and size, the names of the attackers over them.
+    // The cell with the keyboard as it is, with its cursor; the others from
+    // pictures of the whole cell, as the sheet over the board draws them.
+    if (widget.hasFocus()) {
+        grundLegen(widget);
+        watched->event(event);
+        QPainter painter(&widget);
+        markenMalen(painter, widget, index);
+        return true;
+    }
+    QPainter painter(&widget);
+    painter.drawPixmap(0, 0, zellbild(widget, index));
+    return true;
+}
+
+namespace {
+
+// A cell's kind and size, of which there are few.
+quint64 zellform(const QWidget &widget)
+{
+    return quint64(widget.isEnabled() ? 0 : 1) << 17 | quint64(widget.width()) << 20
+           | quint64(widget.height()) << 36 | quint64(widget.devicePixelRatioF() * 8) << 52;
+}
+
+// The same with its marks, and whether they leave room for names.
+quint64 zellart(const QWidget &widget, std::uint16_t marken, const QString &namen)
+{
+    return zellform(widget) | marken | quint64(namen.isEmpty() ? 0 : 1) << 16;
+}
+
+} // namespace
+
+void Spuren::markenMalen(QPainter &painter, const QWidget &widget, std::size_t index)
+{
+    // The marks drawn once for each kind of cell and size, the names of the
+    // attackers over them.
+    const std::uint16_t marken = m_gezeigt.marken[index];
     const QString &namen = m_gezeigt.namen[index];
-    const qreal dpr = widget.devicePixelRatioF();
-    // Bounded: the kinds of cells are few, the names' combinations too.
-    const quint64 form = quint64(widget.isEnabled() ? 0 : 1) << 17 | quint64(widget.width()) << 20
-                         | quint64(widget.height()) << 36 | quint64(dpr * 8) << 52;
-    const quint64 art = form | marken | quint64(namen.isEmpty() ? 0 : 1) << 16;
-    if (m_bilder.size() > 500)
-        m_bilder.clear();
-    QPixmap marks;
     if (marken != 0) {
-        QPixmap &gemalt = m_bilder[art];
+        // Bounded: the kinds of cells are few, the names' combinations too.
+        if (m_bilder.size() > 500)
+            m_bilder.clear();
+        QPixmap &gemalt = m_bilder[zellart(widget, marken, namen)];
         if (gemalt.isNull()) {
+            const qreal dpr = widget.devicePixelRatioF();
             gemalt = QPixmap(widget.size() * dpr);
             gemalt.setDevicePixelRatio(dpr);
             gemalt.fill(Qt::transparent);
             QPainter maler(&gemalt);
             zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
         }
-        marks = gemalt;
+        painter.drawPixmap(0, 0, gemalt);
     }
-    const auto malen = [&](QPainter &painter) {
-        if (!marks.isNull())
-            painter.drawPixmap(0, 0, marks);
-        if (!namen.isEmpty())
-            setzeNamen(painter, QRectF(widget.rect()), namen);
-    };
-    // The cell with the keyboard as it is, with its cursor; the others from
-    // pictures of the whole cell, since a run repaints dozens at every step.
-    if (widget.hasFocus()) {
-        grundLegen(widget);
-        watched->event(event);
-        QPainter painter(&widget);
-        malen(painter);
-        return true;
-    }
+    if (!namen.isEmpty())
+        setzeNamen(painter, QRectF(widget.rect()), namen);
+}
+
+QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
+{
+    // The cell first, its marks over it.
+    const QString &namen = m_gezeigt.namen[index];
     if (m_zellen.size() > 500)
         m_zellen.clear();
-    const Zellschluessel schluessel{art, namen, widget.text(), widget.palette().color(QPalette::Base).rgba()};
+    const Zellschluessel schluessel{zellart(widget, m_gezeigt.marken[index], namen), namen, widget.text(),
+                                    widget.palette().color(QPalette::Base).rgba()};
     QPixmap ganz = m_zellen.value(schluessel);
-    if (ganz.isNull()) {
-        // The cell alone, kept as an unmarked cell's picture: few, where
-        // the marks and names over them are many.
-        const Zellschluessel blank{form, {}, schluessel.text, schluessel.grund};
-        QPixmap leer = m_zellen.value(blank);
-        if (leer.isNull()) {
-            // As a twin of it that is never shown draws it: a widget cannot
-            // draw itself again within its own painting.
-            if (!m_zwilling) {
-                m_zwilling = std::make_unique<QLineEdit>();
-                m_zwilling->setAttribute(Qt::WA_DontShowOnScreen);
-            }
-            m_zwilling->setFont(widget.font());
-            m_zwilling->setPalette(widget.palette());
-            m_zwilling->setAlignment(widget.alignment());
-            m_zwilling->setFrame(widget.hasFrame());
-            m_zwilling->setEnabled(widget.isEnabled());
-            m_zwilling->setText(widget.text());
-            m_zwilling->resize(widget.size());
-            leer = QPixmap(widget.size() * dpr);
-            leer.setDevicePixelRatio(dpr);
-            m_zwilling->render(&leer);
-            m_zellen.insert(blank, leer);
+    if (!ganz.isNull())
+        return ganz;
+    // The cell alone, kept as an unmarked cell's picture: few, where the
+    // marks and names over them are many.
+    const Zellschluessel blank{zellform(widget), {}, schluessel.text, schluessel.grund};
+    QPixmap leer = m_zellen.value(blank);
+    if (leer.isNull()) {
+        // As a twin of it that is never shown draws it: a widget cannot
+        // draw itself again within its own painting.
+        if (!m_zwilling) {
+            m_zwilling = std::make_unique<QLineEdit>();
+            m_zwilling->setAttribute(Qt::WA_DontShowOnScreen);
         }
-        ganz = leer.copy();
-        QPainter maler(&ganz);
-        malen(maler);
-        maler.end();
-        m_zellen.insert(schluessel, ganz);
+        m_zwilling->setFont(widget.font());
+        m_zwilling->setPalette(widget.palette());
+        m_zwilling->setAlignment(widget.alignment());
+        m_zwilling->setFrame(widget.hasFrame());
+        m_zwilling->setEnabled(widget.isEnabled());
+        m_zwilling->setText(widget.text());
+        m_zwilling->resize(widget.size());
+        const qreal dpr = widget.devicePixelRatioF();
+        leer = QPixmap(widget.size() * dpr);
+        leer.setDevicePixelRatio(dpr);
+        m_zwilling->render(&leer);
+        m_zellen.insert(blank, leer);
     }
-    QPainter painter(&widget);
-    painter.drawPixmap(0, 0, ganz);
-    return true;
+    ganz = leer.copy();
+    QPainter maler(&ganz);
+    markenMalen(maler, widget, index);
+    maler.end();
+    m_zellen.insert(schluessel, ganz);
+    return ganz;
 }
 
 void Spuren::zeichne(QPainter &painter, const QRectF &zelle, std::uint16_t marken, const QString &namen)

@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
+#include <QRegion>
 #include <QString>
 
 #include <array>
@@ -122,6 +124,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    class Blatt;
+    // While the marks are on, one sheet over the board draws every cell
+    // but the one with the keyboard, in one painting per frame: a step
+    // changes the marks of some twenty cells, each a widget of its own.
+    void blattMalen(QWidget &blatt, const QRegion &region);
+    void blattLochen();
+    // A cell as it shows now, from pictures of the whole cell; its marks
+    // alone, over what the painter shows.
+    QPixmap zellbild(QLineEdit &widget, std::size_t index);
+    void markenMalen(QPainter &painter, const QWidget &widget, std::size_t index);
     // The marks without the attackers' names, and the names, which
     // `namen` says the marks leave room for.
     static void zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t marken, bool namen);
@@ -160,6 +172,9 @@ private:
     };
     QHash<Zellschluessel, QPixmap> m_zellen;
     std::unique_ptr<QLineEdit> m_zwilling;
+    QPointer<QWidget> m_blatt;
+    // The cells beneath it, without the gaps between them.
+    QRegion m_zellflaeche;
     struct Namensbild
     {
         QPixmap bild;
