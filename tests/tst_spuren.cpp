@@ -127,6 +127,11 @@ void TestSpuren::marksPaintedByParts_data()
     QTest::newRow("marks off") << 6 << 0 << QRect() << "marks off";
     QTest::newRow("marks off, a step") << 6 << 0 << QRect() << "marks off, step";
     QTest::newRow("the keyboard in a marked cell") << 6 << 0 << QRect() << "keyboard";
+    // Cells whose text changes while their marks stay, and the cell with
+    // the keyboard whose marks change.
+    QTest::newRow("then Null") << 6 << 0 << QRect() << "null";
+    QTest::newRow("then a hand move") << 6 << 0 << QRect() << "hand";
+    QTest::newRow("the keyboard in a marked cell, a step back") << 6 << 0 << QRect() << "keyboard, back";
 }
 
 // As the marks move, the board repaints only the cells they left or
@@ -164,7 +169,11 @@ void TestSpuren::marksPaintedByParts()
         w.form->findChild<QAction *>("Spuren")->setChecked(false);
     if (then.endsWith("step"))
         w.probe.click("Command2");
-    if (then == "keyboard") {
+    if (then == "null")
+        w.probe.click("Command1");
+    if (then == "hand")
+        QTest::keyClick(w.probe.get("VScroll2_0"), Qt::Key_Up);
+    if (then.startsWith("keyboard")) {
         // Read-only, so that no cursor blinks in the picture.
         QLineEdit *zelle = w.probe.cell(board::zellIndex(5, 3));
         zelle->setReadOnly(true);
@@ -172,6 +181,9 @@ void TestSpuren::marksPaintedByParts()
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         zelle->setFocus();
         QTRY_VERIFY(zelle->hasFocus());
+        QCoreApplication::processEvents();
+        if (then.endsWith("back"))
+            w.form->findChild<QAction *>("Zurueck")->trigger();
     }
     QCoreApplication::processEvents();
     const QImage gezeigt =

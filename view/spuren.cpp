@@ -260,8 +260,11 @@ Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verla
     , m_verlauf(verlauf)
 {
     for (QLineEdit *zelle : txtFeld) {
-        if (zelle)
-            zelle->installEventFilter(this);
+        if (!zelle)
+            continue;
+        zelle->installEventFilter(this);
+        // Beneath the sheet, a cell's own update paints nothing.
+        connect(zelle, &QLineEdit::textChanged, this, [this, zelle] { blattNachziehen(*zelle); });
     }
     connect(&verlauf, &Suchverlauf::angefuegt, this, &Spuren::folgen);
     connect(&verlauf, &Suchverlauf::zurueckgenommen, this, &Spuren::folgen);
@@ -310,6 +313,7 @@ void Spuren::anwenden(const Anlass &anlass)
     // (a guess's column) covers all of itself and is updated alone, so that
     // Qt paints nothing behind it; the others as one region of the board.
     QRegion geaendert;
+    QRegion blatt;
     QWidget *brett = nullptr;
     for (std::size_t index = 0; index < neu.marken.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
@@ -321,10 +325,10 @@ void Spuren::anwenden(const Anlass &anlass)
         if (zelle->testAttribute(Qt::WA_OpaquePaintEvent) != deckt)
             zelle->setAttribute(Qt::WA_OpaquePaintEvent, deckt);
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
-            if ((m_an || !deckt) && zelle->parentWidget() == brett)
-                geaendert += zelle->geometry();
-            else
+            if (zelle->parentWidget() != brett || (m_an && zelle->hasFocus()) || (!m_an && deckt))
                 zelle->update();
+            else
+                (m_an ? blatt : geaendert) += zelle->geometry();
         }
         if (m_erklaeren && neu.bedeutung[index] != m_gezeigt.bedeutung[index])
             erklaere(index, neu.bedeutung[index]);
@@ -343,9 +347,18 @@ void Spuren::anwenden(const Anlass &anlass)
     if (m_blatt && m_blatt->isHidden() == m_an) {
         m_blatt->raise();
         m_blatt->setVisible(m_an);
-    } else if (brett && !geaendert.isEmpty()) {
-        (m_an ? m_blatt.data() : brett)->update(geaendert);
+        return;
     }
+    if (!blatt.isEmpty())
+        m_blatt->update(blatt);
+    if (!geaendert.isEmpty())
+        brett->update(geaendert);
+}
+
+void Spuren::blattNachziehen(const QLineEdit &zelle)
+{
+    if (m_blatt && m_blatt->isVisible() && !zelle.hasFocus() && zelle.parentWidget() == m_blatt->parentWidget())
+        m_blatt->update(zelle.geometry());
 }
 
 void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
@@ -418,9 +431,14 @@ Spuren::~Spuren()
 
 bool Spuren::eventFilter(QObject *watched, QEvent *event)
 {
-    // A cell's picture shows its text in the cell's type.
+    // A cell's picture shows its text in the cell's type and colours.
     if (event->type() == QEvent::FontChange)
         m_zellen.clear();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange
+        || event->type() == QEvent::EnabledChange) {
+        if (auto *zelle = qobject_cast<QLineEdit *>(watched))
+            blattNachziehen(*zelle);
+    }
     if (m_blatt && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         blattLochen();
     if (event->type() != QEvent::Paint)

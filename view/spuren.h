@@ -130,6 +130,8 @@ private:
     // changes the marks of some twenty cells, each a widget of its own.
     void blattMalen(QWidget &blatt, const QRegion &region);
     void blattLochen();
+    // A cell changed beneath it.
+    void blattNachziehen(const QLineEdit &zelle);
     // A cell as it shows now, from pictures of the whole cell; its marks
     // alone, over what the painter shows.
     QPixmap zellbild(QLineEdit &widget, std::size_t index);
