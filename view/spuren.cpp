@@ -232,6 +232,17 @@ Spuren::Anlass Spuren::anlass(const Suchverlauf::Eintrag *letzter, int naechste)
     return {Anlass::Art::Keine, {}, {}, -1, naechste};
 }
 
+namespace {
+
+// What the window shows behind its controls.
+const QBrush &fensterGrund(const QWidget &widget)
+{
+    const QWidget &fenster = *widget.window();
+    return fenster.palette().brush(fenster.backgroundRole());
+}
+
+} // namespace
+
 class Spuren::Blatt : public QWidget
 {
 public:
@@ -311,7 +322,8 @@ void Spuren::anwenden(const Anlass &anlass)
     // While the marks are on, the sheet over the board paints the cells a
     // step changes, in one painting. Otherwise a cell drawn from its picture
     // (a guess's column) covers all of itself and is updated alone, so that
-    // Qt paints nothing behind it; the others as one region of the board.
+    // Qt paints nothing behind it; the others as one region of the board,
+    // on which all cells lie.
     QRegion geaendert;
     QRegion blatt;
     QWidget *brett = nullptr;
@@ -319,13 +331,12 @@ void Spuren::anwenden(const Anlass &anlass)
         QLineEdit *zelle = m_txtFeld[index];
         if (!zelle)
             continue;
-        if (!brett)
-            brett = zelle->parentWidget();
+        brett = zelle->parentWidget();
         const bool deckt = m_an || neu.marken[index] != 0;
         if (zelle->testAttribute(Qt::WA_OpaquePaintEvent) != deckt)
             zelle->setAttribute(Qt::WA_OpaquePaintEvent, deckt);
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
-            if (zelle->parentWidget() != brett || (m_an && zelle->hasFocus()) || (!m_an && deckt))
+            if (m_an ? zelle->hasFocus() : deckt)
                 zelle->update();
             else
                 (m_an ? blatt : geaendert) += zelle->geometry();
@@ -337,10 +348,8 @@ void Spuren::anwenden(const Anlass &anlass)
     if (m_an && brett && !m_blatt) {
         m_blatt = new Blatt(*this, *brett);
         m_zellflaeche = std::accumulate(m_txtFeld.begin(), m_txtFeld.end(), QRegion(),
-                                        [brett](const QRegion &flaeche, const QLineEdit *zelle) {
-                                            return zelle && zelle->parentWidget() == brett
-                                                       ? flaeche + zelle->geometry()
-                                                       : flaeche;
+                                        [](const QRegion &flaeche, const QLineEdit *zelle) {
+                                            return zelle ? flaeche + zelle->geometry() : flaeche;
                                         });
         blattLochen();
     }
@@ -357,7 +366,7 @@ void Spuren::anwenden(const Anlass &anlass)
 
 void Spuren::blattNachziehen(const QLineEdit &zelle)
 {
-    if (m_blatt && m_blatt->isVisible() && !zelle.hasFocus() && zelle.parentWidget() == m_blatt->parentWidget())
+    if (m_blatt && m_blatt->isVisible() && !zelle.hasFocus())
         m_blatt->update(zelle.geometry());
 }
 
@@ -366,11 +375,9 @@ void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
     QPainter painter(&blatt);
     for (std::size_t index = 0; index < m_txtFeld.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
-        if (!zelle || zelle->parentWidget() != blatt.parentWidget())
+        if (!zelle || zelle->hasFocus() || !region.intersects(zelle->geometry()))
             continue;
         const QRect r = zelle->geometry();
-        if (zelle->hasFocus() || !region.intersects(r))
-            continue;
         // Clipped to the cell, a picture is copied whole; within the
         // region of many cells, pixel by pixel.
         painter.setClipRect(r);
@@ -378,17 +385,15 @@ void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
     }
     painter.setClipping(false);
     // Between the cells, what the board shows there.
-    const QWidget &fenster = *blatt.window();
     for (const QRect &r : region - m_zellflaeche)
-        painter.fillRect(r, fenster.palette().brush(fenster.backgroundRole()));
+        painter.fillRect(r, fensterGrund(blatt));
 }
 
 void Spuren::blattLochen()
 {
     // The cell with the keyboard draws itself, with its cursor, beneath.
-    const auto zelle = std::find_if(m_txtFeld.begin(), m_txtFeld.end(), [this](const QLineEdit *z) {
-        return z && z->hasFocus() && z->parentWidget() == m_blatt->parentWidget();
-    });
+    const auto zelle =
+        std::find_if(m_txtFeld.begin(), m_txtFeld.end(), [](const QLineEdit *z) { return z && z->hasFocus(); });
     if (zelle == m_txtFeld.end())
         m_blatt->clearMask();
     else
@@ -401,9 +406,8 @@ void Spuren::grundLegen(QLineEdit &zelle)
     // behind it, where Qt no longer paints that.
     if (!zelle.testAttribute(Qt::WA_OpaquePaintEvent))
         return;
-    const QWidget &fenster = *zelle.window();
     QPainter painter(&zelle);
-    painter.fillRect(zelle.rect(), fenster.palette().brush(fenster.backgroundRole()));
+    painter.fillRect(zelle.rect(), fensterGrund(zelle));
 }
 
 void Spuren::erklaeren(bool an)
