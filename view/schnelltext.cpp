@@ -5,6 +5,7 @@
 #include "schnelltext.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -34,16 +35,36 @@ const Schnelltext::Bild *Schnelltext::wort(Art &art, const QString &wort)
 {
     if (const Bild *gefunden = art.woerter->object(wort))
         return gefunden;
-    const QFontMetricsF metrik(art.font);
-    const qreal weite = metrik.horizontalAdvance(wort);
-    auto *neu = new Bild{
-        QPixmap(QSize(int(std::ceil((weite + 1) * art.dpr)), int(std::ceil(metrik.height() * art.dpr)))), weite};
+    // A character the font lacks needs another font, which only Qt's own
+    // layout finds: such a word is laid out as a whole.
+    QList<quint32> glyphen = art.roh.glyphIndexesForString(wort);
+    QList<QPointF> orte = art.roh.advancesForGlyphIndexes(glyphen, QRawFont::KernedAdvances);
+    qreal weite = 0;
+    for (QPointF &ort : orte) {
+        const qreal vor = ort.x();
+        ort = QPointF(weite, art.oben);
+        weite += vor;
+    }
+    if (glyphen.contains(0)) {
+        glyphen.clear();
+        weite = QFontMetricsF(art.font).horizontalAdvance(wort);
+    }
+    auto *neu =
+        new Bild{QPixmap(QSize(int(std::ceil((weite + 1) * art.dpr)), int(std::ceil(art.hoehe * art.dpr)))), weite};
     neu->pixmap.setDevicePixelRatio(art.dpr);
     neu->pixmap.fill(QColor::fromRgba(art.grund));
     QPainter maler(&neu->pixmap);
-    maler.setFont(art.font);
     maler.setPen(QColor::fromRgba(art.stift));
-    maler.drawText(QPointF(0, metrik.ascent()), wort);
+    if (glyphen.isEmpty()) {
+        maler.setFont(art.font);
+        maler.drawText(QPointF(0, art.oben), wort);
+    } else {
+        QGlyphRun lauf;
+        lauf.setRawFont(art.roh);
+        lauf.setGlyphIndexes(glyphen);
+        lauf.setPositions(orte);
+        maler.drawGlyphRun(QPointF(0, 0), lauf);
+    }
     maler.end();
     art.woerter->insert(wort, neu, int(std::min<qsizetype>(kosten(neu->pixmap), art.woerter->maxCost())));
     return art.woerter->object(wort);
@@ -62,7 +83,8 @@ const Schnelltext::Bild &Schnelltext::bild(const QPainter &painter, const QStrin
     if (art == m_arten.end()) {
         const QFontMetricsF metrik(font);
         art = m_arten.insert(m_arten.end(), Art{font, stift, unter, dpr, metrik.horizontalAdvance(u' '),
-                                                metrik.height(), std::make_unique<QCache<QString, Bild>>(m_speicher),
+                                                metrik.ascent(), metrik.height(), QRawFont::fromFont(font),
+                                                std::make_unique<QCache<QString, Bild>>(m_speicher),
                                                 std::make_unique<QCache<QString, Bild>>(m_speicher / 4)});
     }
     Bild *gefunden = art->bilder->object(text);

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QHash>
 #include <QPixmap>
+#include <QRawFont>
 #include <QString>
 
 #include <memory>
@@ -24,7 +25,9 @@ namespace view {
 // kept as a picture, so that drawing it again copies pixels where laying
 // out and blending glyphs cost a paced run more than all else it shows; a
 // new string is set from the pictures of its words, which mostly came
-// before; of a long line the picture holds only as much as can be seen.
+// before, and a new word from its glyphs and their kerned advances, without
+// the shaping of Qt's own layout, which cost twice as much as its pixels;
+// of a long line the picture holds only as much as can be seen.
 class Schnelltext
 {
 public:
@@ -53,9 +56,11 @@ private:
         QRgb stift;
         QRgb grund;
         qreal dpr;
-        // A space's width and a line's height in the font.
+        // A space's width, the baseline and a line's height in the font.
         qreal leer;
+        qreal oben;
         qreal hoehe;
+        QRawFont roh;
         std::unique_ptr<QCache<QString, Bild>> bilder;
         // The words the lines are set from.
         std::unique_ptr<QCache<QString, Bild>> woerter;
