@@ -51,7 +51,7 @@ public:
         painter->setPen(Dunkel);
         const QRectF text = QRectF(o.rect).adjusted(14, 0, -4, 0);
         if (aktuell)
-            m_text.zeichne(*painter, QRectF(o.rect).adjusted(2, 0, 0, 0), Qt::AlignLeft, QStringLiteral("▶"), grund);
+            m_text.zeichne(*painter, QRectF(o.rect).adjusted(2, 0, 0, 0), Qt::AlignLeft, QStringLiteral("►"), grund);
         m_text.zeichne(*painter, text, Qt::AlignLeft, o.text, grund);
         if (aktuell && !m_ansicht.notiz().isEmpty()) {
             const qreal breite = m_text.breite(*painter, o.text);
