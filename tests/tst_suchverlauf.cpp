@@ -192,6 +192,9 @@ void TestSuchverlauf::linesAsDrawn_data()
     QTest::newRow("numbers, set from their digits")
         << QStringLiteral("Schritt 4021, h: h4 gesetzt – Lösung 92: 1965/2056 (15720)") << 0 << weiss;
     QTest::newRow("only what can be seen") << schritt << 120 << weiss;
+    QTest::newRow("kerned pairs") << QStringLiteral("Tempo zum Zuschauen, Weg: a1, Tempo sofort, Von Hand a1") << 0
+                                  << weiss;
+    QTest::newRow("a sign from another font") << QStringLiteral("▶ ▶ Weg: a1") << 0 << weiss;
     // Its words were drawn for a white ground first.
     QTest::newRow("on a lit line") << schritt << 0 << QColor(255, 241, 204);
 }
