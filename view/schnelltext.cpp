@@ -35,8 +35,7 @@ const Schnelltext::Bild *Schnelltext::wort(Art &art, const QString &wort)
 {
     if (const Bild *gefunden = art.woerter->object(wort))
         return gefunden;
-    // A character the font lacks needs another font, which only Qt's own
-    // layout finds: such a word is laid out as a whole.
+    // The glyphs side by side, each where the kerned advances before it end.
     QList<quint32> glyphen = art.roh.glyphIndexesForString(wort);
     QList<QPointF> orte = art.roh.advancesForGlyphIndexes(glyphen, QRawFont::KernedAdvances);
     qreal weite = 0;
@@ -45,7 +44,9 @@ const Schnelltext::Bild *Schnelltext::wort(Art &art, const QString &wort)
         ort = QPointF(weite, art.oben);
         weite += vor;
     }
-    if (glyphen.contains(0)) {
+    // A character the font lacks needs another font, which only Qt's own
+    // layout finds: such a word is laid out as a whole.
+    if (glyphen.isEmpty() || glyphen.contains(0)) {
         glyphen.clear();
         weite = QFontMetricsF(art.font).horizontalAdvance(wort);
     }
