@@ -20,12 +20,6 @@ bool gueltigeSpalte(int spalte)
 
 } // namespace
 
-std::int16_t Feld::wert(int spalte) const
-{
-    BOARD_REQUIRE(gueltigeSpalte(spalte));
-    return m_werte[static_cast<std::size_t>(spalte)];
-}
-
 void Feld::setzeWert(int spalte, std::int16_t wert)
 {
     BOARD_REQUIRE(gueltigeSpalte(spalte));
