@@ -189,14 +189,18 @@ void Suchbaumbild::malen()
             return image;
         // Thousands of bands: filled a scanline at a time, which costs a
         // moved queen, making the tree anew, no more than a frame.
+        uchar *const punkte0 = image.bits();
+        const qsizetype zeilenlaenge = image.bytesPerLine();
+        const int breite = image.width();
+        const int hoehe = image.height();
         const auto fuelle = [&](const QRectF &r, const QColor &farbe) {
             const int x0 = std::max(0, int(std::floor(r.left() * dpr)));
-            const int x1 = std::min(image.width(), int(std::ceil(r.right() * dpr)));
+            const int x1 = std::min(breite, int(std::ceil(r.right() * dpr)));
             const int y0 = std::max(0, int(std::floor(r.top() * dpr)));
-            const int y1 = std::min(image.height(), std::max(y0 + 1, int(std::ceil(r.bottom() * dpr))));
+            const int y1 = std::min(hoehe, std::max(y0 + 1, int(std::ceil(r.bottom() * dpr))));
             const QRgb rgb = farbe.rgb();
             for (int zeile = y0; zeile < y1 && x0 < x1; ++zeile) {
-                auto *punkte = reinterpret_cast<QRgb *>(image.scanLine(zeile));
+                auto *punkte = reinterpret_cast<QRgb *>(punkte0 + zeile * zeilenlaenge);
                 std::fill(punkte + x0, punkte + x1, rgb);
             }
         };
