@@ -784,6 +784,11 @@ void TestSuchverlauf::ablauf()
 
     Geschichte g;
     Ablaufansicht ansicht(g.verlauf, g.anzeige);
+    // A slow run walks through a step's moments, its values and stack those
+    // of the step all the same.
+    Ablaufansicht langsam(g.verlauf, g.anzeige);
+    langsam.setzeTakt(std::chrono::seconds(1));
+    langsam.setzeLauf(true);
     g.spiele(aktionen);
     const view::Suchverlauf::Eintrag &letzter = *g.verlauf.letzter();
     QStringList gelaufen;
@@ -797,6 +802,13 @@ void TestSuchverlauf::ablauf()
     QCOMPARE(ansicht.aktuell(), gelaufen.last().toInt());
     QVERIFY(view::Ablauf::zeilen()[ansicht.aktuell()].contains(
         letzter.schritt.reihe > 0 ? (letzter.schritt.loesung > 0 ? "Lösung" : "setze") : (letzter.schritt.ende ? "beendet" : "zurück")));
+
+    const auto zeilenIn = [](const Ablaufansicht &a, const char *name) { return a.findChild<Zeilen *>(name)->zeilen(); };
+    QVERIFY(zeilenIn(ansicht, "Werte").value(0).endsWith(QStringLiteral("Schritte %1").arg(letzter.schritt.nummer)));
+    QCOMPARE(zeilenIn(ansicht, "Werte").value(1), momente.last().section(QStringLiteral(": "), 1));
+    QCOMPARE(QStringLiteral("%1: %2").arg(langsam.aktuell()).arg(langsam.notiz()), momente.first());
+    QCOMPARE(zeilenIn(langsam, "Werte"), QStringList({zeilenIn(ansicht, "Werte").value(0), langsam.notiz()}));
+    QCOMPARE(zeilenIn(langsam, "Stapel"), zeilenIn(ansicht, "Stapel"));
 }
 
 void TestSuchverlauf::prediction_data()

@@ -135,11 +135,11 @@ void Ablaufansicht::folgen()
     if (m_laeuft && m_takt >= Langsam && m_momente.size() > 1) {
         m_moment = 0;
         zeigeMoment();
-        return;
+    } else {
+        m_moment = m_momente.size();
+        m_aktuell = m_momente.empty() ? -1 : m_momente.back().zeile;
+        m_notiz = m_momente.empty() ? QString() : m_momente.back().notiz;
     }
-    m_moment = m_momente.size();
-    m_aktuell = m_momente.empty() ? -1 : m_momente.back().zeile;
-    m_notiz = m_momente.empty() ? QString() : m_momente.back().notiz;
     zeigeWerte();
 }
 
@@ -174,7 +174,7 @@ void Ablaufansicht::zeigeWerte()
         werte << (letzter->schritt.reihe > 0 ? QStringLiteral("Reihe %1").arg(letzter->schritt.reihe)
                                              : QStringLiteral("keine Reihe"));
     werte << QStringLiteral("Schritte %1").arg(m_verlauf.summen().schritte);
-    const QStringList text{werte.join(QStringLiteral(", ")), m_notiz};
+    const QString erste = werte.join(QStringLiteral(", "));
     // The queens from column a to the one in work: the depth of the search.
     QStringList stapel;
     for (int c = 0; c <= std::max(spalte, m_verlauf.naechste()) && c < 8; ++c) {
@@ -183,8 +183,10 @@ void Ablaufansicht::zeigeWerte()
     }
     const bool laeuft = m_laeuft;
     const int zeile = m_aktuell;
-    m_anzeige.aenderung(this, [this, text, stapel, laeuft, zeile] {
-        m_werte->setzeZeilen(text);
+    m_anzeige.aenderung(this, [this, erste, stapel, laeuft, zeile] {
+        // The note of the moment shown when the frame comes: a slow step's
+        // moments go on between frames.
+        m_werte->setzeZeilen({erste, m_notiz});
         m_stapel->setzeZeilen(stapel);
         neuMalen();
         // Without a step (at the start, after "Null", a hand move or "Von

@@ -318,7 +318,10 @@ void Zeilen::setzeZeilen(const QStringList &zeilen)
     }
     update(geaendert);
     m_zeilen = zeilen;
-    setAccessibleName(zeilen.join(QStringLiteral(", ")));
+    // Empty lines are not read out as a trailing comma.
+    QStringList gesagt = zeilen;
+    gesagt.removeAll(QString());
+    setAccessibleName(gesagt.join(QStringLiteral(", ")));
 }
 
 QSize Zeilen::sizeHint() const
