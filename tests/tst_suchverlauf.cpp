@@ -672,6 +672,8 @@ void TestSuchverlauf::treeFollows_data()
     // A run from the empty board is the search the tree already shows.
     QTest::newRow("a run stopped at its first solution")
         << QStringList{} << QStringList{"stop", "no", "run"} << 218 << 0 << "" << 1 << 1;
+    QTest::newRow("made after a run stopped at its first solution")
+        << QStringList{"stop", "no", "run"} << QStringList{} << 218 << 0 << "" << 1 << 0;
     QTest::newRow("a full run ends, and one step after it")
         << QStringList{} << QStringList{"run", "step"} << 4021 << 1 << "a1" << 4021 << 1;
     QTest::newRow("a run after steps begins on a fresh board")

@@ -173,7 +173,7 @@ Suchbaumstand::Suchbaumstand(const Suchverlauf &verlauf, QObject *parent)
     // A run that ends sets the pointer back to column a; a finished tree
     // stays until the next step begins the search anew.
     connect(&verlauf, &Suchverlauf::naechsteGeaendert, this, [this](int naechste) {
-        if (m_schritt < m_baum.ende() && m_baum.schritte()[std::size_t(m_schritt)].spalte != naechste)
+        if (zeigerWoanders(naechste))
             vomStand();
     });
     connect(&verlauf, &Suchverlauf::begonnen, this, &Suchbaumstand::vomStand);
@@ -212,7 +212,17 @@ void Suchbaumstand::aufholen()
         }
         ++m_schritt;
     }
+    // Opened after a run that ended there.
+    if (zeigerWoanders(m_verlauf.naechste())) {
+        vomStand();
+        return;
+    }
     emit neu();
+}
+
+bool Suchbaumstand::zeigerWoanders(int naechste) const
+{
+    return m_schritt < m_baum.ende() && m_baum.schritte()[std::size_t(m_schritt)].spalte != naechste;
 }
 
 void Suchbaumstand::vomStand()

@@ -132,6 +132,9 @@ private:
     void berechne(const Brett &brett, int spalte, std::int64_t schritte, std::int64_t loesungen);
     void vomStand();
     void aufholen();
+    // The tree's next step works on another column than the search's
+    // pointer, which a run that ends sets back to column a.
+    bool zeigerWoanders(int naechste) const;
 
     // What the tree was made from.
     struct Anfang
