@@ -31,6 +31,8 @@ private slots:
     void beginAnew();
     void goTo_data();
     void goTo();
+    void goToDuringARun_data();
+    void goToDuringARun();
 };
 
 void TestLaufsteuerung::pausedRun_data()
@@ -340,6 +342,45 @@ void TestLaufsteuerung::goTo()
     QCOMPARE(answerer.boxes.size(), ziele.contains(-4) ? 1 : 0); // "fertig" after a run
     if (letzter > 0)
         QCOMPARE(a.lauf.suche().letzteNummer(), letzter);
+}
+
+void TestLaufsteuerung::goToDuringARun_data()
+{
+    QTest::addColumn<int>("ziel"); // asked at step 20 of a run
+    QTest::addColumn<bool>("zeile"); // by a line of the record rather than a step's number
+
+    QTest::newRow("back") << 5 << false;
+    QTest::newRow("forward") << 30 << false;
+    QTest::newRow("back to a line") << 5 << true;
+}
+
+// While a run goes on, a walk to another step is refused for that reason,
+// not for one that holds only once the run is held.
+void TestLaufsteuerung::goToDuringARun()
+{
+    QFETCH(int, ziel);
+    QFETCH(bool, zeile);
+
+    Aufbau a;
+    QSignalSpy abgelehnt(&a.lauf, &Laufsteuerung::abgelehnt);
+    QTimer waehrend;
+    std::int64_t danach = -1;
+    QObject::connect(&waehrend, &QTimer::timeout, &a.lauf, [&] {
+        if (a.lauf.suche().schritte() < 20)
+            return;
+        waehrend.stop();
+        if (zeile)
+            a.lauf.zurueckZu(a.verlauf.eintraege()[std::size_t(ziel)].id);
+        else
+            a.lauf.geheZu(ziel);
+        danach = a.lauf.suche().schritte();
+        a.lauf.null();
+    });
+    waehrend.start(0);
+    a.lauf.durchlauf();
+    QCOMPARE(danach, 20);
+    QCOMPARE(abgelehnt.size(), 1);
+    QCOMPARE(abgelehnt.at(0).at(0).toString(), "Erst den Durchlauf anhalten");
 }
 
 QTEST_MAIN(TestLaufsteuerung)

@@ -115,7 +115,8 @@ void Laufsteuerung::zurueckZu(std::uint64_t id)
     const std::int64_t nummer = ziel && ziel->art == Art::Schritt ? ziel->schritt.nummer : 0;
     const int danach = m_verlauf.schritteNach(id);
     if (nummer == 0 || danach < 0 || !reichtZurueck(std::uint64_t(danach))) {
-        const QString text = view::zuWeitZurueckGesagt(nummer);
+        const QString text = nummer != 0 && danach > 0 && laeuftWeiter() ? view::gesagt::ErstAnhalten
+                                                                          : view::zuWeitZurueckGesagt(nummer);
         emit abgelehnt(text);
         emit ansage(text);
         return;
@@ -138,10 +139,11 @@ void Laufsteuerung::zurueck(int schritte)
 QString Laufsteuerung::geheZuNicht(std::int64_t nummer) const
 {
     const std::int64_t jetzt = m_suche.schritte();
+    // A run that goes on goes neither back nor forward; held, it does both.
+    if (nummer != jetzt && laeuftWeiter())
+        return view::gesagt::ErstAnhalten;
     if (nummer < jetzt && !reichtZurueck(std::uint64_t(jetzt - nummer)))
         return view::zuWeitZurueckGesagt(nummer);
-    if (nummer > jetzt && laeuftWeiter())
-        return view::gesagt::ErstAnhalten;
     return {};
 }
 
@@ -149,8 +151,7 @@ void Laufsteuerung::geheZu(std::int64_t nummer)
 {
     const std::int64_t jetzt = m_suche.schritte();
     if (const QString nicht = geheZuNicht(nummer); !nicht.isEmpty()) {
-        if (nummer < jetzt)
-            emit abgelehnt(nicht);
+        emit abgelehnt(nicht);
         emit ansage(nicht);
         return;
     }

@@ -93,7 +93,7 @@ signals:
     void loesungenZeigen(const QString &text);
     // A message for screen readers.
     void ansage(const QString &text);
-    // A walk back that cannot be made, in words.
+    // A walk that cannot be made, in words.
     void abgelehnt(const QString &text);
 
 protected:
