@@ -25,8 +25,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from atspi_hilfe import (SPALTEN, anwendung, ausmass, auf_dem_schirm, bildschirm, druecke, fenster, log, menuepunkt,
-                         pruefe, suche, text, warte, xdo)
+from atspi_hilfe import (SPALTEN, anwendung, ausmass, auf_dem_schirm, bildschirm, druecke, fenster,
+                         fenster_auf_dem_schirm, log, menuepunkt, pruefe, suche, text, warte, xdo)
 
 
 def pumpe(sekunden):
@@ -154,7 +154,7 @@ def lehrstunde(proc, fehler, ordner):
     # Both windows whole on the screen, side by side.
     ausmasse = {name: ausmass(f) for name, f in (("Hauptfenster", haupt), ("Überblick", ueber))}
     for name, r in ausmasse.items():
-        auf_dem_schirm(name, r, fehler)
+        fenster_auf_dem_schirm(name, r, fehler)
     log(f"Fenster: {ausmasse}")
     for name in ("Stand ansagen", "Überspringen"):
         knopf = suche(ueber, pyatspi.ROLE_PUSH_BUTTON, name)

@@ -9,7 +9,8 @@ arrow keys), and checks: the whole search's counts per column
 before any step; after five single steps the path "a1 b3 c5 d2 e4" and a
 current line of the Ablauf that sets a queen ("setze"); after the sixth a
 line that goes back ("zurück"); and that both windows lie on the screen
-without covering each other. With a folder as second argument it leaves a
+without covering each other, also when it is opened again after the main
+window was moved to where it stood. With a folder as second argument it leaves a
 screenshot of the screen there after step 6.
 
 Run inside a desktop session with the accessibility bus and a window manager:
@@ -17,13 +18,14 @@ Run inside a desktop session with the accessibility bus and a window manager:
 Exit status 0 when everything held, 1 otherwise.
 """
 
+import subprocess
 import sys
 import time
 
 import pyatspi
 
-from atspi_hilfe import (anwendung, ausmass, auf_dem_schirm, druecke, fenster, log, menuepunkt, pruefe, suche, warte,
-                         xdo)
+from atspi_hilfe import (anwendung, ausmass, druecke, fenster, fenster_auf_dem_schirm, log, menuepunkt, pruefe, suche,
+                         warte, xdo)
 
 GANZ = [8, 42, 140, 344, 568, 550, 312, 92]
 
@@ -70,10 +72,35 @@ def ueberblick(proc, fehler, _ordner):
             fehler.append(f"nach fünf Schritten: {weg!r}, {zeile!r}")
         if n == 6 and "zurück" not in zeile:
             fehler.append(f"nach Schritt 6: {zeile!r}")
+    nebeneinander(haupt, ueber, fehler)
+
+    # Closed, the main window moved to where the window beside it stood,
+    # and opened again: on the other side now.
+    e = ausmass(haupt)
+    xdo("mousemove", e[0] + e[2] - 4, e[1] + e[3] - 4, "click", 1)
+    time.sleep(0.5)
+    for name in ("Suchbaum", "Ablauf"):
+        menuepunkt(name)
+    if not warte(lambda: not ueber.getState().contains(pyatspi.STATE_SHOWING)):
+        fehler.append("nach dem Abhaken noch zu sehen")
+    kennung = subprocess.run(["xdotool", "search", "--name", "^Acht Damen$"], capture_output=True,
+                             text=True, check=False).stdout.split()
+    xdo("windowmove", "--sync", kennung[-1], 463, 200)
+    time.sleep(0.5)
+    xdo("mousemove", 463 + e[2] - 4, 200 + e[3] - 4, "click", 1)
+    time.sleep(0.5)
+    menuepunkt("Suchbaum")
+    warte(lambda: ueber.getState().contains(pyatspi.STATE_SHOWING))
+    time.sleep(0.5)
+    nebeneinander(haupt, ueber, fehler)
+
+
+def nebeneinander(haupt, ueber, fehler):
+    """Both windows on the screen, their title bars too, neither over the other."""
     a, b = ausmass(haupt), ausmass(ueber)
     log(f"Hauptfenster {a}, Überblick {b}")
-    auf_dem_schirm("Hauptfenster", a, fehler)
-    auf_dem_schirm("Überblick", b, fehler)
+    fenster_auf_dem_schirm("Hauptfenster", a, fehler)
+    fenster_auf_dem_schirm("Überblick", b, fehler)
     if a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]:
         fehler.append(f"die Fenster überdecken sich: {a}, {b}")
 

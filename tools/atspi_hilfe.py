@@ -80,6 +80,13 @@ def auf_dem_schirm(name, r, fehler):
         fehler.append(f"{name} nicht ganz auf dem Schirm: {r}")
 
 
+def fenster_auf_dem_schirm(name, r, fehler):
+    """As `auf_dem_schirm`, for a window's inside: its title bar above it too."""
+    auf_dem_schirm(name, r, fehler)
+    if r[1] <= SCHIRM[1]:
+        fehler.append(f"{name}: die Titelleiste liegt über dem Schirm: {r}")
+
+
 # The items of the window's menu the keys go down to, in order (the menu
 # opens as a window of its own, which AT-SPI clients learn of late).
 MENUE = ["Tempo des Durchlaufs", "Versuche und Bedrohungen zeigen", "Suchbaum", "Ablauf", "Suchprotokoll",

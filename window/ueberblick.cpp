@@ -137,8 +137,11 @@ void Ueberblick::zeige(Teil t, bool an)
     }
     teil(t)->show();
     if (!isVisible()) {
+        // Where it was last may be over the main window, moved meanwhile.
         if (!std::exchange(m_platziert, true))
-            platzieren();
+            platzieren(false);
+        else if (frameGeometry().intersects(m_hauptfenster.frameGeometry()))
+            platzieren(true);
         show();
     }
     if (std::exchange(m_neu, false))
@@ -217,7 +220,7 @@ void Ueberblick::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void Ueberblick::platzieren()
+void Ueberblick::platzieren(bool groesseBehalten)
 {
     const QScreen *schirm = m_hauptfenster.screen();
     const QRect frei = schirm ? schirm->availableGeometry() : QRect(0, 0, 1280, 1024);
@@ -225,6 +228,7 @@ void Ueberblick::platzieren()
     // This window's frame, before it has one: as the main window's.
     const int rahmenBreite = haupt.width() - m_hauptfenster.width();
     const int rahmenHoehe = haupt.height() - m_hauptfenster.height();
+    const QPoint rand = m_hauptfenster.geometry().topLeft() - haupt.topLeft();
     const auto raumRechts = [&] { return frei.right() - haupt.right() - Abstand; };
     const auto raumLinks = [&] { return haupt.left() - frei.left() - Abstand; };
     // Where neither side has room, but one would with the main window at
@@ -234,20 +238,26 @@ void Ueberblick::platzieren()
         m_hauptfenster.move(m_hauptfenster.pos() + QPoint(dx, 0));
         haupt.translate(dx, 0);
     }
+    const int wunsch = groesseBehalten ? width() + rahmenBreite : Wunschbreite;
     int breite = 0;
     int x = 0;
     if (raumRechts() >= Mindestbreite && raumRechts() >= raumLinks()) {
-        breite = std::min(Wunschbreite, raumRechts());
+        breite = std::min(wunsch, raumRechts());
         x = haupt.right() + Abstand + 1;
     } else if (raumLinks() >= Mindestbreite) {
-        breite = std::min(Wunschbreite, raumLinks());
+        breite = std::min(wunsch, raumLinks());
         x = haupt.left() - Abstand - breite;
     } else {
         // Over the backtracker's panel, never over the board.
         const QRect brett(m_brett.mapToGlobal(QPoint()), m_brett.size());
-        breite = std::min(Wunschbreite, frei.right() - brett.right() - Abstand);
+        breite = std::min(wunsch, frei.right() - brett.right() - Abstand);
         x = std::max(frei.right() - breite + 1, brett.right() + Abstand);
     }
-    resize(std::max(Mindestbreite, breite) - rahmenBreite, frei.height() - rahmenHoehe);
-    move(x, frei.top());
+    const int hoehe = groesseBehalten ? std::min(height() + rahmenHoehe, frei.height()) : frei.height();
+    // Placed by its inside, where the main window's frame has its inside:
+    // a window without a frame yet, or one that lost it when hidden, would
+    // otherwise have its inside placed where its frame was meant to go, and
+    // its title bar above the screen.
+    setGeometry(QRect(QPoint(x, frei.top()) + rand,
+                      QSize(std::max(Mindestbreite, breite) - rahmenBreite, hoehe - rahmenHoehe)));
 }

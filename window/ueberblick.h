@@ -68,7 +68,8 @@ protected:
 
 private:
     QWidget *teil(Teil teil);
-    void platzieren();
+    // Beside the main window; once placed, it keeps the size it was given.
+    void platzieren(bool groesseBehalten);
     // Shares the window's height among the panes shown.
     void verteilen();
 
