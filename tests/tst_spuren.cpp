@@ -163,6 +163,8 @@ void TestSpuren::marksPaintedByParts()
     // Beneath the marks, which a step changes in some twenty cells, the
     // board is one painting, not one for each cell.
     QCOMPARE(maler.bilder, 0);
+    // Screen readers pass over the sheet that paints it to the cells.
+    QVERIFY(QAccessible::queryAccessibleInterface(w.probe.get("Spurenblatt"))->state().invisible);
     if (!strip.isEmpty())
         w.probe.get("Frame1")->repaint(strip);
     if (then.startsWith("marks off"))

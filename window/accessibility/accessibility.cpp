@@ -105,11 +105,28 @@ private:
 };
 #endif
 
+// The sheet that draws the marked cells over them: the cells beneath are
+// what screen readers read, the sheet would be a nameless "filler".
+class VerborgenAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
     if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
+    if (widget->objectName() == QLatin1String("Spurenblatt"))
+        return new VerborgenAccessible(widget);
     if (className == QLatin1String("DamenRegler"))
         return new DamenReglerAccessible(static_cast<DamenRegler *>(widget));
     // A top-level widget would be a mere "filler" to screen readers.
