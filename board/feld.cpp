@@ -11,15 +11,6 @@
 
 namespace board {
 
-namespace {
-
-bool gueltigeSpalte(int spalte)
-{
-    return spalte >= 0 && spalte < Feld::Spalten;
-}
-
-} // namespace
-
 void Feld::setzeWert(int spalte, std::int16_t wert)
 {
     BOARD_REQUIRE(gueltigeSpalte(spalte));
@@ -41,7 +32,7 @@ void Feld::setListener(Listener listener)
 std::uint8_t Angreifer(const Feld &feld, std::int16_t y, int c)
 {
     BOARD_REQUIRE(y >= 1);
-    BOARD_REQUIRE(gueltigeSpalte(c));
+    BOARD_REQUIRE(Feld::gueltigeSpalte(c));
     std::uint8_t spalten = 0;
     for (int k = 0; k < Feld::Spalten; ++k) {
         const int v = feld.wert(k);
@@ -54,7 +45,7 @@ std::uint8_t Angreifer(const Feld &feld, std::int16_t y, int c)
 bool DamePasst(Feld &feld, std::int16_t y, int c, std::uint8_t *angreifer)
 {
     BOARD_REQUIRE(y >= 1);
-    BOARD_REQUIRE(gueltigeSpalte(c));
+    BOARD_REQUIRE(Feld::gueltigeSpalte(c));
     if (y <= Feld::HoechsteReihe)
         feld.setzeWert(c, y);
     const std::uint8_t spalten = Angreifer(feld, y, c);
