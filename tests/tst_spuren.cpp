@@ -98,19 +98,40 @@ void TestSpuren::markMeanings()
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
     QFont groesser = zelle->font();
     groesser.setPointSizeF(groesser.pointSizeF() * 1.5);
-    const std::initializer_list<std::pair<QString, QFont>> faelle{
-        {zelle->text(), zelle->font()},
-        {zelle->text().isEmpty() ? QStringLiteral("X") : QString(), zelle->font()},
-        {QStringLiteral("X"), groesser}};
-    for (const auto &[text, schrift] : faelle) {
+    const QFont schrift = zelle->font();
+    const QString lang = QStringLiteral("Anfang der Notiz, die nicht in die Zelle passt, Ende");
+    // A text, its type, and where the cursor goes (-1: where the text puts it).
+    const std::initializer_list<std::tuple<QString, QFont, int>> faelle{
+        {zelle->text(), schrift, -1},
+        {zelle->text().isEmpty() ? QStringLiteral("X") : QString(), schrift, -1},
+        {QStringLiteral("X"), groesser, -1},
+        // Longer than the cell: its start where the cursor went back.
+        {lang, schrift, 0},
+        {lang, schrift, -1}};
+    for (const auto &[text, font, cursor] : faelle) {
         zelle->clearFocus();
         zelle->setText(text);
-        zelle->setFont(schrift);
+        zelle->setFont(font);
+        if (cursor >= 0)
+            zelle->setCursorPosition(cursor);
         const QImage bild = zelle->grab().toImage();
         zelle->setFocus();
         QTRY_VERIFY(zelle->hasFocus());
         QCOMPARE(zelle->grab().toImage(), bild);
     }
+    // A selection stays in sight while another window has the keyboard,
+    // as it does in a text field without marks.
+    zelle->setFont(schrift);
+    zelle->setText(QStringLiteral("X"));
+    const QImage ohneAuswahl = zelle->grab().toImage();
+    zelle->selectAll();
+    QWidget anderes;
+    anderes.show();
+    anderes.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&anderes));
+    QVERIFY(!zelle->hasFocus());
+    QVERIFY(zelle->hasSelectedText());
+    QVERIFY(zelle->grab().toImage() != ohneAuswahl);
 }
 
 void TestSpuren::marksPaintedByParts_data()

@@ -46,6 +46,13 @@ std::pair<const QFont &, const QFontMetricsF &> namenSchrift(qreal a)
     return {schrift, *metrik};
 }
 
+// The cell with the keyboard draws itself, with its cursor and selection,
+// also while a menu or another window has the keyboard for a while.
+bool mitTastatur(const QWidget &zelle)
+{
+    return zelle.window()->focusWidget() == &zelle;
+}
+
 // Darker than both squares by at least 3:1, so each mark tells at a glance.
 const QColor Rot{170, 0, 0};
 const QColor Gruen{0, 100, 0};
@@ -336,7 +343,7 @@ void Spuren::anwenden(const Anlass &anlass)
         if (zelle->testAttribute(Qt::WA_OpaquePaintEvent) != deckt)
             zelle->setAttribute(Qt::WA_OpaquePaintEvent, deckt);
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
-            if (m_an ? zelle->hasFocus() : deckt)
+            if (m_an ? mitTastatur(*zelle) : deckt)
                 zelle->update();
             else
                 (m_an ? blatt : geaendert) += zelle->geometry();
@@ -366,7 +373,7 @@ void Spuren::anwenden(const Anlass &anlass)
 
 void Spuren::blattNachziehen(const QLineEdit &zelle)
 {
-    if (m_blatt && m_blatt->isVisible() && !zelle.hasFocus())
+    if (m_blatt && m_blatt->isVisible() && !mitTastatur(zelle))
         m_blatt->update(zelle.geometry());
 }
 
@@ -375,7 +382,7 @@ void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
     QPainter painter(&blatt);
     for (std::size_t index = 0; index < m_txtFeld.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
-        if (!zelle || zelle->hasFocus() || !region.intersects(zelle->geometry()))
+        if (!zelle || mitTastatur(*zelle) || !region.intersects(zelle->geometry()))
             continue;
         const QRect r = zelle->geometry();
         // Clipped to the cell, a picture is copied whole; within the
@@ -393,7 +400,7 @@ void Spuren::blattLochen()
 {
     // The cell with the keyboard draws itself, with its cursor, beneath.
     const auto zelle =
-        std::find_if(m_txtFeld.begin(), m_txtFeld.end(), [](const QLineEdit *z) { return z && z->hasFocus(); });
+        std::find_if(m_txtFeld.begin(), m_txtFeld.end(), [](const QLineEdit *z) { return z && mitTastatur(*z); });
     if (zelle == m_txtFeld.end())
         m_blatt->clearMask();
     else
@@ -461,7 +468,7 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     }
     // The cell with the keyboard as it is, with its cursor; the others from
     // pictures of the whole cell, as the sheet over the board draws them.
-    if (widget.hasFocus()) {
+    if (mitTastatur(widget)) {
         grundLegen(widget);
         watched->event(event);
         QPainter painter(&widget);
@@ -522,13 +529,13 @@ QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
     if (m_zellen.size() > 500)
         m_zellen.clear();
     const Zellschluessel schluessel{zellart(widget, m_gezeigt.marken[index], namen), namen, widget.text(),
-                                    widget.palette().color(QPalette::Base).rgba()};
+                                    widget.palette().color(QPalette::Base).rgba(), widget.cursorPosition()};
     QPixmap ganz = m_zellen.value(schluessel);
     if (!ganz.isNull())
         return ganz;
     // The cell alone, kept as an unmarked cell's picture: few, where the
     // marks and names over them are many.
-    const Zellschluessel blank{zellform(widget), {}, schluessel.text, schluessel.grund};
+    const Zellschluessel blank{zellform(widget), {}, schluessel.text, schluessel.grund, schluessel.cursor};
     QPixmap leer = m_zellen.value(blank);
     if (leer.isNull()) {
         // As a twin of it that is never shown draws it: a widget cannot
@@ -543,6 +550,7 @@ QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
         m_zwilling->setFrame(widget.hasFrame());
         m_zwilling->setEnabled(widget.isEnabled());
         m_zwilling->setText(widget.text());
+        m_zwilling->setCursorPosition(widget.cursorPosition());
         m_zwilling->resize(widget.size());
         const qreal dpr = widget.devicePixelRatioF();
         leer = QPixmap(widget.size() * dpr);

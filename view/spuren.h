@@ -166,10 +166,12 @@ private:
         QString namen;
         QString text;
         QRgb grund;
+        // Where a text longer than the cell is seen from.
+        int cursor;
         bool operator==(const Zellschluessel &) const = default;
         friend size_t qHash(const Zellschluessel &k, size_t seed = 0)
         {
-            return qHashMulti(seed, k.art, k.namen, k.text, k.grund);
+            return qHashMulti(seed, k.art, k.namen, k.text, k.grund, k.cursor);
         }
     };
     QHash<Zellschluessel, QPixmap> m_zellen;
