@@ -53,6 +53,10 @@ void TestLehrmittel::practice_data()
                                 << "Nicht ganz, b2 ist bedroht von a1, Diagonale, der Schritt setzt auf b3, 1 von 2 richtig";
     QTest::newRow("a cell clicked") << QStringList{"ask", "click a1"} << a1Right << "1 von 1 richtig"
                                     << "1 0 0 0 0 0 0 0" << "";
+    // The click leaves the keyboard where it was, for the keys to answer.
+    QTest::newRow("a cell clicked, then a key") << QStringList{"ask", "click a1", "ask pressed", "key 3"}
+                                                << "Richtig: b3 ist die erste Reihe ohne Bedrohung" << "2 von 2 richtig"
+                                                << "1 3 0 0 0 0 0 0" << "";
     QTest::newRow("a cell of another column") << QStringList{"ask", "click b1"} << "" << "0 von 0 richtig"
                                               << "0 0 0 0 0 0 0 0" << "";
     QTest::newRow("the top cell's arrow") << QStringList{"5 skipped", "ask", "click f arrow"}
@@ -67,6 +71,10 @@ void TestLehrmittel::practice_data()
     QTest::newRow("the pane's buttons") << QStringList{"ask", "button Tipp1", "ask", "button TippZurueck"}
                                         << "Nicht ganz: b3 ist frei; der Schritt setzt auf b3" << "1 von 2 richtig"
                                         << "1 3 0 0 0 0 0 0" << "";
+    // In every pane of the window beside, as in the main window.
+    QTest::newRow("keys in the panes")
+        << QStringList{"ask", "in Baumzeilen 1", "ask", "in Protokollzeilen 3", "ask", "in Ablaufzeilen 5"}
+        << "Richtig: c5 ist die erste Reihe ohne Bedrohung" << "3 von 3 richtig" << "1 3 5 0 0 0 0 0" << "";
     QTest::newRow("Esc skips") << QStringList{"ask", "esc"} << "" << "0 von 0 richtig" << "1 0 0 0 0 0 0 0" << "";
     QTest::newRow("skipped from the pane") << QStringList{"ask", "button Ueberspringen"} << "" << "0 von 0 richtig"
                                            << "1 0 0 0 0 0 0 0" << "";
@@ -116,8 +124,12 @@ void TestLehrmittel::practice()
         return w.probe.cell(board::zellIndex(name[0].unicode() - u'a', name.size() > 1 ? name[1].digitValue() : 8));
     };
     for (const QString &action : actions) {
-        if (action == "ask") {
-            w.probe.click("Command2");
+        if (action.startsWith("ask")) {
+            // Pressed as screen readers press it, the keyboard stays.
+            if (action.endsWith("pressed"))
+                w.probe.get<QPushButton>("Command2")->click();
+            else
+                w.probe.click("Command2");
             if (!ueben->isChecked()) {
                 QCOMPARE(vorhersagen.spalte(), -1);
                 continue;
@@ -153,6 +165,14 @@ void TestLehrmittel::practice()
             QTest::keyClick(field, action.endsWith("backspace") ? Qt::Key_Backspace : Qt::Key_2);
             QCOMPARE(field->text(), action.endsWith("backspace") ? "1" : "122");
             QCOMPARE(vorhersagen.spalte(), 0);
+        } else if (action.startsWith("in ")) {
+            const QString liste = action.section(u' ', 1, 1);
+            const QString teil = liste == "Baumzeilen" ? "Suchbaum" : liste == "Protokollzeilen" ? "Protokoll" : "Ablauf";
+            if (!w.form->findChild<QAction *>(teil)->isChecked())
+                w.form->findChild<QAction *>(teil)->trigger();
+            auto *zeilen = w.form->findChild<QWidget *>(liste);
+            QVERIFY(zeilen && zeilen->isVisible());
+            QTest::keyClick(zeilen, Qt::Key(Qt::Key_0 + action.section(u' ', 2, 2).toInt()));
         } else if (action == "backspace") {
             QTest::keyClick(w.form->focusWidget(), Qt::Key_Backspace);
         } else if (action == "esc") {

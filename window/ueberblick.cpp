@@ -120,6 +120,8 @@ QWidget *Ueberblick::teil(Teil t)
     int stelle = 0;
     for (std::size_t i = 0; t != Teil::Vorhersage && i < std::size_t(t); ++i)
         stelle += m_teile[i] ? 1 : 0;
+    // The keys answer a question in every pane as in the main window.
+    m_vorhersagen.beobachte(*w);
     m_teilung->insertWidget(stelle, w);
     m_teilung->setStretchFactor(m_teilung->indexOf(w), t == Teil::Ablauf || t == Teil::Vorhersage ? 0 : 4);
     m_neu = true;

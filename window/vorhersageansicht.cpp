@@ -70,8 +70,6 @@ Vorhersageansicht::Vorhersageansicht(Vorhersagen &vorhersagen, QWidget *parent)
     spalte->addWidget(m_urteil);
     spalte->addLayout(unten);
 
-    // The keys answer here as in the main window.
-    vorhersagen.beobachte(*this);
     connect(&vorhersagen, &Vorhersagen::gefragt, this, &Vorhersageansicht::zeigeFrage);
     connect(&vorhersagen, &Vorhersagen::geurteilt, m_urteil, &QLabel::setText);
     const auto zeigeStand = [this] {

@@ -66,8 +66,7 @@ bool Vorhersagen::fragen()
         return true;
     }
     // Asked again, the question is said again.
-    m_spalte = std::max(0, m_lauf.suche().spalte());
-    emit gefragt(m_spalte);
+    setzeSpalte(std::max(0, m_lauf.suche().spalte()));
     emit ansage(view::Vorhersage::frage(m_spalte)
                 + QStringLiteral(" Tasten 1 bis 8, Rücktaste für keine Reihe frei, Escape überspringt"));
     return true;
@@ -94,14 +93,27 @@ void Vorhersagen::zuruecknehmen()
 {
     if (m_spalte < 0 || m_schrittLaeuft)
         return;
-    m_spalte = -1;
-    emit gefragt(-1);
+    setzeSpalte(-1);
+}
+
+void Vorhersagen::setzeSpalte(int spalte)
+{
+    // A click on a cell of the column answers and leaves the keyboard where
+    // it was, for the keys to answer the next question; Tab still reaches
+    // the cells.
+    for (int wert = 1; wert <= board::Feld::HoechsteReihe; ++wert) {
+        if (m_spalte >= 0)
+            m_zellen[std::size_t(board::zellIndex(m_spalte, wert))]->setFocusPolicy(Qt::StrongFocus);
+        if (spalte >= 0)
+            m_zellen[std::size_t(board::zellIndex(spalte, wert))]->setFocusPolicy(Qt::TabFocus);
+    }
+    m_spalte = spalte;
+    emit gefragt(spalte);
 }
 
 void Vorhersagen::schritt(int tipp)
 {
-    m_spalte = -1;
-    emit gefragt(-1);
+    setzeSpalte(-1);
     const view::Suchverlauf::Eintrag *vorher = m_verlauf.letzter();
     const std::uint64_t bisher = vorher ? vorher->id : 0;
     m_schrittLaeuft = true;

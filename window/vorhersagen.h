@@ -61,6 +61,8 @@ protected:
 private:
     // True where the step waits for a guess.
     bool fragen();
+    // The open question's column, -1 for none.
+    void setzeSpalte(int spalte);
     void zuruecknehmen();
     void schritt(int tipp);
 
