@@ -119,6 +119,20 @@ void TestSpuren::markMeanings()
         QTRY_VERIFY(zelle->hasFocus());
         QCOMPARE(zelle->grab().toImage(), bild);
     }
+    // A step back from the end still shows the end, as the cell showed it
+    // with the keyboard, whatever another cell showed meanwhile.
+    QTest::keyClick(zelle, Qt::Key_Left);
+    const QImage amEnde = zelle->grab().toImage();
+    QLineEdit *andere = w.probe.cell(index % 9 == 0 ? index + 1 : index - 1); // the other colour
+    andere->setText(lang);
+    andere->setCursorPosition(0);
+    andere->grab();
+    zelle->clearFocus();
+    QCOMPARE(zelle->grab().toImage(), amEnde);
+    andere->clear();
+    zelle->setFocus();
+    QTRY_VERIFY(zelle->hasFocus());
+
     // A selection stays in sight while another window has the keyboard,
     // as it does in a text field without marks.
     zelle->setFont(schrift);

@@ -53,6 +53,15 @@ bool mitTastatur(const QWidget &zelle)
     return zelle.window()->focusWidget() == &zelle;
 }
 
+// So does a cell with a text longer than itself: which part of it shows
+// only the cell knows, from how the cursor went.
+bool zeichnetSelbst(const QLineEdit &zelle)
+{
+    return mitTastatur(zelle)
+           || (zelle.text().size() > 1
+               && QFontMetricsF(zelle.font()).horizontalAdvance(zelle.text()) > zelle.width() / 2.0);
+}
+
 // Darker than both squares by at least 3:1, so each mark tells at a glance.
 const QColor Rot{170, 0, 0};
 const QColor Gruen{0, 100, 0};
@@ -343,7 +352,7 @@ void Spuren::anwenden(const Anlass &anlass)
         if (zelle->testAttribute(Qt::WA_OpaquePaintEvent) != deckt)
             zelle->setAttribute(Qt::WA_OpaquePaintEvent, deckt);
         if (neu.marken[index] != m_gezeigt.marken[index] || neu.namen[index] != m_gezeigt.namen[index]) {
-            if (m_an ? mitTastatur(*zelle) : deckt)
+            if (m_an ? m_imLoch[index] : deckt)
                 zelle->update();
             else
                 (m_an ? blatt : geaendert) += zelle->geometry();
@@ -373,7 +382,8 @@ void Spuren::anwenden(const Anlass &anlass)
 
 void Spuren::blattNachziehen(const QLineEdit &zelle)
 {
-    if (m_blatt && m_blatt->isVisible() && !mitTastatur(zelle))
+    const auto index = std::size_t(std::find(m_txtFeld.begin(), m_txtFeld.end(), &zelle) - m_txtFeld.begin());
+    if (m_blatt && m_blatt->isVisible() && index < m_imLoch.size() && !m_imLoch[index])
         m_blatt->update(zelle.geometry());
 }
 
@@ -382,7 +392,7 @@ void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
     QPainter painter(&blatt);
     for (std::size_t index = 0; index < m_txtFeld.size(); ++index) {
         QLineEdit *zelle = m_txtFeld[index];
-        if (!zelle || mitTastatur(*zelle) || !region.intersects(zelle->geometry()))
+        if (!zelle || m_imLoch[index] || !region.intersects(zelle->geometry()))
             continue;
         const QRect r = zelle->geometry();
         // Clipped to the cell, a picture is copied whole; within the
@@ -398,13 +408,19 @@ void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
 
 void Spuren::blattLochen()
 {
-    // The cell with the keyboard draws itself, with its cursor, beneath.
-    const auto zelle =
-        std::find_if(m_txtFeld.begin(), m_txtFeld.end(), [](const QLineEdit *z) { return z && mitTastatur(*z); });
-    if (zelle == m_txtFeld.end())
+    // The cells that draw themselves show through. Only the keyboard makes
+    // a cell draw itself, by being there or by typing a long text: a hole
+    // kept after a cell no longer needs it only shows the same beneath.
+    QRegion loecher;
+    for (std::size_t index = 0; index < m_txtFeld.size(); ++index) {
+        m_imLoch[index] = m_txtFeld[index] && zeichnetSelbst(*m_txtFeld[index]);
+        if (m_imLoch[index])
+            loecher += m_txtFeld[index]->geometry();
+    }
+    if (loecher.isEmpty())
         m_blatt->clearMask();
     else
-        m_blatt->setMask(QRegion(m_blatt->rect()) - (*zelle)->geometry());
+        m_blatt->setMask(QRegion(m_blatt->rect()) - loecher);
 }
 
 void Spuren::grundLegen(QLineEdit &zelle)
@@ -468,7 +484,7 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     }
     // The cell with the keyboard as it is, with its cursor; the others from
     // pictures of the whole cell, as the sheet over the board draws them.
-    if (mitTastatur(widget)) {
+    if (zeichnetSelbst(widget)) {
         grundLegen(widget);
         watched->event(event);
         QPainter painter(&widget);
@@ -529,13 +545,13 @@ QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
     if (m_zellen.size() > 500)
         m_zellen.clear();
     const Zellschluessel schluessel{zellart(widget, m_gezeigt.marken[index], namen), namen, widget.text(),
-                                    widget.palette().color(QPalette::Base).rgba(), widget.cursorPosition()};
+                                    widget.palette().color(QPalette::Base).rgba()};
     QPixmap ganz = m_zellen.value(schluessel);
     if (!ganz.isNull())
         return ganz;
     // The cell alone, kept as an unmarked cell's picture: few, where the
     // marks and names over them are many.
-    const Zellschluessel blank{zellform(widget), {}, schluessel.text, schluessel.grund, schluessel.cursor};
+    const Zellschluessel blank{zellform(widget), {}, schluessel.text, schluessel.grund};
     QPixmap leer = m_zellen.value(blank);
     if (leer.isNull()) {
         // As a twin of it that is never shown draws it: a widget cannot
@@ -550,7 +566,6 @@ QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
         m_zwilling->setFrame(widget.hasFrame());
         m_zwilling->setEnabled(widget.isEnabled());
         m_zwilling->setText(widget.text());
-        m_zwilling->setCursorPosition(widget.cursorPosition());
         m_zwilling->resize(widget.size());
         const qreal dpr = widget.devicePixelRatioF();
         leer = QPixmap(widget.size() * dpr);

@@ -166,12 +166,10 @@ private:
         QString namen;
         QString text;
         QRgb grund;
-        // Where a text longer than the cell is seen from.
-        int cursor;
         bool operator==(const Zellschluessel &) const = default;
         friend size_t qHash(const Zellschluessel &k, size_t seed = 0)
         {
-            return qHashMulti(seed, k.art, k.namen, k.text, k.grund, k.cursor);
+            return qHashMulti(seed, k.art, k.namen, k.text, k.grund);
         }
     };
     QHash<Zellschluessel, QPixmap> m_zellen;
@@ -179,6 +177,8 @@ private:
     QPointer<QWidget> m_blatt;
     // The cells beneath it, without the gaps between them.
     QRegion m_zellflaeche;
+    // The cells that show through holes in it, drawing themselves.
+    std::array<bool, ZellIndizes> m_imLoch{};
     struct Namensbild
     {
         QPixmap bild;
