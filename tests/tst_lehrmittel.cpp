@@ -57,6 +57,9 @@ void TestLehrmittel::practice_data()
     QTest::newRow("a cell clicked, then a key") << QStringList{"ask", "click a1", "ask pressed", "key 3"}
                                                 << "Richtig: b3 ist die erste Reihe ohne Bedrohung" << "2 von 2 richtig"
                                                 << "1 3 0 0 0 0 0 0" << "";
+    QTest::newRow("a cell double-clicked, then a key") << QStringList{"ask", "double click a1", "ask pressed", "key 3"}
+                                                       << "Richtig: b3 ist die erste Reihe ohne Bedrohung"
+                                                       << "2 von 2 richtig" << "1 3 0 0 0 0 0 0" << "";
     QTest::newRow("a cell of another column") << QStringList{"ask", "click b1"} << "" << "0 von 0 richtig"
                                               << "0 0 0 0 0 0 0 0" << "";
     QTest::newRow("the top cell's arrow") << QStringList{"5 skipped", "ask", "click f arrow"}
@@ -75,6 +78,8 @@ void TestLehrmittel::practice_data()
     QTest::newRow("keys in the panes")
         << QStringList{"ask", "in Baumzeilen 1", "ask", "in Protokollzeilen 3", "ask", "in Ablaufzeilen 5"}
         << "Richtig: c5 ist die erste Reihe ohne Bedrohung" << "3 von 3 richtig" << "1 3 5 0 0 0 0 0" << "";
+    QTest::newRow("Esc in a pane skips") << QStringList{"ask", "in Baumzeilen esc"} << "" << "0 von 0 richtig"
+                                         << "1 0 0 0 0 0 0 0" << "";
     QTest::newRow("Esc skips") << QStringList{"ask", "esc"} << "" << "0 von 0 richtig" << "1 0 0 0 0 0 0 0" << "";
     QTest::newRow("skipped from the pane") << QStringList{"ask", "button Ueberspringen"} << "" << "0 von 0 richtig"
                                            << "1 0 0 0 0 0 0 0" << "";
@@ -172,11 +177,22 @@ void TestLehrmittel::practice()
                 w.form->findChild<QAction *>(teil)->trigger();
             auto *zeilen = w.form->findChild<QWidget *>(liste);
             QVERIFY(zeilen && zeilen->isVisible());
-            QTest::keyClick(zeilen, Qt::Key(Qt::Key_0 + action.section(u' ', 2, 2).toInt()));
+            // Active, so that the window's shortcuts see the keys first.
+            zeilen->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(zeilen->window()));
+            zeilen->setFocus();
+            QTRY_VERIFY(zeilen->hasFocus());
+            const QString taste = action.section(u' ', 2, 2);
+            QTest::keyClick(zeilen, taste == "esc" ? Qt::Key_Escape : Qt::Key(Qt::Key_0 + taste.toInt()));
+            QVERIFY(zeilen->isVisible());
         } else if (action == "backspace") {
             QTest::keyClick(w.form->focusWidget(), Qt::Key_Backspace);
         } else if (action == "esc") {
             QTest::keyClick(w.form->focusWidget(), Qt::Key_Escape);
+        } else if (action.startsWith("double click ")) {
+            // Through the window, as the pointer's clicks come.
+            QLineEdit *cell = cellOf(action.section(u' ', 2, 2));
+            QTest::mouseDClick(w.form->windowHandle(), Qt::LeftButton, {}, cell->mapTo(w.form.get(), cell->rect().center()));
         } else if (action.startsWith("click ")) {
             QLineEdit *cell = cellOf(action.section(u' ', 1, 1));
             const bool arrow = action.endsWith("arrow");

@@ -68,9 +68,9 @@ Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige,
     addAction(schliessen);
     connect(schliessen, &QAction::triggered, this, [this] {
         const QWidget *fokus = QApplication::focusWidget();
-        // In the practice's pane, a question open is skipped first.
-        if (m_teile[std::size_t(Teil::Vorhersage)] && m_teile[std::size_t(Teil::Vorhersage)]->isAncestorOf(fokus)
-            && m_vorhersagen.spalte() >= 0) {
+        // A question open is skipped first, in every pane as in the main
+        // window, as the question says.
+        if (m_vorhersagen.spalte() >= 0) {
             m_vorhersagen.ueberspringen();
             return;
         }

@@ -11,11 +11,14 @@
 #include "stellung.h"
 #include "suchverlauf.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -133,8 +136,19 @@ void Vorhersagen::schritt(int tipp)
         fragen();
 }
 
+bool Vorhersagen::restDesDoppelklicks(const QMouseEvent &maus) const
+{
+    return m_angeklickt && maus.timestamp() - m_klickzeit < quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval())
+           && m_angeklickt->rect().contains(m_angeklickt->mapFromGlobal(maus.globalPosition().toPoint()));
+}
+
 bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)
 {
+    // Seen by the window before Qt gives a cell the keyboard for a press.
+    if (watched->isWindowType()) {
+        const bool druck = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        return druck && restDesDoppelklicks(*static_cast<const QMouseEvent *>(event));
+    }
     if (m_spalte < 0)
         return false;
     // A menu takes its own keys, a text field its typing.
@@ -169,6 +183,10 @@ bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)
     const QPointF wo = static_cast<const QMouseEvent *>(event)->position();
     const bool zurueck = zeile == board::Feld::HoechsteReihe
                          && view::Spuren::zurueckFeld(QRectF((*zelle)->rect())).contains(wo);
+    m_angeklickt = *zelle;
+    m_klickzeit = static_cast<const QMouseEvent *>(event)->timestamp();
+    if (QWindow *fenster = (*zelle)->window()->windowHandle())
+        fenster->installEventFilter(this);
     antworte(zurueck ? view::Vorhersage::Zurueck : zeile);
     return true;
 }

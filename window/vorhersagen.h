@@ -8,8 +8,11 @@
 #include "vorhersage.h"
 
 #include <QObject>
+#include <QPointer>
 
 class Laufsteuerung;
+class QLineEdit;
+class QMouseEvent;
 class QWidget;
 
 namespace view {
@@ -65,6 +68,7 @@ private:
     void setzeSpalte(int spalte);
     void zuruecknehmen();
     void schritt(int tipp);
+    bool restDesDoppelklicks(const QMouseEvent &maus) const;
 
     Laufsteuerung &m_lauf;
     const view::Suchverlauf &m_verlauf;
@@ -75,5 +79,9 @@ private:
     bool m_schrittLaeuft = false;
     // Asked for meanwhile.
     bool m_nochmal = false;
+    // The cell last clicked to answer, and when: the rest of a double
+    // click there is no click into the cell.
+    QPointer<QLineEdit> m_angeklickt;
+    quint64 m_klickzeit = 0;
     view::Vorhersage m_stand;
 };
