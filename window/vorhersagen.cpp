@@ -174,7 +174,7 @@ bool Vorhersagen::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
         return false;
     const auto zelle = std::find(m_zellen.begin(), m_zellen.end(), watched);
-    if (zelle == m_zellen.end() || static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
+    if (zelle == m_zellen.end() || !*zelle || static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
         return false;
     const int index = int(zelle - m_zellen.begin());
     const int zeile = board::Feld::HoechsteReihe - index / 9;
