@@ -286,12 +286,13 @@ Spuren::Spuren(Anzeige &anzeige, const Zellen &txtFeld, const Suchverlauf &verla
     , m_txtFeld(txtFeld)
     , m_verlauf(verlauf)
 {
-    for (QLineEdit *zelle : txtFeld) {
+    for (std::size_t index = 0; index < txtFeld.size(); ++index) {
+        QLineEdit *zelle = txtFeld[index];
         if (!zelle)
             continue;
         zelle->installEventFilter(this);
         // Beneath the sheet, a cell's own update paints nothing.
-        connect(zelle, &QLineEdit::textChanged, this, [this, zelle] { blattNachziehen(*zelle); });
+        connect(zelle, &QLineEdit::textChanged, this, [this, index] { blattNachziehen(index); });
     }
     connect(&verlauf, &Suchverlauf::angefuegt, this, &Spuren::folgen);
     connect(&verlauf, &Suchverlauf::zurueckgenommen, this, &Spuren::folgen);
@@ -380,11 +381,10 @@ void Spuren::anwenden(const Anlass &anlass)
         brett->update(geaendert);
 }
 
-void Spuren::blattNachziehen(const QLineEdit &zelle)
+void Spuren::blattNachziehen(std::size_t index)
 {
-    const auto index = std::size_t(std::find(m_txtFeld.begin(), m_txtFeld.end(), &zelle) - m_txtFeld.begin());
-    if (m_blatt && m_blatt->isVisible() && index < m_imLoch.size() && !m_imLoch[index])
-        m_blatt->update(zelle.geometry());
+    if (m_blatt && m_blatt->isVisible() && !m_imLoch[index])
+        m_blatt->update(m_txtFeld[index]->geometry());
 }
 
 void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
@@ -461,19 +461,20 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
     // A cell's picture shows its text in the cell's type and colours.
     if (event->type() == QEvent::FontChange)
         m_zellen.clear();
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange
-        || event->type() == QEvent::EnabledChange) {
-        if (auto *zelle = qobject_cast<QLineEdit *>(watched))
-            blattNachziehen(*zelle);
-    }
+    const bool geaendert = event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange
+                           || event->type() == QEvent::EnabledChange;
     if (m_blatt && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         blattLochen();
-    if (event->type() != QEvent::Paint)
+    if (!geaendert && event->type() != QEvent::Paint)
         return false;
     const auto zelle = std::find(m_txtFeld.begin(), m_txtFeld.end(), watched);
     if (zelle == m_txtFeld.end())
         return false;
     const auto index = static_cast<std::size_t>(zelle - m_txtFeld.begin());
+    if (geaendert) {
+        blattNachziehen(index);
+        return false;
+    }
     const std::uint16_t marken = m_gezeigt.marken[index];
     QLineEdit &widget = **zelle;
     // Unmarked cells too while the marks are on: each step of a run takes

@@ -126,12 +126,12 @@ protected:
 private:
     class Blatt;
     // While the marks are on, one sheet over the board draws every cell
-    // but the one with the keyboard, in one painting per frame: a step
+    // but those that draw themselves, in one painting per frame: a step
     // changes the marks of some twenty cells, each a widget of its own.
     void blattMalen(QWidget &blatt, const QRegion &region);
     void blattLochen();
-    // A cell changed beneath it.
-    void blattNachziehen(const QLineEdit &zelle);
+    // The cell at `index` changed beneath it.
+    void blattNachziehen(std::size_t index);
     // A cell as it shows now, from pictures of the whole cell; its marks
     // alone, over what the painter shows.
     QPixmap zellbild(QLineEdit &widget, std::size_t index);
