@@ -914,6 +914,11 @@ void TestForm1::protocol_data()
                                                << "2 5 0 0" << "Bis Schritt 1 geht es nicht zurück";
     QTest::newRow("a refusal, then a step") << QStringList{"step", "a+", "step", "activate 0", "step"}
                                             << QStringList{"    Schritt 3, c: c1 gesetzt"} << "3 6 0 0" << "";
+    // A pane asked for shows the window, also where it was minimized.
+    QTest::newRow("minimized, another pane") << QStringList{"step", "minimize", "Suchbaum"}
+                                             << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0" << "";
+    QTest::newRow("minimized, closed, opened") << QStringList{"minimize", "Protokoll", "Protokoll", "step"}
+                                               << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0" << "";
     // At a solution the question waits while the lines catch up.
     QTest::newRow("at the question") << QStringList{"stop", "run at 20"}
                                      << QStringList{"              Schritt 218, h: h4 gesetzt – Lösung 1: a1 b5 c8 d6 e3 f7 g2 h4"}
@@ -959,6 +964,10 @@ void TestForm1::protocol()
             });
             paceChoices(*w.form)[2]->trigger();
             w.probe.click("Command3");
+        } else if (action == "minimize") {
+            list->window()->showMinimized();
+        } else if (action == "Suchbaum" || action == "Protokoll") {
+            w.form->findChild<QAction *>(action)->trigger();
         } else if (action.startsWith("activate ")) {
             QTRY_COMPARE(list->model()->rowCount(), int(w.form->verlauf().eintraege().size()));
             list->setCurrentIndex(list->model()->index(action.mid(9).toInt(), 0));
@@ -972,6 +981,7 @@ void TestForm1::protocol()
         read();
     }
     QCOMPARE(shown.mid(shown.size() - lines.size()), lines);
+    QVERIFY(list->isVisible() && !list->window()->isMinimized());
     const QStringList numbers = totals.split(u' ');
     QVERIFY2(counted.startsWith(QStringLiteral("Schritte %1, versuchte Reihen %2, Sackgassen %3, Lösungen %4,")
                                     .arg(numbers[0], numbers[1], numbers[2], numbers[3])),

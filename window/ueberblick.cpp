@@ -138,6 +138,9 @@ void Ueberblick::zeige(Teil t, bool an)
         return;
     }
     teil(t)->show();
+    // Also where the user had minimized it: a pane asked for shows.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     if (!isVisible()) {
         // Where it was last may be over the main window, moved meanwhile.
         if (!std::exchange(m_platziert, true))
