@@ -919,6 +919,9 @@ void TestForm1::protocol_data()
                                              << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0" << "";
     QTest::newRow("minimized, closed, opened") << QStringList{"minimize", "Protokoll", "Protokoll", "step"}
                                                << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0" << "";
+    // Every pane on a screen shorter than their least heights together.
+    QTest::newRow("every pane") << QStringList{"Suchbaum", "Ablauf", "step"}
+                                << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0" << "";
     // At a solution the question waits while the lines catch up.
     QTest::newRow("at the question") << QStringList{"stop", "run at 20"}
                                      << QStringList{"              Schritt 218, h: h4 gesetzt – Lösung 1: a1 b5 c8 d6 e3 f7 g2 h4"}
@@ -966,7 +969,7 @@ void TestForm1::protocol()
             w.probe.click("Command3");
         } else if (action == "minimize") {
             list->window()->showMinimized();
-        } else if (action == "Suchbaum" || action == "Protokoll") {
+        } else if (action == "Suchbaum" || action == "Ablauf" || action == "Protokoll") {
             w.form->findChild<QAction *>(action)->trigger();
         } else if (action.startsWith("activate ")) {
             QTRY_COMPARE(list->model()->rowCount(), int(w.form->verlauf().eintraege().size()));
@@ -982,6 +985,12 @@ void TestForm1::protocol()
     }
     QCOMPARE(shown.mid(shown.size() - lines.size()), lines);
     QVERIFY(list->isVisible() && !list->window()->isMinimized());
+    // Within the screen's height, however many panes (the offscreen screen
+    // is narrower than the main window: no room beside it there).
+    const QRect companion = list->window()->frameGeometry();
+    const QRect screen = list->window()->screen()->availableGeometry();
+    QVERIFY2(companion.top() >= screen.top() && companion.bottom() <= screen.bottom(),
+             qPrintable(QStringLiteral("%1 high at %2").arg(companion.height()).arg(companion.top())));
     const QStringList numbers = totals.split(u' ');
     QVERIFY2(counted.startsWith(QStringLiteral("Schritte %1, versuchte Reihen %2, Sackgassen %3, Lösungen %4,")
                                     .arg(numbers[0], numbers[1], numbers[2], numbers[3])),

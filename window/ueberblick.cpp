@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -24,6 +25,29 @@ namespace {
 constexpr int Abstand = 8;
 constexpr int Wunschbreite = 540;
 constexpr int Mindestbreite = 380;
+
+// The panes scrolled up and down where the screen is too short for them,
+// and as wide as they need, as the window is without it.
+class Rolle : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize minimumSizeHint() const override
+    {
+        return {widget() ? widget()->minimumSizeHint().width() + 2 * frameWidth() : 0,
+                QScrollArea::minimumSizeHint().height()};
+    }
+
+protected:
+    bool viewportEvent(QEvent *event) override
+    {
+        // The panes' least width changed with a pane shown or hidden.
+        if (event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::viewportEvent(event);
+    }
+};
 
 } // namespace
 
@@ -55,10 +79,18 @@ Ueberblick::Ueberblick(const view::Suchverlauf &verlauf, view::Anzeige &anzeige,
     setWindowTitle(QStringLiteral("Suche im Überblick – Acht Damen"));
     // Opened from the main window's menu, it leaves the keyboard there.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    m_teilung = new QSplitter(Qt::Vertical, this);
+    m_teilung = new QSplitter(Qt::Vertical);
     m_teilung->setChildrenCollapsible(false);
+    // On a screen shorter than the panes' least heights together they
+    // scroll, where the window would reach off the screen.
+    auto *rollen = new Rolle(this);
+    rollen->setObjectName(QStringLiteral("Ueberblicksrolle"));
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setFocusPolicy(Qt::NoFocus);
+    rollen->setWidgetResizable(true);
+    rollen->setWidget(m_teilung);
     auto *rahmen = new QVBoxLayout(this);
-    rahmen->addWidget(m_teilung);
+    rahmen->addWidget(rollen);
     // What the program says while this window is active.
     new Ansage(this);
 
