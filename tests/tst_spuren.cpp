@@ -89,10 +89,25 @@ void TestSpuren::markMeanings()
     QCOMPARE(iface->text(QAccessible::Description), meaning);
     QCOMPARE(w.form->spuren().bedeutung(index), meaning);
     QCOMPARE(answerer.boxes.size(), steps < 0 ? 1 : 0);
+    // The attackers named in red along the cell's foot, on the sheet over
+    // the board and in the cell drawn alone.
+    QLineEdit *zelle = w.probe.cell(index);
+    const auto namenAmFuss = [](const QImage &gemalt) {
+        const QImage bild = gemalt.convertToFormat(QImage::Format_RGB32);
+        for (int y = bild.height() * 3 / 4; y < bild.height(); ++y) {
+            for (int x = 0; x < bild.width(); ++x) {
+                if (const QRgb p = bild.pixel(x, y); qRed(p) > 120 && qGreen(p) < 60 && qBlue(p) < 60)
+                    return true;
+            }
+        }
+        return false;
+    };
+    const bool genannt = meaning.contains(QStringLiteral("bedroht von"));
+    QCOMPARE(namenAmFuss(w.probe.get("Spurenblatt")->grab(zelle->geometry()).toImage()), genannt);
+    QCOMPARE(namenAmFuss(zelle->grab().toImage()), genannt);
     // Shown from a picture of the whole cell, as the cell with the keyboard
     // in it (and no cursor) draws it afresh; also once it holds another text
     // or has taken another type.
-    QLineEdit *zelle = w.probe.cell(index);
     zelle->setReadOnly(true);
     w.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));

@@ -399,6 +399,7 @@ void Spuren::blattMalen(QWidget &blatt, const QRegion &region)
         // region of many cells, pixel by pixel.
         painter.setClipRect(r);
         painter.drawPixmap(r.topLeft(), zellbild(*zelle, index));
+        namenMalen(painter, r, index);
     }
     painter.setClipping(false);
     // Between the cells, what the board shows there.
@@ -489,11 +490,13 @@ bool Spuren::eventFilter(QObject *watched, QEvent *event)
         grundLegen(widget);
         watched->event(event);
         QPainter painter(&widget);
-        markenMalen(painter, widget, index);
+        painter.drawPixmap(0, 0, markenbild(widget, index));
+        namenMalen(painter, widget.rect(), index);
         return true;
     }
     QPainter painter(&widget);
     painter.drawPixmap(0, 0, zellbild(widget, index));
+    namenMalen(painter, widget.rect(), index);
     return true;
 }
 
@@ -514,45 +517,46 @@ quint64 zellart(const QWidget &widget, std::uint16_t marken, const QString &name
 
 } // namespace
 
-void Spuren::markenMalen(QPainter &painter, const QWidget &widget, std::size_t index)
+const QPixmap &Spuren::markenbild(const QWidget &widget, std::size_t index)
 {
-    // The marks drawn once for each kind of cell and size, the names of the
-    // attackers over them.
+    static const QPixmap keins;
     const std::uint16_t marken = m_gezeigt.marken[index];
+    if (marken == 0)
+        return keins;
+    // Bounded, though the kinds of cells are few.
+    if (m_bilder.size() > 500)
+        m_bilder.clear();
     const QString &namen = m_gezeigt.namen[index];
-    if (marken != 0) {
-        // Bounded: the kinds of cells are few, the names' combinations too.
-        if (m_bilder.size() > 500)
-            m_bilder.clear();
-        QPixmap &gemalt = m_bilder[zellart(widget, marken, namen)];
-        if (gemalt.isNull()) {
-            const qreal dpr = widget.devicePixelRatioF();
-            gemalt = QPixmap(widget.size() * dpr);
-            gemalt.setDevicePixelRatio(dpr);
-            gemalt.fill(Qt::transparent);
-            QPainter maler(&gemalt);
-            zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
-        }
-        painter.drawPixmap(0, 0, gemalt);
+    QPixmap &gemalt = m_bilder[zellart(widget, marken, namen)];
+    if (gemalt.isNull()) {
+        const qreal dpr = widget.devicePixelRatioF();
+        gemalt = QPixmap(widget.size() * dpr);
+        gemalt.setDevicePixelRatio(dpr);
+        gemalt.fill(Qt::transparent);
+        QPainter maler(&gemalt);
+        zeichneMarken(maler, QRectF(widget.rect()), marken, !namen.isEmpty());
     }
-    if (!namen.isEmpty())
-        setzeNamen(painter, QRectF(widget.rect()), namen);
+    return gemalt;
+}
+
+void Spuren::namenMalen(QPainter &painter, const QRect &zelle, std::size_t index)
+{
+    if (const QString &namen = m_gezeigt.namen[index]; !namen.isEmpty())
+        setzeNamen(painter, QRectF(zelle), namen);
 }
 
 QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
 {
     // The cell first, its marks over it.
-    const QString &namen = m_gezeigt.namen[index];
     if (m_zellen.size() > 500)
         m_zellen.clear();
-    const Zellschluessel schluessel{zellart(widget, m_gezeigt.marken[index], namen), namen, widget.text(),
+    const Zellschluessel schluessel{zellart(widget, m_gezeigt.marken[index], m_gezeigt.namen[index]), widget.text(),
                                     widget.palette().color(QPalette::Base).rgba()};
     QPixmap ganz = m_zellen.value(schluessel);
     if (!ganz.isNull())
         return ganz;
-    // The cell alone, kept as an unmarked cell's picture: few, where the
-    // marks and names over them are many.
-    const Zellschluessel blank{zellform(widget), {}, schluessel.text, schluessel.grund};
+    // The cell alone, kept as an unmarked cell's picture.
+    const Zellschluessel blank{zellform(widget), schluessel.text, schluessel.grund};
     QPixmap leer = m_zellen.value(blank);
     if (leer.isNull()) {
         // As a twin of it that is never shown draws it: a widget cannot
@@ -576,7 +580,7 @@ QPixmap Spuren::zellbild(QLineEdit &widget, std::size_t index)
     }
     ganz = leer.copy();
     QPainter maler(&ganz);
-    markenMalen(maler, widget, index);
+    maler.drawPixmap(0, 0, markenbild(widget, index));
     maler.end();
     m_zellen.insert(schluessel, ganz);
     return ganz;

@@ -132,10 +132,13 @@ private:
     void blattLochen();
     // The cell at `index` changed beneath it.
     void blattNachziehen(std::size_t index);
-    // A cell as it shows now, from pictures of the whole cell; its marks
-    // alone, over what the painter shows.
+    // A cell as it shows now, from pictures of the whole cell with its
+    // marks; its marks alone. The attackers' names are laid over either
+    // where it is drawn: their sets come new at almost every step, where
+    // the kinds of marked cells are few.
     QPixmap zellbild(QLineEdit &widget, std::size_t index);
-    void markenMalen(QPainter &painter, const QWidget &widget, std::size_t index);
+    const QPixmap &markenbild(const QWidget &widget, std::size_t index);
+    void namenMalen(QPainter &painter, const QRect &zelle, std::size_t index);
     // The marks without the attackers' names, and the names, which
     // `namen` says the marks leave room for.
     static void zeichneMarken(QPainter &painter, const QRectF &zelle, std::uint16_t marken, bool namen);
@@ -157,19 +160,18 @@ private:
     Bild m_gezeigt;
     // What the cells show, unworded where no tooltip explains.
     Anlass m_angewandt;
-    // The marks of each kind of cell, and the attackers' names, as drawn.
+    // The marks of each kind of cell, as drawn.
     QHash<quint64, QPixmap> m_bilder;
     // Whole cells, marked, as drawn.
     struct Zellschluessel
     {
         quint64 art;
-        QString namen;
         QString text;
         QRgb grund;
         bool operator==(const Zellschluessel &) const = default;
         friend size_t qHash(const Zellschluessel &k, size_t seed = 0)
         {
-            return qHashMulti(seed, k.art, k.namen, k.text, k.grund);
+            return qHashMulti(seed, k.art, k.text, k.grund);
         }
     };
     QHash<Zellschluessel, QPixmap> m_zellen;
