@@ -101,6 +101,10 @@ void Suchbaumbild::weiter(int schritt)
             bereich += QRectF(r.left(), r.center().y() - schild, r.width(), 2 * schild).toAlignedRect();
         }
     }
+    // The headings and the words below are painted over all that reaches
+    // into them: early and late in the search the steps lie at their edge.
+    const int oben = int(m_kopf);
+    bereich &= QRect(0, oben, width(), int(std::ceil(height() - m_fuss)) - oben);
     // A column's heading where the column in work changed.
     const auto arbeit = [this](int k) { return k < m_baum->ende() ? m_baum->schritte()[std::size_t(k)].spalte : -1; };
     const auto kopf = [&](int c) {
@@ -289,7 +293,8 @@ void Suchbaumbild::paintEvent(QPaintEvent *event)
     painter.fillRect(QRectF(0, 0, width(), kopf), Grund);
     for (int c = 0; c < 8; ++c) {
         const QRectF zelle(spalte(c).left(), 0, spalte(c).width(), kopf);
-        if (!bereich.intersects(zelle.toAlignedRect()))
+        // The row of pixels it shares with the tree holds none of its words.
+        if (!bereich.intersects(QRectF(zelle.left(), 0, zelle.width(), std::floor(kopf)).toAlignedRect()))
             continue;
         if (c == arbeit) {
             painter.fillRect(zelle.adjusted(1, 1, -1, -1), Weg);
