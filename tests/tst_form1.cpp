@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QToolTip>
+#include <QTreeView>
 #include <QTranslator>
 #include <QtTest>
 
@@ -914,6 +915,11 @@ void TestForm1::protocol_data()
                                                << "2 5 0 0" << "Bis Schritt 1 geht es nicht zurück";
     QTest::newRow("a refusal, then a step") << QStringList{"step", "a+", "step", "activate 0", "step"}
                                             << QStringList{"    Schritt 3, c: c1 gesetzt"} << "3 6 0 0" << "";
+    // A queen the search began with has no step to go to.
+    QTest::newRow("a node before the search")
+        << QStringList{"step", "step", "step", "step", "c+", "step", "Suchbaum", "node d2"}
+        << QStringList{"Von Hand c6", "        Schritt 5, e: e7 gesetzt – e1 a1 d2, e2 d2, e3 b3 d2, e4 c6, e5 a1, e6 b3 c6"}
+        << "5 18 0 0" << "d2 stand schon, als die Suche hier begann";
     // A pane asked for shows the window, also where it was minimized.
     QTest::newRow("minimized, another pane") << QStringList{"step", "minimize", "Suchbaum"}
                                              << QStringList{"Schritt 1, a: a1 gesetzt"} << "1 1 0 0" << "";
@@ -971,6 +977,15 @@ void TestForm1::protocol()
             list->window()->showMinimized();
         } else if (action == "Suchbaum" || action == "Ablauf" || action == "Protokoll") {
             w.form->findChild<QAction *>(action)->trigger();
+        } else if (action.startsWith("node ")) {
+            // On the path, from the queen set last up.
+            auto *baum = w.form->findChild<QTreeView *>("Baumzeilen");
+            QModelIndex knoten = baum->currentIndex();
+            while (knoten.isValid() && knoten.data().toString().section(u',', 0, 0) != action.mid(5))
+                knoten = knoten.parent();
+            QVERIFY(knoten.isValid());
+            baum->setCurrentIndex(knoten);
+            QTest::keyClick(baum, Qt::Key_Return);
         } else if (action.startsWith("activate ")) {
             QTRY_COMPARE(list->model()->rowCount(), int(w.form->verlauf().eintraege().size()));
             list->setCurrentIndex(list->model()->index(action.mid(9).toInt(), 0));

@@ -129,6 +129,8 @@ QWidget *Ueberblick::teil(Teil t)
         m_baum->setzeLauf(m_laeuft);
         connect(m_baum, &Suchbaumansicht::geheZu, this, &Ueberblick::geheZu);
         connect(m_baum, &Suchbaumansicht::abgelehnt, this, &Ueberblick::abgelehnt);
+        // Under the protocol's lines, as the walk's refusals are.
+        connect(m_baum, &Suchbaumansicht::abgelehnt, this, &Ueberblick::melde);
         w = m_baum;
         break;
     case Teil::Ablauf:
