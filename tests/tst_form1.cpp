@@ -986,6 +986,8 @@ void TestForm1::protocol()
             QVERIFY(knoten.isValid());
             baum->setCurrentIndex(knoten);
             QTest::keyClick(baum, Qt::Key_Return);
+            // Its column's title, hidden on screen, is what screen readers read.
+            QCOMPARE(QAccessible::queryAccessibleInterface(baum)->tableInterface()->columnDescription(0), "Suchbaum");
         } else if (action.startsWith("activate ")) {
             QTRY_COMPARE(list->model()->rowCount(), int(w.form->verlauf().eintraege().size()));
             list->setCurrentIndex(list->model()->index(action.mid(9).toInt(), 0));

@@ -140,6 +140,13 @@ int Suchbaummodell::columnCount(const QModelIndex &) const
     return 1;
 }
 
+QVariant Suchbaummodell::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return QStringLiteral("Suchbaum");
+    return {};
+}
+
 Suchbaummodell::Zustand Suchbaummodell::zustand(int knoten) const
 {
     const view::Suchbaum &baum = m_stand.baum();
